@@ -1,0 +1,16 @@
+#pragma once
+// The screen classes that choose templates, skins and map margins. Each test
+// looks at the screen as it is now; nothing is cached.
+
+#include "platform/runtime/WinTypes.h"
+
+struct ScreenProfile {
+  int width = 0;
+  int height = 0;
+  WideString platformType;  // empty when the platform could not be asked
+};
+
+bool IsHighResScreen(const ScreenProfile& screen);
+bool IsHeight240Screen(const ScreenProfile& screen);
+bool IsSmallPhoneScreen(const ScreenProfile& screen);
+bool IsQvgaPhone(const ScreenProfile& screen);

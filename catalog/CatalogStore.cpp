@@ -1,0 +1,32 @@
+#include "catalog/CatalogStore.h"
+
+#include <cstring>
+
+#include "catalog/RecordFile.h"
+#include "platform/runtime/CaseFold.h"
+#include "platform/runtime/CodePage.h"
+
+void CatalogStore::LoadObjects(const std::string& path) { LoadRecordFile(path, objects); }
+void CatalogStore::LoadNames(const std::string& path) { LoadRecordFile(path, names); }
+void CatalogStore::LoadLabels(const std::string& path) { LoadRecordFile(path, labels); }
+
+bool CatalogStore::FindName(const WideString& key, WideString& name) const {
+  for (const ObjectNameRecord& record : names) {
+    if (DesignationText(record) == key) {
+      name = NameText(record);
+      return true;
+    }
+  }
+  return false;
+}
+
+int CatalogStore::FindObjectIndex(const WideString& key) const {
+  for (std::size_t i = 0; i < objects.count(); ++i) {
+    char folded[12] = {};
+    std::memcpy(folded, objects[i].designation(), kDesignationBytes);
+    FoldAnsi(folded);
+    if (folded[0] == '\0') continue;
+    if (AnsiToWide(folded, sizeof folded) == key) return static_cast<int>(i);
+  }
+  return -1;
+}

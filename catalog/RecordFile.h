@@ -1,0 +1,45 @@
+#pragma once
+// Reads a catalogue data file: a 4-byte little-endian record count, then the
+// records back to back. Exactly two reads: the count, then one bulk read into
+// the table's storage.
+
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "catalog/RecordTable.h"
+#include "platform/runtime/LittleEndian.h"
+
+namespace catalog_file {
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+// How many records of recordSize bytes the file can hold after its count; a
+// count larger than this never reaches the allocator.
+std::uint64_t RecordsThatFit(std::FILE* file, std::size_t recordSize);
+
+}  // namespace catalog_file
+
+template <class Record>
+void LoadRecordFile(const std::string& path, RecordTable<Record>& table) {
+  catalog_file::FileHandle file(std::fopen(path.c_str(), "rb"));
+  if (!file) return;
+  unsigned char countBytes[4];
+  if (std::fread(countBytes, 1, sizeof countBytes, file.get()) != sizeof countBytes) return;
+  std::uint64_t count = ReadLittleU32(countBytes);
+  if (count == 0) return;
+  const std::uint64_t fit = catalog_file::RecordsThatFit(file.get(), Record::kSize);
+  if (count > fit) count = fit;
+  table.Resize(static_cast<std::size_t>(count));
+  const std::size_t bytesRead =
+      std::fread(table.data(), 1, static_cast<std::size_t>(count) * Record::kSize, file.get());
+  // A file that shrank between the size check and the read keeps only the
+  // whole records that arrived.
+  table.Resize(bytesRead / Record::kSize);
+}

@@ -1,0 +1,62 @@
+#include "catalog/SkyRecords.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/runtime/CodePage.h"
+#include "platform/runtime/LittleEndian.h"
+
+namespace {
+
+void WriteAnsiField(unsigned char* field, std::size_t width, std::string_view text) {
+  std::memset(field, 0, width);
+  std::memcpy(field, text.data(), std::min(text.size(), width - 1));
+}
+
+WideString ReadWideField(const unsigned char* field, std::size_t units) {
+  WideString out;
+  for (std::size_t i = 0; i < units; ++i) {
+    const char16_t c = ReadLittleU16(field + 2 * i);
+    if (c == 0) break;
+    out += c;
+  }
+  return out;
+}
+
+void WriteWideField(unsigned char* field, std::size_t units, std::u16string_view text) {
+  std::memset(field, 0, units * 2);
+  const std::size_t n = std::min(text.size(), units - 1);
+  for (std::size_t i = 0; i < n; ++i) WriteLittleU16(field + 2 * i, text[i]);
+}
+
+}  // namespace
+
+float SkyObjectRecord::ra() const { return ReadLittleFloat(bytes.data()); }
+float SkyObjectRecord::dec() const { return ReadLittleFloat(bytes.data() + 4); }
+float SkyObjectRecord::magnitude() const { return ReadLittleFloat(bytes.data() + 8); }
+void SkyObjectRecord::SetRa(float v) { WriteLittleFloat(bytes.data(), v); }
+void SkyObjectRecord::SetDec(float v) { WriteLittleFloat(bytes.data() + 4, v); }
+void SkyObjectRecord::SetMagnitude(float v) { WriteLittleFloat(bytes.data() + 8, v); }
+void SkyObjectRecord::SetDesignation(std::string_view ansi) {
+  WriteAnsiField(bytes.data() + 12, kDesignationBytes, ansi);
+}
+
+void ObjectNameRecord::SetDesignation(std::string_view ansi) {
+  WriteAnsiField(bytes.data(), kDesignationBytes, ansi);
+}
+void ObjectNameRecord::SetName(std::string_view ansi) {
+  WriteAnsiField(bytes.data() + 10, kNameBytes, ansi);
+}
+
+WideString ConstellationLabel::shortName() const { return ReadWideField(bytes.data(), kShortNameUnits); }
+WideString ConstellationLabel::fullName() const { return ReadWideField(bytes.data() + 8, kFullNameUnits); }
+float ConstellationLabel::ra() const { return ReadLittleFloat(bytes.data() + 58); }
+float ConstellationLabel::dec() const { return ReadLittleFloat(bytes.data() + 62); }
+void ConstellationLabel::SetShortName(std::u16string_view t) { WriteWideField(bytes.data(), kShortNameUnits, t); }
+void ConstellationLabel::SetFullName(std::u16string_view t) { WriteWideField(bytes.data() + 8, kFullNameUnits, t); }
+void ConstellationLabel::SetRa(float v) { WriteLittleFloat(bytes.data() + 58, v); }
+void ConstellationLabel::SetDec(float v) { WriteLittleFloat(bytes.data() + 62, v); }
+
+WideString DesignationText(const SkyObjectRecord& r) { return AnsiToWide(r.designation(), kDesignationBytes); }
+WideString DesignationText(const ObjectNameRecord& r) { return AnsiToWide(r.designation(), kDesignationBytes); }
+WideString NameText(const ObjectNameRecord& r) { return AnsiToWide(r.name(), kNameBytes); }

@@ -1,0 +1,34 @@
+# Common settings for every target of the project.
+
+add_library(vespera_options INTERFACE)
+target_compile_options(vespera_options INTERFACE -Wall -Wextra -Werror)
+target_include_directories(vespera_options INTERFACE ${PROJECT_SOURCE_DIR})
+if(VESPERA_SANITIZE)
+  target_compile_options(vespera_options INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(vespera_options INTERFACE -fsanitize=address,undefined)
+endif()
+if(VESPERA_FUZZ)
+  target_compile_options(vespera_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
+# vespera_library(NAME SOURCES... [DEPENDS targets...])
+# A static library of project code; includes are rooted at the repository, so
+# a header is included as "catalog/CatalogStore.h".
+function(vespera_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_link_libraries(${name} PUBLIC vespera_options ${ARG_DEPENDS})
+endfunction()
+
+# vespera_test(NAME SOURCES... [DEPENDS targets...])
+# A GoogleTest executable registered with CTest.
+function(vespera_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  find_package(GTest REQUIRED)
+  include(GoogleTest)
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE vespera_options ${ARG_DEPENDS} GTest::gtest GTest::gtest_main GTest::gmock)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "VESPERA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()
