@@ -1,1 +1,150 @@
+#include "catalog/CatalogLoader.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "CatalogFixture.h"
+
+namespace {
+
+SkyObjectRecord Star(float ra, float dec, float mag, const char* designation) {
+  SkyObjectRecord r;
+  r.SetRa(ra);
+  r.SetDec(dec);
+  r.SetMagnitude(mag);
+  r.SetDesignation(designation);
+  return r;
+}
+
+TEST(RecordLayout, FieldsLieAtTheirByteOffsetsLittleEndian) {
+  const SkyObjectRecord star = Star(1.0f, -2.0f, 0.5f, "18del Cyg");
+  EXPECT_EQ(star.bytes[0], 0x00);
+  EXPECT_EQ(star.bytes[3], 0x3F);  // 1.0f = 0x3F800000
+  EXPECT_EQ(star.bytes[7], 0xC0);  // -2.0f = 0xC0000000
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&star.bytes[12])), "18del Cyg");
+  EXPECT_EQ(star.bytes[21], 0);
+
+  ObjectNameRecord name;
+  name.SetDesignation("224");
+  name.SetName(std::string(400, 'x'));  // cut to the field, keeping its terminator
+  EXPECT_EQ(name.bytes[10], 'x');
+  EXPECT_EQ(name.bytes[311], 'x');
+  EXPECT_EQ(name.bytes[312], 0);
+
+  ConstellationLabel label;
+  label.SetShortName(u"Orion");  // at most three units fit
+  label.SetFullName(u"Orion");
+  label.SetRa(83.5f);
+  EXPECT_EQ(label.shortName(), u"Ori");
+  EXPECT_EQ(label.bytes[8], 'O');
+  EXPECT_EQ(label.bytes[9], 0);
+  EXPECT_EQ(label.ra(), 83.5f);
+  EXPECT_EQ(label.bytes[58 + 3], 0x42);  // 83.5f = 0x42A70000
+}
+
+TEST(CatalogLoad, ReadsEachRecordSizeInFileOrder) {
+  CatalogFolder folder("sizes");
+  folder.WriteRecords<SkyObjectRecord>("Stars.dat", 3,
+                                       {Star(0, 90, 2.0f, "1alp UMi"), Star(10, 0, 3.0f, "b"),
+                                        Star(20, -10, 4.5f, "c")});
+  ObjectNameRecord polaris;
+  polaris.SetDesignation("1alp UMi");
+  polaris.SetName("Polaris");
+  folder.WriteRecords<ObjectNameRecord>("StarNames.dat", 1, {polaris});
+  ConstellationLabel ori;
+  ori.SetShortName(u"Ori");
+  ori.SetFullName(u"Orion");
+  ori.SetDec(5.0f);
+  folder.WriteRecords<ConstellationLabel>("CNames.dat", 1, {ori});
+
+  SkyCatalogs catalogs;
+  LoadCatalogs(catalogs, folder.directory());
+  ASSERT_TRUE(catalogs.IsLoaded());
+  const auto& stars = catalogs.starCatalog.objects;
+  ASSERT_EQ(stars.count(), 3u);
+  EXPECT_EQ(stars[0].dec(), 90.0f);
+  EXPECT_EQ(stars[2].magnitude(), 4.5f);
+  EXPECT_EQ(DesignationText(stars[1]), u"b");
+  ASSERT_EQ(catalogs.starCatalog.names.count(), 1u);
+  EXPECT_EQ(NameText(catalogs.starCatalog.names[0]), u"Polaris");
+  ASSERT_EQ(catalogs.constellationLabelCatalog.labels.count(), 1u);
+  EXPECT_EQ(catalogs.constellationLabelCatalog.labels[0].fullName(), u"Orion");
+  EXPECT_EQ(catalogs.constellationLabelCatalog.labels[0].dec(), 5.0f);
+  // Tables a catalogue does not use stay empty.
+  EXPECT_EQ(catalogs.starCatalog.labels.count(), 0u);
+  EXPECT_EQ(catalogs.constellationLabelCatalog.objects.count(), 0u);
+  EXPECT_EQ(catalogs.deepSkyCatalog.objects.count(), 0u);
+}
+
+TEST(CatalogLoad, MissingEmptyAndTinyFilesLeaveEmptyTablesAndStillFinish) {
+  CatalogFolder folder("empty");
+  folder.WriteBytes("Stars.dat", {});
+  folder.WriteBytes("DeepSky.dat", {0, 0, 0, 0});
+  folder.WriteBytes("CLines.dat", {5, 0, 0});  // shorter than the count itself
+  SkyCatalogs catalogs;
+  LoadCatalogs(catalogs, folder.directory());
+  EXPECT_TRUE(catalogs.IsLoaded());
+  EXPECT_EQ(catalogs.starCatalog.objects.count(), 0u);
+  EXPECT_EQ(catalogs.deepSkyCatalog.objects.count(), 0u);
+  EXPECT_EQ(catalogs.constellationLineCatalog.objects.count(), 0u);
+  EXPECT_EQ(catalogs.constellationLabelCatalog.labels.count(), 0u);
+
+  SkyCatalogs nowhere;
+  LoadCatalogs(nowhere, folder.directory() + "no-such-folder/");
+  EXPECT_TRUE(nowhere.IsLoaded());
+}
+
+TEST(CatalogLoad, ShortFileKeepsOnlyTheWholeRecordsItHolds) {
+  CatalogFolder folder("short");
+  // Three records announced, two and a half present.
+  folder.WriteRecords<SkyObjectRecord>("Stars.dat", 3, {Star(1, 1, 1, "a"), Star(2, 2, 2, "b"),
+                                                         Star(3, 3, 3, "c")},
+                                       11);
+  CatalogStore store;
+  store.LoadObjects(folder.Path("Stars.dat"));
+  ASSERT_EQ(store.objects.count(), 2u);
+  EXPECT_EQ(DesignationText(store.objects[1]), u"b");
+}
+
+TEST(CatalogLoad, HugeCountIsBoundedByTheFileLength) {
+  CatalogFolder folder("huge");
+  ObjectNameRecord vega;
+  vega.SetDesignation("3alp Lyr");
+  vega.SetName("Vega");
+  folder.WriteRecords<ObjectNameRecord>("StarNames.dat", 0xFFFFFFFFu, {vega});
+  CatalogStore store;
+  store.LoadNames(folder.Path("StarNames.dat"));
+  ASSERT_EQ(store.names.count(), 1u);
+  EXPECT_EQ(NameText(store.names[0]), u"Vega");
+}
+
+TEST(CatalogLoad, ExtraBytesBeyondTheCountAreNotRead) {
+  CatalogFolder folder("extra");
+  folder.WriteRecords<SkyObjectRecord>("CLines.dat", 1, {Star(1, 1, 0, ""), Star(2, 2, 0, "")});
+  CatalogStore store;
+  store.LoadObjects(folder.Path("CLines.dat"));
+  EXPECT_EQ(store.objects.count(), 1u);
+}
+
+TEST(CatalogLoad, OddLineTableDropsItsLastEndPoint) {
+  CatalogFolder folder("odd");
+  std::vector<SkyObjectRecord> points(5, Star(0, 0, 0, ""));
+  folder.WriteRecords<SkyObjectRecord>("CLines.dat", 5, points);
+  CatalogStore store;
+  store.LoadObjects(folder.Path("CLines.dat"));
+  EXPECT_EQ(store.objects.count(), 5u);
+  EXPECT_EQ(store.lineCount(), 2u);
+}
+
+TEST(CatalogLoad, NonFiniteValuesAreLoadedAsStoredForTheDrawingCodeToReject) {
+  CatalogFolder folder("nan");
+  folder.WriteRecords<SkyObjectRecord>("Stars.dat", 1, {Star(NAN, INFINITY, -INFINITY, "x")});
+  CatalogStore store;
+  store.LoadObjects(folder.Path("Stars.dat"));
+  ASSERT_EQ(store.objects.count(), 1u);
+  EXPECT_TRUE(std::isnan(store.objects[0].ra()));
+  EXPECT_TRUE(std::isinf(store.objects[0].dec()));
+}
+
+}  // namespace
