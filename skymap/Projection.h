@@ -1,0 +1,102 @@
+#pragma once
+// The orthographic projection of the celestial sphere onto the map area.
+//
+// The arithmetic is kept step for step as the sky map has always done it:
+// which angles are narrowed to single precision before FastCos, the order of
+// the products and truncation towards zero all decide on which pixel a star
+// lands, and the hit caches and saved views depend on those pixels. The
+// projection is inline because the renderer runs it for every catalogue object
+// on each rebuild.
+
+#include <climits>
+#include <cmath>
+
+#include "skymap/FastTrig.h"
+#include "skymap/ViewState.h"
+
+// Every radian-to-degree conversion of the map uses this factor, which is
+// 180/3.1415926535 and deliberately not 180/pi.
+inline constexpr double kDegreesPerRadian = 57.29577951471995;
+
+// A view and geometry with the sine and cosine of the centre's declination
+// taken once, so a rebuild does not repeat them per object.
+class ViewProjection {
+ public:
+  ViewProjection(const ViewState& view, const MapGeometry& geometry)
+      : centerRa_(view.centerRa),
+        cosCenterDec_(FastCos(static_cast<float>(view.centerDec))),
+        sinCenterDec_(FastSin(view.centerDec)),
+        zoom_(view.zoom),
+        radius_(geometry.mapRadius),
+        halfWidth_(geometry.mapWidth / 2),
+        halfHeight_(geometry.mapHeight / 2) {}
+
+  // True with the map coordinates in x and y when (ra, dec) lies on the near
+  // hemisphere; x and y are untouched otherwise. The point is not tested
+  // against the map area. A non-finite position, and one whose pixel would not
+  // fit in a 32-bit coordinate (reachable at extreme zoom), is not visible.
+  bool Project(float ra, float dec, int& x, int& y) const {
+    if (!std::isfinite(ra) || !std::isfinite(dec)) return false;
+
+    const double sinDec = FastSin(dec);
+    const double cosDec = FastCos(dec);
+    const double delta = centerRa_ - static_cast<double>(ra);
+    const double cosDelta = FastCos(static_cast<float>(delta));
+
+    const double p = cosDelta * cosDec;
+    double k = p * cosCenterDec_ + sinDec * sinCenterDec_;
+    // The six-decimal tables let k exceed 1 by about 1.4e-6 at the centre;
+    // asin would answer NaN there and the centred object would vanish.
+    if (k > 1.0) k = 1.0;
+    if (k < -1.0) k = -1.0;
+    const double a = std::asin(k);
+    if (!(a >= 0.0)) return false;  // far hemisphere, or NaN from the view
+    const double c = a * kDegreesPerRadian;
+
+    const double north = sinDec * cosCenterDec_ - p * sinCenterDec_;
+    const double east = -(FastSin(delta) * cosDec);
+    const double theta = std::atan2(north, east) * kDegreesPerRadian;
+
+    const double fx =
+        0.5 * (FastCos(static_cast<float>(theta + c)) + FastCos(static_cast<float>(c - theta)));
+    const double fy = 0.5 * (FastSin(theta + c) + FastSin(theta - c));
+
+    int screenX = 0;
+    int screenY = 0;
+    if (!OffsetFromCentre(fx * zoom_ * radius_, halfWidth_, screenX) ||
+        !OffsetFromCentre(fy * zoom_ * radius_, halfHeight_, screenY)) {
+      return false;
+    }
+    x = screenX;
+    y = screenY;
+    return true;
+  }
+
+ private:
+  // trunc(offset) + half, refused when it would not fit in an int: converting
+  // an out-of-range double to an integer is undefined, and zoom has no bound.
+  static bool OffsetFromCentre(double offset, int half, int& out) {
+    const double lowest = static_cast<double>(INT_MIN) - half - 1.0;
+    const double highest = static_cast<double>(INT_MAX) - half + 1.0;
+    if (!(offset > lowest && offset < highest)) return false;
+    out = static_cast<int>(static_cast<long long>(offset) + half);
+    return true;
+  }
+
+  double centerRa_;
+  double cosCenterDec_;
+  double sinCenterDec_;
+  double zoom_;
+  int radius_;
+  int halfWidth_;
+  int halfHeight_;
+};
+
+inline bool ProjectToScreen(const ViewProjection& projection, float ra, float dec, int& x, int& y) {
+  return projection.Project(ra, dec, x, y);
+}
+
+inline bool ProjectToScreen(const ViewState& view, const MapGeometry& geometry, float ra, float dec,
+                            int& x, int& y) {
+  return ViewProjection(view, geometry).Project(ra, dec, x, y);
+}
