@@ -1,0 +1,26 @@
+#pragma once
+// Information files: INI-style text whose sections hold fragments of HTML.
+// The files are UTF-8 on disk; a byte-order mark is skipped and an invalid
+// sequence reads as U+FFFD.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/runtime/WinTypes.h"
+
+struct IniSection {
+  WideString name;  // never empty
+  WideString body;  // never empty: the section's trimmed lines joined without separator
+};
+
+// Sections in the order they complete in the file; duplicates are kept and
+// lookups take the first.
+using IniFile = std::vector<IniSection>;
+
+// Empties file, then fills it from the UTF-8 file at path. A file that cannot
+// be opened leaves file empty; a read error keeps what was read before it.
+void LoadIniFile(const std::string& path, IniFile& file);
+
+// Position of the first section whose name equals key exactly, or -1.
+int FindSection(const IniFile& file, std::u16string_view key);

@@ -1,0 +1,78 @@
+#include "info/IniFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TempFolder.h"
+
+namespace {
+
+using Sections = std::vector<std::pair<WideString, WideString>>;
+
+Sections Parse(const std::string& text) {
+  TempFolder folder;
+  IniFile file;
+  LoadIniFile(folder.Write("test.ini", text), file);
+  Sections out;
+  for (const IniSection& s : file) out.emplace_back(s.name, s.body);
+  return out;
+}
+
+TEST(IniFile, LinesJoinTrimmedWithoutSeparator) {
+  EXPECT_EQ(Parse("[1]\n<b>M1</b>\nis a nebula\n"), (Sections{{u"1", u"<b>M1</b>is a nebula"}}));
+  EXPECT_EQ(Parse("[2]\r\n \t left\v\f \r\n  right  \r\n"), (Sections{{u"2", u"leftright"}}));
+}
+
+TEST(IniFile, HeaderNameRunsToTheFirstBracketOrTheLineEnd) {
+  EXPECT_EQ(Parse("[ 12 ] comment\na\n[12\nb\n[\t3 ]]x\nc\n"),
+            (Sections{{u"12", u"a"}, {u"12", u"b"}, {u"3", u"c"}}));
+  EXPECT_EQ(Parse("[]\nlost\n[ ]\nlost too\n"), Sections{});
+}
+
+TEST(IniFile, CommentsOnlyAtTheStartOfALine) {
+  EXPECT_EQ(Parse("[5]\n;[6]\n  ; x\nx ; y\n"), (Sections{{u"5", u"x ; y"}}));
+}
+
+TEST(IniFile, SectionsWithoutNameOrBodyAreDropped) {
+  EXPECT_EQ(Parse("before\n[1]\n[2]\ntwo\n\n[3]\n[4]\nlast"),
+            (Sections{{u"2", u"two"}, {u"4", u"last"}}));
+  EXPECT_EQ(Parse("[1]\none\n[trailing]\n"), (Sections{{u"1", u"one"}}));
+}
+
+TEST(IniFile, FindSectionTakesTheFirstExactName) {
+  TempFolder folder;
+  IniFile file;
+  LoadIniFile(folder.Write("a.ini", "[7]\nfirst\n[Main]\nhelp\n[7]\nsecond\n"), file);
+  EXPECT_EQ(FindSection(file, u"7"), 0);
+  EXPECT_EQ(FindSection(file, u"Main"), 1);
+  EXPECT_EQ(FindSection(file, u"main"), -1);
+  EXPECT_EQ(FindSection(file, u" 7"), -1);
+  EXPECT_EQ(FindSection(IniFile{}, u"7"), -1);
+}
+
+TEST(IniFile, MissingFileLeavesTheSequenceEmpty) {
+  TempFolder folder;
+  IniFile file{{u"old", u"section"}};
+  LoadIniFile(folder.Write("a.ini", "") + ".missing", file);
+  EXPECT_TRUE(file.empty());
+}
+
+TEST(IniFile, Utf8WithByteOrderMarkAndBadBytesNeverFails) {
+  EXPECT_EQ(Parse("\xEF\xBB\xBF[\xC3\xA9t\xC3\xA9]\nM\xE2\x82\xAC \xC0 ok\n"),
+            (Sections{{u"\u00E9t\u00E9", u"M\u20AC \uFFFD ok"}}));
+}
+
+// The device reads 131071 characters at a time; whatever follows in the same
+// line is read, and classified, as a line of its own.
+TEST(IniFile, PiecesOfALongLineAreClassifiedOnTheirOwn) {
+  const std::string full(131071, 'a');
+  EXPECT_EQ(Parse("[1]\n" + full + ";no comment\n"), (Sections{{u"1", WideString(131071, u'a')}}));
+  EXPECT_EQ(Parse("[1]\n" + full + "[2]\ntwo\n"),
+            (Sections{{u"1", WideString(131071, u'a')}, {u"2", u"two"}}));
+  // White space at the end of a piece is trimmed like a line end.
+  const std::string spaced = std::string(131070, 'b') + " c";
+  EXPECT_EQ(Parse("[1]\n" + spaced + "\n"), (Sections{{u"1", WideString(131070, u'b') + u"c"}}));
+}
+
+}  // namespace
