@@ -1,0 +1,106 @@
+#include "tools/datagen/DeepSkyCatalog.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "tools/datagen/AnsiText.h"
+
+namespace {
+
+struct Candidate {
+  std::string designation;
+  SkyPoint point;
+  std::optional<float> magnitude;
+};
+
+class DeepSkyObjects {
+ public:
+  void Add(const std::string& designation, SkyPoint point, std::optional<float> magnitude) {
+    if (byDesignation_.count(designation)) return;
+    byDesignation_.emplace(designation, candidates_.size());
+    candidates_.push_back({designation, point, magnitude});
+  }
+  Candidate* Find(const std::string& designation) {
+    const auto it = byDesignation_.find(designation);
+    return it == byDesignation_.end() ? nullptr : &candidates_[it->second];
+  }
+  std::vector<SkyObjectRecord> BrightestFirst() const {
+    std::vector<const Candidate*> order;
+    for (const Candidate& c : candidates_) order.push_back(&c);
+    const auto magnitudeOf = [](const Candidate* c) { return c->magnitude.value_or(kUnknownDeepSkyMagnitude); };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](const Candidate* a, const Candidate* b) { return magnitudeOf(a) < magnitudeOf(b); });
+    std::vector<SkyObjectRecord> records;
+    records.reserve(order.size());
+    for (const Candidate* c : order)
+      records.push_back(MakeObjectRecord(c->point.ra, c->point.dec, magnitudeOf(c), c->designation));
+    return records;
+  }
+
+ private:
+  std::vector<Candidate> candidates_;
+  std::unordered_map<std::string, std::size_t> byDesignation_;
+};
+
+std::string ListedName(const ListedObject& object) {
+  const std::string name = Utf8ToAnsiSpelled(object.note.name);
+  return name.empty() ? object.label : object.label + " " + name;
+}
+
+}  // namespace
+
+CatalogTables BuildDeepSkyTables(const DeepSkyIndex& index, const Json& packageNames,
+                                 const std::vector<const std::vector<ListedObject>*>& lists) {
+  DeepSkyObjects objects;
+  // Every spelling under which the package or our notes refer to a record.
+  std::unordered_map<std::string, std::string> recordOf;
+  for (const DeepSkyEntry& entry : index.entries()) {
+    if (entry.id.rfind("NGC ", 0) != 0) continue;
+    const std::string designation = RecordDesignation(entry.id);
+    objects.Add(designation, entry.point, entry.magnitude);
+    recordOf.emplace(entry.id, designation);
+    recordOf.emplace(entry.alias, designation);
+  }
+  for (const auto* list : lists) {
+    for (const ListedObject& object : *list) {
+      if (Candidate* known = objects.Find(object.recordDesignation)) {
+        if (!known->magnitude) known->magnitude = object.magnitude;
+      } else {
+        objects.Add(object.recordDesignation, object.point, object.magnitude);
+      }
+      recordOf.emplace(object.note.designation, object.recordDesignation);
+      if (!object.note.catalogId.empty()) recordOf.emplace(object.note.catalogId, object.recordDesignation);
+      if (object.entry) recordOf.emplace(object.entry->alias, object.recordDesignation);
+    }
+  }
+
+  CatalogTables tables;
+  tables.objects = objects.BrightestFirst();
+
+  std::unordered_set<std::string> named;
+  for (const auto* list : lists) {
+    for (const ListedObject& object : *list) {
+      const std::string text = ListedName(object);
+      tables.names.push_back(MakeNameRecord(object.recordDesignation, text));
+      named.insert(object.recordDesignation);
+      for (const std::string& part : object.note.alsoAs) {
+        const std::string designation = RecordDesignation(part);
+        if (!objects.Find(designation)) continue;
+        tables.names.push_back(MakeNameRecord(designation, text));
+        named.insert(designation);
+      }
+    }
+  }
+  if (packageNames.is_object()) {
+    for (const auto& [key, value] : packageNames.items()) {
+      const auto record = recordOf.find(key);
+      if (record == recordOf.end() || named.count(record->second)) continue;
+      const std::string name = Utf8ToAnsiSpelled(TextField(value, "name"));
+      if (name.empty()) continue;
+      tables.names.push_back(MakeNameRecord(record->second, name));
+      named.insert(record->second);
+    }
+  }
+  return tables;
+}

@@ -1,0 +1,66 @@
+#pragma once
+// The Messier and Caldwell lists: our hand-written notes (data/messier.json,
+// data/caldwell.json) joined with the package's catalogue, which supplies the
+// position, magnitude and size wherever it knows the object.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/datagen/DeepSkyIndex.h"
+#include "tools/datagen/JsonFile.h"
+
+struct ListKind {
+  std::string title;   // "Messier"
+  std::string prefix;  // "M", as in "M31"
+  int count = 0;       // 110, every number from 1 up must be present
+};
+
+inline const ListKind kMessierList{"Messier", "M", 110};
+inline const ListKind kCaldwellList{"Caldwell", "C", 109};
+
+// One entry of a hand-written list file.
+struct ObjectNote {
+  int number = 0;
+  std::string designation;          // "NGC 224", "IC 342", "Mel 22"
+  std::string catalogId;            // where the package lists it, if not under the designation
+  std::vector<std::string> alsoAs;  // further catalogue objects it is made of ("NGC 884")
+  std::string name;                 // common name, may be empty
+  std::string type;                 // "Spiral galaxy"; empty takes the package's type
+  std::string constellation;        // abbreviation, "And"
+  std::string distance;             // "2.5 million light-years"
+  std::string notes;                // two or three sentences
+  std::optional<SkyPoint> point;    // for objects the package lacks
+  std::optional<float> magnitude;   // used where the package has none
+  std::string size;                 // used where the package has none
+};
+
+// Reads a list file: {"objects": [ {...}, ... ]}. Throws with the file's
+// entry number when an entry lacks a number, designation or constellation,
+// when a number repeats or is missing, or when a field has the wrong type.
+std::vector<ObjectNote> ParseObjectNotes(const Json& file, const ListKind& list);
+
+// A list entry with everything the map and the pages show about it.
+struct ListedObject {
+  ObjectNote note;
+  std::string label;             // "M31"
+  std::string recordDesignation;  // "224" for NGC objects, else the designation
+  SkyPoint point;
+  std::optional<float> magnitude;
+  std::string type;
+  std::string size;               // "189' x 62'", or empty
+  const DeepSkyEntry* entry = nullptr;  // the package's object, if it has one
+};
+
+// The record designation for a catalogue designation: NGC objects go by
+// their number alone ("NGC 224" -> "224"), others keep theirs.
+std::string RecordDesignation(const std::string& designation);
+
+// Joins notes with the package. packageMessier is the package's messier.json
+// (a second source of positions for Messier objects); may be null. Throws
+// when an object has no position from any source.
+std::vector<ListedObject> ResolveListedObjects(const std::vector<ObjectNote>& notes, const ListKind& list,
+                                               const DeepSkyIndex& index, const Json* packageMessier);
+
+// "189.1x61.7" -> "189' x 62'"; "30" -> "30'"; empty or unreadable -> "".
+std::string FormatDimensions(const std::string& dimensions);

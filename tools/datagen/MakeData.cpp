@@ -1,0 +1,88 @@
+// vespera_make_data PACKAGE_DATA NOTES_DIR OUT_DIR
+// Builds the six catalogue files and the two object information files from the
+// sky package's data folder and our hand-written lists. Exits non-zero with a
+// message naming the file when any input is missing or malformed.
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+
+#include "tools/datagen/Constellations.h"
+#include "tools/datagen/DeepSkyCatalog.h"
+#include "tools/datagen/InfoPages.h"
+#include "tools/datagen/RecordFileWriter.h"
+#include "tools/datagen/StarCatalog.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void WriteText(const fs::path& path, const std::string& text) {
+  ReplaceFile(path, [&](std::ostream& out) { out << text; });
+}
+
+std::string Introduction(const Json& notesFile) { return TextField(notesFile, "introduction"); }
+
+void ReportSkipped(const SkippedEntries& skipped) {
+  constexpr std::size_t kShown = 10;
+  if (skipped.empty()) return;
+  std::fprintf(stderr, "vespera_make_data: %zu input entries left out\n", skipped.size());
+  for (std::size_t i = 0; i < skipped.size() && i < kShown; ++i) std::fprintf(stderr, "  %s\n", skipped[i].c_str());
+}
+
+int Run(const fs::path& package, const fs::path& notes, const fs::path& out) {
+  fs::create_directories(out);
+  SkippedEntries skipped;
+
+  const CatalogTables stars =
+      BuildStarTables(ReadJsonFile(package / "stars.14.json"), ReadJsonFile(package / "starnames.json"), skipped);
+  WriteRecordFile(out / "Stars.dat", stars.objects);
+  WriteRecordFile(out / "StarNames.dat", stars.names);
+
+  const std::vector<SkyObjectRecord> lines =
+      BuildConstellationLines(ReadJsonFile(package / "constellations.lines.json"), skipped);
+  const std::vector<ConstellationLabel> labels =
+      BuildConstellationLabels(ReadJsonFile(package / "constellations.json"), skipped);
+  WriteRecordFile(out / "CLines.dat", lines);
+  WriteRecordFile(out / "CNames.dat", labels);
+
+  const DeepSkyIndex index(ReadJsonFile(package / "dsos.20.json"), skipped);
+  const Json packageMessier = ReadJsonFile(package / "messier.json");
+  const Json messierNotes = ReadJsonFile(notes / "messier.json");
+  const Json caldwellNotes = ReadJsonFile(notes / "caldwell.json");
+  const auto messier =
+      ResolveListedObjects(ParseObjectNotes(messierNotes, kMessierList), kMessierList, index, &packageMessier);
+  const auto caldwell =
+      ResolveListedObjects(ParseObjectNotes(caldwellNotes, kCaldwellList), kCaldwellList, index, nullptr);
+  const CatalogTables deepSky = BuildDeepSkyTables(index, ReadJsonFile(package / "dsonames.json"), {&messier, &caldwell});
+  WriteRecordFile(out / "DeepSky.dat", deepSky.objects);
+  WriteRecordFile(out / "DeepSkyNames.dat", deepSky.names);
+
+  const auto constellationNames = ConstellationFullNames(labels);
+  WriteText(out / "Messier.ini",
+            BuildInfoIni({&kMessierList, Introduction(messierNotes), &messier, &constellationNames}));
+  WriteText(out / "Caldwell.ini",
+            BuildInfoIni({&kCaldwellList, Introduction(caldwellNotes), &caldwell, &constellationNames}));
+
+  ReportSkipped(skipped);
+  std::printf("vespera_make_data: %zu stars, %zu star names, %zu deep-sky objects, %zu deep-sky names, "
+              "%zu constellation lines, %zu labels\n",
+              stars.objects.size(), stars.names.size(), deepSky.objects.size(), deepSky.names.size(),
+              lines.size() / 2, labels.size());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: vespera_make_data PACKAGE_DATA_DIR NOTES_DIR OUT_DIR\n");
+    return 2;
+  }
+  try {
+    return Run(argv[1], argv[2], argv[3]);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "vespera_make_data: %s\n", e.what());
+    return 1;
+  }
+}
