@@ -10,9 +10,22 @@ void CatalogStore::LoadObjects(const std::string& path) { LoadRecordFile(path, o
 void CatalogStore::LoadNames(const std::string& path) { LoadRecordFile(path, names); }
 void CatalogStore::LoadLabels(const std::string& path) { LoadRecordFile(path, labels); }
 
+namespace {
+
+// Compares without building a wide string: a name scan runs once per listed
+// search hit, over every name record.
+bool DesignationEquals(const char* field, const WideString& key) {
+  std::size_t i = 0;
+  for (; i < kDesignationBytes && field[i] != '\0'; ++i)
+    if (i >= key.size() || AnsiCharToWide(static_cast<unsigned char>(field[i])) != key[i]) return false;
+  return i == key.size();
+}
+
+}  // namespace
+
 bool CatalogStore::FindName(const WideString& key, WideString& name) const {
   for (const ObjectNameRecord& record : names) {
-    if (DesignationText(record) == key) {
+    if (DesignationEquals(record.designation(), key)) {
       name = NameText(record);
       return true;
     }
