@@ -1,0 +1,296 @@
+#include "platform/gdi/BmpDecoder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <functional>
+#include <limits>
+#include <vector>
+
+#include "platform/gdi/ImageFiles.h"
+#include "tests/platform/gdi/GdiTestSupport.h"
+
+namespace {
+
+// Describes a BMP file for BuildBmp; `pixel` gives the raw stored value of
+// each pixel: a palette index, 0xRRGGBB for 24 and 32 bits, the word for 16.
+struct BmpSpec {
+  std::int32_t width = 5;
+  std::int32_t height = 3;  // negative: rows stored top-down
+  std::uint16_t bitsPerPixel = 24;
+  std::uint32_t compression = 0;
+  std::uint32_t headerSize = 40;
+  std::vector<std::uint32_t> palette;  // 0xRRGGBB
+  std::vector<std::uint32_t> masks;    // written after a 40-byte header
+  std::function<std::uint32_t(int x, int y)> pixel;
+};
+
+void Put16(std::vector<BYTE>& out, std::uint32_t v) {
+  out.push_back(BYTE(v));
+  out.push_back(BYTE(v >> 8));
+}
+void Put32(std::vector<BYTE>& out, std::uint32_t v) {
+  Put16(out, v & 0xFFFF);
+  Put16(out, v >> 16);
+}
+void Set32(std::vector<BYTE>& out, std::size_t at, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) out[at + i] = BYTE(v >> (8 * i));
+}
+
+std::vector<BYTE> BuildBmp(const BmpSpec& spec) {
+  std::vector<BYTE> out = {'B', 'M'};
+  Put32(out, 0);  // file size, patched below
+  Put32(out, 0);
+  Put32(out, 0);  // pixel offset, patched below
+  Put32(out, spec.headerSize);
+  const bool core = spec.headerSize == 12;
+  if (core) {
+    Put16(out, std::uint32_t(spec.width));
+    Put16(out, std::uint32_t(spec.height));
+    Put16(out, 1);
+    Put16(out, spec.bitsPerPixel);
+  } else {
+    Put32(out, std::uint32_t(spec.width));
+    Put32(out, std::uint32_t(spec.height));
+    Put16(out, 1);
+    Put16(out, spec.bitsPerPixel);
+    Put32(out, spec.compression);
+    for (int i = 0; i < 5; ++i) Put32(out, 0);  // image size, resolution, colours used/important
+    out.resize(14 + spec.headerSize, 0);
+    for (std::uint32_t m : spec.masks) Put32(out, m);
+  }
+  for (std::uint32_t c : spec.palette) {
+    out.push_back(BYTE(c));
+    out.push_back(BYTE(c >> 8));
+    out.push_back(BYTE(c >> 16));
+    if (!core) out.push_back(0);
+  }
+  Set32(out, 10, std::uint32_t(out.size()));
+
+  const int height = spec.height < 0 ? -spec.height : spec.height;
+  const std::size_t stride = ((std::size_t(spec.width) * spec.bitsPerPixel + 31) / 32) * 4;
+  for (int row = 0; row < height; ++row) {
+    const int y = spec.height < 0 ? row : height - 1 - row;
+    std::vector<BYTE> line(stride, 0);
+    for (int x = 0; x < spec.width; ++x) {
+      const std::uint32_t v = spec.pixel(x, y);
+      switch (spec.bitsPerPixel) {
+        case 1: case 4: case 8: {
+          const std::size_t bit = std::size_t(x) * spec.bitsPerPixel;
+          line[bit / 8] |= BYTE(v << (8 - spec.bitsPerPixel - bit % 8));
+          break;
+        }
+        case 16: line[2 * x] = BYTE(v); line[2 * x + 1] = BYTE(v >> 8); break;
+        case 24:
+          line[3 * x] = BYTE(v); line[3 * x + 1] = BYTE(v >> 8); line[3 * x + 2] = BYTE(v >> 16);
+          break;
+        default: for (int i = 0; i < 4; ++i) line[4 * x + i] = BYTE(v >> (8 * i)); break;
+      }
+    }
+    out.insert(out.end(), line.begin(), line.end());
+  }
+  Set32(out, 2, std::uint32_t(out.size()));
+  return out;
+}
+
+COLORREF FromRgb(std::uint32_t rgb) { return RGB(BYTE(rgb >> 16), BYTE(rgb >> 8), BYTE(rgb)); }
+
+// Every pixel of `surface` is `expected(x, y)` and opaque.
+void ExpectPixels(const std::optional<Surface>& surface, int width, int height,
+                  const std::function<COLORREF(int, int)>& expected) {
+  ASSERT_TRUE(surface);
+  ASSERT_EQ(surface->Width(), width);
+  ASSERT_EQ(surface->Height(), height);
+  ASSERT_EQ(surface->BitsPerPixel(), 32);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      ASSERT_EQ(surface->GetPixel(x, y), expected(x, y)) << x << "," << y;
+      ASSERT_EQ(surface->Row(y)[4 * x + 3], 255);
+    }
+}
+
+std::uint32_t Rainbow(int x, int y) { return std::uint32_t(0x102030 + x * 0x230000 + y * 0x001700 + (x ^ y) * 3); }
+
+std::vector<std::uint32_t> Palette(std::size_t n) {
+  std::vector<std::uint32_t> p;
+  for (std::size_t i = 0; i < n; ++i) p.push_back(std::uint32_t(0x010203 * (i + 1) ^ (i << 20)));
+  return p;
+}
+
+TEST(BmpDecode, PalettedDepths) {
+  for (std::uint16_t bpp : {1, 4, 8}) {
+    BmpSpec spec;
+    spec.width = 13;  // odd widths exercise bit packing and row padding
+    spec.bitsPerPixel = bpp;
+    spec.palette = Palette(std::size_t(1) << bpp);
+    const std::uint32_t mask = (1u << bpp) - 1;
+    spec.pixel = [&](int x, int y) { return std::uint32_t(x * 7 + y * 3) & mask; };
+    ExpectPixels(DecodeBmp(BuildBmp(spec)), 13, 3,
+                 [&](int x, int y) { return FromRgb(spec.palette[std::uint32_t(x * 7 + y * 3) & mask]); });
+  }
+}
+
+TEST(BmpDecode, DirectDepthsBottomUpAndTopDown) {
+  for (std::uint16_t bpp : {24, 32}) {
+    for (std::int32_t height : {3, -3}) {
+      BmpSpec spec;
+      spec.bitsPerPixel = bpp;
+      spec.height = height;
+      spec.pixel = Rainbow;
+      ExpectPixels(DecodeBmp(BuildBmp(spec)), 5, 3, [](int x, int y) { return FromRgb(Rainbow(x, y)); });
+    }
+  }
+}
+
+TEST(BmpDecode, SixteenBitsDefaultToFiveFiveFiveAndHonourMasks) {
+  BmpSpec spec;
+  spec.bitsPerPixel = 16;
+  spec.width = 3;
+  spec.height = 1;
+  const std::uint32_t words555[] = {0x7C00, 0x03E0, 0x001F};
+  spec.pixel = [&](int x, int) { return words555[x]; };
+  ExpectPixels(DecodeBmp(BuildBmp(spec)), 3, 1, [](int x, int) {
+    const COLORREF expected[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)};
+    return expected[x];
+  });
+
+  spec.compression = 3;
+  spec.masks = {0xF800, 0x07E0, 0x001F};
+  const std::uint32_t words565[] = {0xF800, 0x0400, 0x0010};
+  spec.pixel = [&](int x, int) { return words565[x]; };
+  ExpectPixels(DecodeBmp(BuildBmp(spec)), 3, 1, [](int x, int) {
+    const COLORREF expected[] = {RGB(255, 0, 0), RGB(0, 32 * 255 / 63, 0), RGB(0, 0, 16 * 255 / 31)};
+    return expected[x];
+  });
+}
+
+TEST(BmpDecode, ThirtyTwoBitsWithMasksAndAVersionFiveHeader) {
+  BmpSpec spec;
+  spec.bitsPerPixel = 32;
+  spec.compression = 3;
+  spec.headerSize = 124;
+  spec.pixel = [](int x, int y) { return Rainbow(x, y) << 8; };  // stored as 0xRRGGBB00
+  auto file = BuildBmp(spec);
+  // A version 5 header holds its masks inside, right after the first 40 bytes.
+  Set32(file, 54, 0xFF000000);
+  Set32(file, 58, 0x00FF0000);
+  Set32(file, 62, 0x0000FF00);
+  ExpectPixels(DecodeBmp(file), 5, 3, [](int x, int y) { return FromRgb(Rainbow(x, y)); });
+}
+
+TEST(BmpDecode, OldCoreHeaderWithThreeBytePalette) {
+  BmpSpec spec;
+  spec.headerSize = 12;
+  spec.bitsPerPixel = 8;
+  spec.palette = Palette(256);
+  spec.pixel = [](int x, int y) { return std::uint32_t(x + 16 * y); };
+  ExpectPixels(DecodeBmp(BuildBmp(spec)), 5, 3, [&](int x, int y) { return FromRgb(spec.palette[x + 16 * y]); });
+}
+
+TEST(BmpDecode, IndexesPastAShortPaletteReadBlack) {
+  BmpSpec spec;
+  spec.bitsPerPixel = 8;
+  spec.palette = Palette(2);
+  spec.pixel = [](int x, int) { return std::uint32_t(x); };
+  auto file = BuildBmp(spec);
+  Set32(file, 14 + 32, 2);  // colours used
+  ExpectPixels(DecodeBmp(file), 5, 3,
+               [&](int x, int) { return x < 2 ? FromRgb(spec.palette[std::size_t(x)]) : RGB(0, 0, 0); });
+}
+
+BmpSpec Plain24() {
+  BmpSpec spec;
+  spec.pixel = Rainbow;
+  return spec;
+}
+
+TEST(BmpBroken, EveryTruncationFailsCleanly) {
+  for (std::uint16_t bpp : {1, 8, 24}) {
+    BmpSpec spec = Plain24();
+    spec.bitsPerPixel = bpp;
+    if (bpp <= 8) spec.palette = Palette(std::size_t(1) << bpp);
+    if (bpp <= 8) spec.pixel = [](int x, int) { return std::uint32_t(x & 1); };
+    const auto file = BuildBmp(spec);
+    const std::size_t lastRowBytes = (std::size_t(spec.width) * bpp + 7) / 8;
+    const std::size_t stride = ((std::size_t(spec.width) * bpp + 31) / 32) * 4;
+    const std::size_t shortestValid = file.size() - (stride - lastRowBytes);
+    for (std::size_t length = 0; length < file.size(); ++length) {
+      std::vector<BYTE> cut(file.begin(), file.begin() + std::ptrdiff_t(length));
+      EXPECT_EQ(DecodeBmp(cut).has_value(), length >= shortestValid) << "bpp " << bpp << " length " << length;
+    }
+  }
+}
+
+TEST(BmpBroken, BadHeadersAreRefused) {
+  const auto good = BuildBmp(Plain24());
+  ASSERT_TRUE(DecodeBmp(good));
+  auto expectRefused = [&](const char* what, auto change) {
+    auto file = good;
+    change(file);
+    EXPECT_FALSE(DecodeBmp(file)) << what;
+  };
+  expectRefused("signature", [](auto& f) { f[0] = 'P'; });
+  expectRefused("header size", [](auto& f) { Set32(f, 14, 20); });
+  expectRefused("header past the end", [](auto& f) { Set32(f, 14, 0x7FFFFFF0); });
+  expectRefused("zero width", [](auto& f) { Set32(f, 18, 0); });
+  expectRefused("negative width", [](auto& f) { Set32(f, 18, std::uint32_t(-5)); });
+  expectRefused("zero height", [](auto& f) { Set32(f, 22, 0); });
+  expectRefused("most negative height",
+                [](auto& f) { Set32(f, 22, std::uint32_t(std::numeric_limits<std::int32_t>::min())); });
+  expectRefused("depth 2", [](auto& f) { f[28] = 2; });
+  expectRefused("run-length compression", [](auto& f) { Set32(f, 30, 1); });
+  expectRefused("masks on 24 bits", [](auto& f) { Set32(f, 30, 3); });
+  expectRefused("pixels before the header ends", [](auto& f) { Set32(f, 10, 20); });
+  expectRefused("pixels past the end", [](auto& f) { Set32(f, 10, 0xFFFFFFF0); });
+}
+
+TEST(BmpBroken, AbsurdDimensionsAreRefusedBeforeAllocating) {
+  // A 1-bit file claiming millions of pixels but holding a few bytes: the
+  // size is checked against the data before any pixel memory is taken.
+  BmpSpec spec;
+  spec.width = 1;
+  spec.height = 1;
+  spec.bitsPerPixel = 1;
+  spec.palette = Palette(2);
+  spec.pixel = [](int, int) { return 0u; };
+  auto file = BuildBmp(spec);
+  Set32(file, 18, 4096);  // within the surface limits: only the data check stops it
+  Set32(file, 22, 4096);
+  EXPECT_FALSE(DecodeBmp(file));
+  Set32(file, 18, 16384);
+  Set32(file, 22, 16384);
+  EXPECT_FALSE(DecodeBmp(file));
+  Set32(file, 18, 1000000);
+  Set32(file, 22, 1000000);
+  EXPECT_FALSE(DecodeBmp(file));
+}
+
+TEST(BmpFiles, LoadBmpFileGivesABitmapOrAnEmptyOne) {
+  ScratchFolder folder;
+  const auto good = BuildBmp(Plain24());
+  {
+    std::ofstream out(folder / "Icons240.bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(good.data()), std::streamsize(good.size()));
+    std::ofstream broken(folder / "Broken.bmp", std::ios::binary);
+    broken.write(reinterpret_cast<const char*>(good.data()), 40);
+  }
+  CBitmap bitmap = LoadBmpFile(folder / "Icons240.bmp");
+  ASSERT_NE(bitmap.GetSafeHandle(), nullptr);
+  BITMAP info;
+  bitmap.GetBitmap(&info);
+  EXPECT_EQ(info.bmWidth, 5);
+  EXPECT_EQ(info.bmHeight, 3);
+  EXPECT_EQ(info.bmBitsPixel, 32);
+  EXPECT_EQ(bitmap.GetSurface()->GetPixel(4, 2), FromRgb(Rainbow(4, 2)));
+
+  EXPECT_EQ(LoadBmpFile(folder / "Broken.bmp").GetSafeHandle(), nullptr);
+  EXPECT_EQ(LoadBmpFile(folder / "Missing.bmp").GetSafeHandle(), nullptr);
+  EXPECT_EQ(LoadBmpFile(folder / "").GetSafeHandle(), nullptr);  // a folder, not a file
+
+  auto image = LoadImageFile(folder / "Icons240.bmp");
+  ASSERT_TRUE(image);
+  EXPECT_EQ(image->GetPixel(0, 0), FromRgb(Rainbow(0, 0)));
+}
+
+}  // namespace
