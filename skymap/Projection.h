@@ -45,12 +45,13 @@ class ViewProjection {
 
     const double p = cosDelta * cosDec;
     double k = p * cosCenterDec_ + sinDec * sinCenterDec_;
+    // asin keeps the sign of its argument, so a negative k is the far
+    // hemisphere without taking the arc sine; half the sky leaves here.
+    if (!(k >= 0.0)) return false;  // also NaN, from a non-finite view
     // The six-decimal tables let k exceed 1 by about 1.4e-6 at the centre;
     // asin would answer NaN there and the centred object would vanish.
     if (k > 1.0) k = 1.0;
-    if (k < -1.0) k = -1.0;
     const double a = std::asin(k);
-    if (!(a >= 0.0)) return false;  // far hemisphere, or NaN from the view
     const double c = a * kDegreesPerRadian;
 
     const double north = sinDec * cosCenterDec_ - p * sinCenterDec_;
