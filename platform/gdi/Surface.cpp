@@ -24,6 +24,24 @@ void WritePixel(BYTE* p, int bitsPerPixel, COLORREF color) {
   p[1] = BYTE(word & 0xFF);
 }
 
+// Depth conversion of whole rows, kept branch-free per pixel.
+void ConvertRowTo16(const BYTE* in, BYTE* out, LONG width) {
+  for (LONG i = 0; i < width; ++i, in += 4, out += 2) {
+    const unsigned word = ((in[0] >> 4) << 10) | ((in[1] >> 4) << 5) | (in[2] >> 4);
+    out[0] = BYTE(word >> 8);
+    out[1] = BYTE(word);
+  }
+}
+
+void ConvertRowTo32(const BYTE* in, BYTE* out, LONG width) {
+  for (LONG i = 0; i < width; ++i, in += 2, out += 4) {
+    const unsigned word = (unsigned(in[0]) << 8) | in[1];
+    out[0] = BYTE(((word >> 10) & 0xF) * 17);
+    out[1] = BYTE(((word >> 5) & 0xF) * 17);
+    out[2] = BYTE((word & 0xF) * 17);
+  }
+}
+
 BYTE Mix(unsigned under, unsigned over, unsigned coverage) {
   // Rounded division by 255 without a divide: exact for all 8-bit inputs.
   unsigned v = under * (255 - coverage) + over * coverage + 128;
@@ -129,11 +147,10 @@ void Surface::CopyFrom(const Surface& source, RECT sourceRect, POINT destination
       std::memcpy(out, in, std::size_t(width) * BytesPerPixel());
       continue;
     }
-    for (LONG i = 0; i < width; ++i) {
-      WritePixel(out, bitsPerPixel_, ReadPixel(in, from->bitsPerPixel_));
-      in += from->BytesPerPixel();
-      out += BytesPerPixel();
-    }
+    if (bitsPerPixel_ == 16)
+      ConvertRowTo16(in, out, width);
+    else
+      ConvertRowTo32(in, out, width);
   }
 }
 
