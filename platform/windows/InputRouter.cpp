@@ -1,0 +1,89 @@
+#include "platform/windows/InputRouter.h"
+
+#include <cstdlib>
+
+#include "platform/windows/Desktop.h"
+
+void InputRouter::Queue(UINT message, WPARAM wParam, LPARAM lParam, POINT point) {
+  MSG raw;
+  raw.message = message;
+  raw.wParam = wParam;
+  raw.lParam = lParam;
+  raw.time = desktop_.Now();
+  raw.pt = point;
+  desktop_.Queue().PostInput(raw);
+}
+
+void InputRouter::StylusDown(POINT point) {
+  keys_[VK_LBUTTON] = true;
+  stylusPosition_ = point;
+  stylusDownTime_ = desktop_.Now();
+  Queue(WM_LBUTTONDOWN, MK_LBUTTON, 0, point);
+}
+
+void InputRouter::StylusMove(POINT point) {
+  stylusPosition_ = point;
+  Queue(WM_MOUSEMOVE, StylusIsDown() ? MK_LBUTTON : 0, 0, point);
+}
+
+void InputRouter::StylusUp(POINT point) {
+  keys_[VK_LBUTTON] = false;
+  stylusPosition_ = point;
+  Queue(WM_LBUTTONUP, 0, 0, point);
+}
+
+void InputRouter::KeyDown(UINT virtualKey) {
+  if (virtualKey == 0 || virtualKey >= kVirtualKeyCount) return;
+  const bool repeat = keys_[virtualKey].exchange(true);
+  // Bit 30: the key was already down (auto-repeat).
+  Queue(WM_KEYDOWN, virtualKey, 1 | (repeat ? LPARAM(1) << 30 : 0), stylusPosition_);
+}
+
+void InputRouter::KeyUp(UINT virtualKey) {
+  if (virtualKey == 0 || virtualKey >= kVirtualKeyCount) return;
+  keys_[virtualKey] = false;
+  Queue(WM_KEYUP, virtualKey, 1 | (LPARAM(3) << 30), stylusPosition_);
+}
+
+void InputRouter::Character(char16_t unit) { Queue(WM_CHAR, WPARAM(unit), 1, stylusPosition_); }
+
+bool InputRouter::IsKeyDown(UINT virtualKey) const {
+  return virtualKey < kVirtualKeyCount && keys_[virtualKey].load();
+}
+
+bool InputRouter::Resolve(const MSG& raw, MSG& out) {
+  if (IsMouseMessage(raw.message)) return ResolveStylus(raw, out);
+  HWND target = desktop_.Focus();
+  if (!target) target = desktop_.ActiveWindow();
+  if (!target || !desktop_.Tree().IsEnabledChain(target)) return false;
+  out = raw;
+  out.hwnd = target;
+  return true;
+}
+
+bool InputRouter::ResolveStylus(const MSG& raw, MSG& out) {
+  const WindowTree& tree = desktop_.Tree();
+  HWND target = desktop_.Capture();
+  if (!target) target = tree.WindowAt(raw.pt);
+  if (!target || !tree.IsEnabledChain(target)) return false;
+  out = raw;
+  out.hwnd = target;
+  const POINT origin = tree.ClientOrigin(target);
+  out.lParam = LParamFromPoint({raw.pt.x - origin.x, raw.pt.y - origin.y});
+  if (raw.message != WM_LBUTTONDOWN) return true;
+
+  const WindowRecord* record = tree.Find(target);
+  const bool closeEnough = target == lastTapWindow_ && raw.time - lastTapTime_ <= kDoubleTapMilliseconds &&
+                           std::abs(raw.pt.x - lastTapPoint_.x) <= kDoubleTapDistance &&
+                           std::abs(raw.pt.y - lastTapPoint_.y) <= kDoubleTapDistance;
+  if (record->doubleClicks && closeEnough && !lastTapWasDouble_) {
+    out.message = WM_LBUTTONDBLCLK;
+    lastTapWasDouble_ = true;
+  } else {
+    lastTapWasDouble_ = false;
+  }
+  lastTapWindow_ = target;
+  lastTapTime_ = raw.time;
+  lastTapPoint_ = raw.pt;
+  return true;
+}

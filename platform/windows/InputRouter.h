@@ -1,0 +1,58 @@
+#pragma once
+// Turns the backend's input (stylus, keys, characters) into window messages.
+// Input is queued raw and given its target when the program takes it: the
+// window under the stylus or the one that captured it, the focused window for
+// keys. The key state behind GetAsyncKeyState changes at once, when the input
+// arrives, so a handler can see that a key was let go after its message was
+// queued.
+
+#include <array>
+#include <atomic>
+
+#include "platform/gdi/GdiTypes.h"
+#include "platform/windows/Messages.h"
+#include "platform/windows/VirtualKeys.h"
+
+class Desktop;
+
+// Two taps on the same window within this time and distance make a double tap.
+inline constexpr DWORD kDoubleTapMilliseconds = 500;
+inline constexpr LONG kDoubleTapDistance = 4;
+
+class InputRouter {
+ public:
+  explicit InputRouter(Desktop& desktop) : desktop_(desktop) {}
+
+  // Window thread only. Points are screen pixels, keys virtual-key codes,
+  // characters UTF-16 code units.
+  void StylusDown(POINT point);
+  void StylusMove(POINT point);
+  void StylusUp(POINT point);
+  void KeyDown(UINT virtualKey);
+  void KeyUp(UINT virtualKey);
+  void Character(char16_t unit);
+
+  // Any thread.
+  bool IsKeyDown(UINT virtualKey) const;
+  bool StylusIsDown() const { return IsKeyDown(VK_LBUTTON); }
+  POINT StylusPosition() const { return stylusPosition_; }
+  DWORD StylusDownTime() const { return stylusDownTime_; }
+
+  // Gives raw input its target window; false when no window takes it (no
+  // window there, or the window or one of its parents is disabled).
+  bool Resolve(const MSG& raw, MSG& out);
+
+ private:
+  void Queue(UINT message, WPARAM wParam, LPARAM lParam, POINT point);
+  bool ResolveStylus(const MSG& raw, MSG& out);
+
+  Desktop& desktop_;
+  std::array<std::atomic<bool>, kVirtualKeyCount> keys_{};
+  POINT stylusPosition_{};
+  DWORD stylusDownTime_ = 0;
+
+  HWND lastTapWindow_ = nullptr;
+  DWORD lastTapTime_ = 0;
+  POINT lastTapPoint_{};
+  bool lastTapWasDouble_ = false;
+};

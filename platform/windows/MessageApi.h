@@ -1,0 +1,24 @@
+#pragma once
+// Sending, posting and the message loop.
+
+#include "platform/runtime/WinTypes.h"
+#include "platform/windows/Messages.h"
+
+// Calls the window's procedure at once (window thread only).
+LRESULT SendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Queues the message; safe from any thread.
+BOOL PostMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT SendDlgItemMessage(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Waits for the next message of the window thread; FALSE once the program quits.
+BOOL GetMessage(MSG* message, HWND filter, UINT first, UINT last);
+// Keys that make characters on the device (Backspace, Tab, Enter, Escape)
+// add their WM_CHAR; other characters arrive as input of their own.
+BOOL TranslateMessage(const MSG* message);
+LRESULT DispatchMessage(const MSG* message);
+void PostQuitMessage(int exitCode);
+DWORD GetMessageTime();
+
+// The dialog keys: Enter presses the default button (or IDOK), Escape sends
+// IDCANCEL. TRUE when the message was meant for the dialog and was used.
+BOOL IsDialogMessage(HWND dialog, MSG* message);

@@ -1,0 +1,94 @@
+#include "platform/windows/SystemApi.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+
+#include "platform/runtime/CodePage.h"
+#include "platform/windows/Desktop.h"
+
+int GetSystemMetrics(int index) {
+  const Desktop* desktop = Desktop::Current();
+  if (!desktop) return 0;
+  switch (index) {
+    case SM_CXSCREEN: return desktop->Profile().width;
+    case SM_CYSCREEN: return desktop->Profile().height;
+    default: return 0;
+  }
+}
+
+BOOL SystemParametersInfo(UINT action, UINT uiParam, void* param, UINT /*winIni*/) {
+  const Desktop* desktop = Desktop::Current();
+  if (!desktop || action != SPI_GETPLATFORMTYPE || !param) return FALSE;
+  const WideString& type = desktop->Profile().platformType;
+  const std::size_t capacity = uiParam / sizeof(WCHAR);
+  if (type.size() + 1 > capacity) return FALSE;
+  auto* out = static_cast<WCHAR*>(param);
+  std::copy(type.begin(), type.end(), out);
+  out[type.size()] = 0;
+  return TRUE;
+}
+
+DWORD GetTickCount() {
+  const Desktop* desktop = Desktop::Current();
+  return desktop ? desktop->Now() : 0;
+}
+
+SHORT GetAsyncKeyState(int virtualKey) {
+  Desktop* desktop = Desktop::Current();
+  if (!desktop || virtualKey <= 0 || virtualKey >= int(kVirtualKeyCount)) return 0;
+  return desktop->Input().IsKeyDown(UINT(virtualKey)) ? SHORT(0x8000) : SHORT(0);
+}
+
+DWORD GetModuleFileName(HMODULE /*module*/, WCHAR* buffer, DWORD size) {
+  const Desktop* desktop = Desktop::Current();
+  if (!desktop || !buffer || size == 0) return 0;
+  const WideString path = Utf8ToWide(desktop->Profile().modulePath);
+  const std::size_t count = std::min<std::size_t>(path.size(), size - 1);
+  std::copy_n(path.begin(), count, buffer);
+  buffer[count] = 0;
+  return DWORD(count);
+}
+
+HINSTANCE GetModuleHandle(const WCHAR* /*moduleName*/) { return HandleFromNumber<HINSTANCE>(1); }
+
+HANDLE CreateThread(void* /*securityAttributes*/, std::size_t /*stackSize*/, LPTHREAD_START_ROUTINE start,
+                    void* parameter, DWORD /*creationFlags*/, DWORD* threadId) {
+  Desktop* desktop = Desktop::Current();
+  if (!desktop || !start) return nullptr;
+  if (!desktop->Background().Start([start, parameter] { start(parameter); })) return nullptr;
+  static std::atomic<DWORD> lastThreadId{0};
+  const DWORD id = ++lastThreadId;
+  if (threadId) *threadId = id;
+  return HandleFromNumber<HANDLE>(id);
+}
+
+BOOL CloseHandle(HANDLE handle) { return handle ? TRUE : FALSE; }
+
+BOOL MessageBeep(UINT /*type*/) {
+  Desktop* desktop = Desktop::Current();
+  if (!desktop || !desktop->OnWindowThread()) return FALSE;
+  desktop->Beep();
+  return TRUE;
+}
+
+COLORREF GetSysColor(int index) {
+  switch (index) {
+    case COLOR_WINDOW:
+    case COLOR_HIGHLIGHTTEXT:
+    case COLOR_BTNHIGHLIGHT: return RGB(255, 255, 255);
+    case COLOR_HIGHLIGHT: return RGB(0, 0, 128);
+    case COLOR_BTNFACE:
+    case COLOR_SCROLLBAR: return RGB(192, 192, 192);
+    case COLOR_BTNSHADOW:
+    case COLOR_GRAYTEXT: return RGB(128, 128, 128);
+    case COLOR_BACKGROUND: return RGB(0, 128, 128);
+    default: return RGB(0, 0, 0);
+  }
+}
+
+HBRUSH GetSysColorBrush(int index) {
+  Desktop* desktop = Desktop::Current();
+  if (!desktop || !desktop->OnWindowThread()) return nullptr;
+  return &desktop->SystemBrush(index);
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The device's system queries: screen metrics, platform type, clock, key
+// state, module file name, threads, beeps and system colours. All may be
+// called from any thread; without a running Desktop they answer as failing.
+
+#include <cstddef>
+#include <cstdint>
+
+#include "platform/runtime/WinTypes.h"
+#include "platform/windows/WindowHandles.h"
+
+using SHORT = std::int16_t;
+
+inline constexpr int SM_CXSCREEN = 0;
+inline constexpr int SM_CYSCREEN = 1;
+int GetSystemMetrics(int index);
+
+inline constexpr UINT SPI_GETPLATFORMTYPE = 257;
+// SPI_GETPLATFORMTYPE copies the platform type string into `param`, a buffer
+// of uiParam bytes; FALSE when it does not fit.
+BOOL SystemParametersInfo(UINT action, UINT uiParam, void* param, UINT winIni);
+
+// Milliseconds since the device started (the headless clock moves only by script).
+DWORD GetTickCount();
+
+// High bit set while the key (VK_LBUTTON: the stylus) is down at this moment.
+SHORT GetAsyncKeyState(int virtualKey);
+
+// The executable's path as UTF-16, cut to size - 1 units and terminated;
+// answers the number of units copied.
+DWORD GetModuleFileName(HMODULE module, WCHAR* buffer, DWORD size);
+HINSTANCE GetModuleHandle(const WCHAR* moduleName);
+
+using LPTHREAD_START_ROUTINE = DWORD (*)(void* parameter);
+// Runs `start` on a new thread at once (flags, stack size and security
+// attributes are ignored). The thread counts as background work until it
+// returns. The handle only names the thread; CloseHandle is optional.
+HANDLE CreateThread(void* securityAttributes, std::size_t stackSize, LPTHREAD_START_ROUTINE start,
+                    void* parameter, DWORD creationFlags, DWORD* threadId);
+BOOL CloseHandle(HANDLE handle);
+
+// Counted by the desktop; makes no sound.
+inline constexpr UINT MB_OK = 0x00000000;
+BOOL MessageBeep(UINT type);
+
+inline constexpr int COLOR_SCROLLBAR = 0;
+inline constexpr int COLOR_BACKGROUND = 1;
+inline constexpr int COLOR_WINDOW = 5;
+inline constexpr int COLOR_WINDOWFRAME = 6;
+inline constexpr int COLOR_WINDOWTEXT = 8;
+inline constexpr int COLOR_HIGHLIGHT = 13;
+inline constexpr int COLOR_HIGHLIGHTTEXT = 14;
+inline constexpr int COLOR_BTNFACE = 15;
+inline constexpr int COLOR_BTNSHADOW = 16;
+inline constexpr int COLOR_GRAYTEXT = 17;
+inline constexpr int COLOR_BTNTEXT = 18;
+inline constexpr int COLOR_BTNHIGHLIGHT = 20;
+inline constexpr int COLOR_3DFACE = COLOR_BTNFACE;
+inline constexpr int COLOR_3DSHADOW = COLOR_BTNSHADOW;
+inline constexpr int COLOR_3DHIGHLIGHT = COLOR_BTNHIGHLIGHT;
+COLORREF GetSysColor(int index);
+// A brush of the system colour, owned by the desktop; null without one.
+HBRUSH GetSysColorBrush(int index);

@@ -1,0 +1,27 @@
+#pragma once
+// Virtual-key codes. Digits and letters are their ASCII upper-case codes
+// ('0'..'9', 'A'..'Z').
+
+#include "platform/runtime/WinTypes.h"
+
+inline constexpr UINT VK_LBUTTON = 0x01;
+inline constexpr UINT VK_BACK = 0x08;
+inline constexpr UINT VK_TAB = 0x09;
+inline constexpr UINT VK_RETURN = 0x0D;
+inline constexpr UINT VK_SHIFT = 0x10;
+inline constexpr UINT VK_CONTROL = 0x11;
+inline constexpr UINT VK_ESCAPE = 0x1B;
+inline constexpr UINT VK_SPACE = 0x20;
+inline constexpr UINT VK_PRIOR = 0x21;
+inline constexpr UINT VK_NEXT = 0x22;
+inline constexpr UINT VK_END = 0x23;
+inline constexpr UINT VK_HOME = 0x24;
+inline constexpr UINT VK_LEFT = 0x25;
+inline constexpr UINT VK_UP = 0x26;
+inline constexpr UINT VK_RIGHT = 0x27;
+inline constexpr UINT VK_DOWN = 0x28;
+inline constexpr UINT VK_DELETE = 0x2E;
+inline constexpr UINT VK_F1 = 0x70;
+
+// Codes run from 1 to 254.
+inline constexpr UINT kVirtualKeyCount = 256;
