@@ -148,7 +148,7 @@ void CDC::DrawImage(int x, int y, const Surface& image) {
   target_->BlendFrom(image, {x + origin_.x, y + origin_.y}, DeviceClip());
 }
 
-void CDC::FillRect(const RECT* rect, CBrush* brush) {
+void CDC::FillRect(const RECT* rect, const CBrush* brush) {
   if (!rect || !brush || !brush->GetSafeHandle()) return;
   FillSolidRect(rect, brush->GetColor());
 }
@@ -158,7 +158,7 @@ void CDC::FillSolidRect(const RECT* rect, COLORREF color) {
   target_->Fill(ToDevice(*rect).Intersect(DeviceClip()), color);
 }
 
-void CDC::FrameRect(const RECT* rect, CBrush* brush) {
+void CDC::FrameRect(const RECT* rect, const CBrush* brush) {
   if (!rect || rect->IsEmpty() || !brush || !brush->GetSafeHandle()) return;
   const RECT& r = *rect;
   const COLORREF color = brush->GetColor();

@@ -70,10 +70,10 @@ class CDC {
   // Draws a 32-bit image whose fourth byte is opacity (LoadImageFile) at (x, y).
   void DrawImage(int x, int y, const Surface& image);
 
-  void FillRect(const RECT* rect, CBrush* brush);
+  void FillRect(const RECT* rect, const CBrush* brush);
   void FillSolidRect(const RECT* rect, COLORREF color);
   // A one-pixel outline along the inside of the rectangle.
-  void FrameRect(const RECT* rect, CBrush* brush);
+  void FrameRect(const RECT* rect, const CBrush* brush);
   // Outline with the pen, inside filled with the brush (right/bottom exclusive).
   BOOL Rectangle(int left, int top, int right, int bottom);
   POINT MoveTo(int x, int y);

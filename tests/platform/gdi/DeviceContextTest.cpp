@@ -253,14 +253,4 @@ TEST(Objects, DeletingASelectedBrushKeepsItsColourInTheContext) {
   EXPECT_EQ(screen.surface.GetPixel(0, 0), RGB(0, 255, 0));
 }
 
-TEST(Objects, ColoursAndModesAnswerTheirPreviousValues) {
-  Screen screen(32);
-  EXPECT_EQ(screen.dc.SetTextColor(RGB(1, 2, 3)), RGB(0, 0, 0));
-  EXPECT_EQ(screen.dc.SetTextColor(RGB(4, 5, 6)), RGB(1, 2, 3));
-  EXPECT_EQ(screen.dc.SetBkColor(RGB(0, 0, 0)), RGB(255, 255, 255));
-  EXPECT_EQ(screen.dc.SetBkMode(TRANSPARENT), OPAQUE);
-  EXPECT_EQ(screen.dc.SetBkMode(99), 0);
-  EXPECT_EQ(screen.dc.GetBkMode(), TRANSPARENT);
-}
-
 }  // namespace

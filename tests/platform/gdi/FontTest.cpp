@@ -110,20 +110,4 @@ TEST(FontSelection, AContextWithoutAnEngineStillDrawsText) {
   EXPECT_GT(memory.GetTextExtent(u"Lyra").cx, 0);
 }
 
-TEST(FontObjects, LogFontRoundTripsAndDeleteEmptiesTheFont) {
-  CFont font;
-  EXPECT_EQ(font.GetSafeHandle(), nullptr);
-  EXPECT_FALSE(font.CreateFontIndirect(nullptr));
-  LOGFONT in = Font(u"Times New Roman", -10);
-  in.lfItalic = 1;
-  ASSERT_TRUE(font.CreateFontIndirect(&in));
-  LOGFONT out;
-  EXPECT_EQ(font.GetLogFont(&out), int(sizeof(LOGFONT)));
-  EXPECT_EQ(out.lfHeight, -10);
-  EXPECT_EQ(out.lfItalic, 1);
-  EXPECT_EQ(std::u16string(out.lfFaceName), u"Times New Roman");
-  EXPECT_TRUE(font.DeleteObject());
-  EXPECT_EQ(font.GetSafeHandle(), nullptr);
-}
-
 }  // namespace

@@ -44,14 +44,6 @@ TEST(PngWrite, ReadsBackWhatTheSurfaceShowsAtBothDepths) {
   }
 }
 
-TEST(PngWrite, SixteenBitWhiteIsFullWhite) {
-  ScratchFolder folder;
-  Surface surface(1, 1, 16);
-  surface.SetPixel(0, 0, RGB(255, 255, 255));
-  ASSERT_TRUE(SaveSurfacePng(surface, folder / "white.png"));
-  EXPECT_EQ(LoadImageFile(folder / "white.png")->GetPixel(0, 0), RGB(255, 255, 255));
-}
-
 TEST(PngWrite, UnwritablePathIsReportedAsFailure) {
   ScratchFolder folder;
   Surface surface(2, 2, 32);

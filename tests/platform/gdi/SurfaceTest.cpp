@@ -55,12 +55,6 @@ TEST(PixelFormat, ThirtyTwoBitPixelsAreRgbAndKeepTheFourthByte) {
   EXPECT_EQ(s.GetPixel(0, 0), RGB(50, 60, 70));
 }
 
-TEST(PixelFormat, BlendEndsAndMiddle) {
-  EXPECT_EQ(BlendColor(RGB(10, 20, 30), RGB(200, 100, 0), 0), RGB(10, 20, 30));
-  EXPECT_EQ(BlendColor(RGB(10, 20, 30), RGB(200, 100, 0), 255), RGB(200, 100, 0));
-  EXPECT_EQ(BlendColor(RGB(0, 0, 0), RGB(255, 255, 255), 128), RGB(128, 128, 128));
-}
-
 TEST(SurfaceSize, RefusesBadOrAbsurdSizes) {
   EXPECT_TRUE(Surface::CanCreate(480, 640, 16));
   EXPECT_FALSE(Surface::CanCreate(0, 10, 32));
