@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "catalog/CatalogStore.h"
+#include "platform/runtime/CodePage.h"
+#include "tools/datagen/Constellations.h"
+#include "tools/datagen/DeepSkyCatalog.h"
+#include "tools/datagen/RecordFileWriter.h"
+#include "tools/datagen/StarCatalog.h"
+
+namespace {
+
+Json Point(const Json& id, double lon, double lat, const Json& properties) {
+  return {{"type", "Feature"},
+          {"id", id},
+          {"properties", properties},
+          {"geometry", {{"type", "Point"}, {"coordinates", {lon, lat}}}}};
+}
+
+Json Collection(std::initializer_list<Json> features) {
+  Json list = Json::array();
+  for (const Json& feature : features) list.push_back(feature);
+  return {{"features", list}};
+}
+
+std::string DesignationOf(const SkyObjectRecord& r) { return WideToUtf8(DesignationText(r)); }
+std::string NameOf(const ObjectNameRecord& r) { return WideToUtf8(NameText(r)); }
+
+TEST(StarTables, BrightestFirstWithRaFoldedIntoZeroTo360) {
+  const Json stars = Collection({Point(3, 10, 1, {{"mag", 5.5}}), Point(2, -80.7653, 38.7837, {{"mag", 0.03}}),
+                                 Point(1, 0, -5, {{"mag", "5.5"}})});
+  const Json names = {{"2", {{"name", "Vega"}, {"bayer", "α"}, {"flam", "3"}, {"c", "Lyr"}}},
+                      {"3", {{"name", ""}, {"bayer", ""}, {"flam", "7"}, {"c", "Psc"}}}};
+  SkippedEntries skipped;
+  const CatalogTables t = BuildStarTables(stars, names, skipped);
+  ASSERT_EQ(t.objects.size(), 3u);
+  EXPECT_EQ(DesignationOf(t.objects[0]), "3alp Lyr");
+  EXPECT_NEAR(t.objects[0].ra(), 279.2347, 1e-3);
+  // Equal magnitudes keep Hipparcos order.
+  EXPECT_EQ(DesignationOf(t.objects[1]), "HIP1");
+  EXPECT_EQ(DesignationOf(t.objects[2]), "7 Psc");
+  ASSERT_EQ(t.names.size(), 1u);  // only proper names make name records
+  EXPECT_EQ(WideToUtf8(DesignationText(t.names[0])), "3alp Lyr");
+  EXPECT_EQ(NameOf(t.names[0]), "Vega");
+  EXPECT_TRUE(skipped.empty());
+}
+
+TEST(StarTables, DamagedEntriesAreLeftOutAndNoted) {
+  const Json stars = Collection({
+      Point(1, 10, 95, {{"mag", 3}}),           // beyond the pole
+      Point(2, 10, 5, {{"mag", "nan"}}),        // not a number
+      Point(3, 10, 5, Json::object()),          // no magnitude
+      Point("x", 10, 5, {{"mag", 3}}),          // no Hipparcos number
+      Point(4.5, 10, 5, {{"mag", 3}}),          // not a whole number
+      Point(5, 10, 5, {{"mag", 1e30}}),         // absurd magnitude
+      {{"id", 6}, {"properties", {{"mag", 3}}}},  // no geometry
+      Json("garbage"),
+      Point(7, 400, 5, {{"mag", 3}}),           // longitude out of range
+      Point(8, 10, 5, {{"mag", 3}}),
+  });
+  SkippedEntries skipped;
+  const CatalogTables t = BuildStarTables(stars, Json(), skipped);
+  ASSERT_EQ(t.objects.size(), 1u);
+  EXPECT_EQ(DesignationOf(t.objects[0]), "HIP8");
+  EXPECT_EQ(skipped.size(), 9u);
+  SkippedEntries noList;
+  EXPECT_TRUE(BuildStarTables(Json::object(), Json(), noList).objects.empty());
+  EXPECT_EQ(noList.size(), 1u);
+}
+
+struct DeepSkyFixture : ::testing::Test {
+  SkippedEntries skipped;
+  DeepSkyIndex index{Collection({
+                         Point("NGC 224", 10.68, 41.27, {{"desig", "M 31"}, {"mag", "3.44"}, {"dim", "189.1x61.7"}, {"type", "s"}}),
+                         Point("NGC 6523", -89.2, -24.38, {{"desig", "M 8"}, {"mag", "999"}, {"type", "oc"}}),
+                         Point("NGC 7000", -45.3, 44.33, {{"mag", "4"}}),
+                         Point("NGC 9999", 1, 1, {{"mag", "999"}}),
+                         Point("M 45", 56.75, 24.117, {{"mag", "1.2"}}),
+                         Point("IC 434", 85.2, -2.4, {{"mag", "7.3"}}),
+                     }),
+                     skipped};
+
+  std::vector<ListedObject> Listed(const ListKind& list, std::vector<ObjectNote> notes) {
+    return ResolveListedObjects(notes, list, index, nullptr);
+  }
+};
+
+ObjectNote Note(int number, const char* designation, const char* name, std::optional<float> magnitude = {}) {
+  ObjectNote note;
+  note.number = number;
+  note.designation = designation;
+  note.name = name;
+  note.constellation = "And";
+  note.magnitude = magnitude;
+  return note;
+}
+
+TEST_F(DeepSkyFixture, NgcObjectsByNumberListObjectsByTheirOwnDesignationBrightestFirst) {
+  const auto messier = Listed(kMessierList, {Note(8, "NGC 6523", "Lagoon Nebula", 5.8f), Note(31, "NGC 224", "Andromeda Galaxy"),
+                                             Note(45, "Mel 22", "Pleiades")});
+  const auto caldwell = Listed(kCaldwellList, {Note(20, "NGC 7000", "North America Nebula")});
+  const CatalogTables t = BuildDeepSkyTables(index, Json::object(), {&messier, &caldwell});
+  std::vector<std::string> order;
+  for (const auto& r : t.objects) order.push_back(DesignationOf(r));
+  // IC 434 is neither NGC nor listed: it stays out.
+  EXPECT_EQ(order, (std::vector<std::string>{"Mel 22", "224", "7000", "6523", "9999"}));
+  EXPECT_FLOAT_EQ(t.objects[3].magnitude(), 5.8f);  // the notes fill a missing magnitude
+  EXPECT_FLOAT_EQ(t.objects[4].magnitude(), kUnknownDeepSkyMagnitude);
+  EXPECT_NEAR(t.objects[0].ra(), 56.75, 1e-4);      // found under the list's own id
+}
+
+TEST_F(DeepSkyFixture, NamesJoinListNumbersAndCommonNamesAndFollowThePackageAliases) {
+  ObjectNote pair = Note(14, "NGC 7000", "Double Cluster");
+  pair.alsoAs = {"NGC 9999", "NGC 12345"};  // the second is not in the catalogue
+  const auto messier = Listed(kMessierList, {Note(31, "NGC 224", "Andromeda Galaxy"), Note(2, "NGC 6523", "")});
+  const auto caldwell = Listed(kCaldwellList, {pair});
+  const Json packageNames = {{"NGC 224", {{"name", "Andromeda"}}},  // already named by the list
+                             {"M 8", {{"name", "Lagoon Nebula"}}},  // alias of NGC 6523
+                             {"IC 434", {{"name", "Horsehead Nebula"}}},  // not in the catalogue
+                             {"NGC 9999", {{"name", "Other"}}}};
+  const CatalogTables t = BuildDeepSkyTables(index, packageNames, {&messier, &caldwell});
+  std::vector<std::pair<std::string, std::string>> names;
+  for (const auto& r : t.names) names.emplace_back(WideToUtf8(DesignationText(r)), NameOf(r));
+  EXPECT_EQ(names, (std::vector<std::pair<std::string, std::string>>{{"224", "M31 Andromeda Galaxy"},
+                                                                     {"6523", "M2"},
+                                                                     {"7000", "C14 Double Cluster"},
+                                                                     {"9999", "C14 Double Cluster"}}));
+}
+
+TEST_F(DeepSkyFixture, ListObjectWithoutAnyPositionStopsTheBuild) {
+  EXPECT_THROW(Listed(kCaldwellList, {Note(49, "NGC 2237", "Rosette Nebula")}), std::runtime_error);
+  ObjectNote placed = Note(49, "NGC 2237", "Rosette Nebula", 9.0f);
+  placed.point = SkyPoint{97.98f, 5.0f};
+  placed.size = "80' x 60'";
+  const auto listed = Listed(kCaldwellList, {placed});
+  EXPECT_EQ(listed[0].recordDesignation, "2237");
+  EXPECT_EQ(listed[0].size, "80' x 60'");
+  EXPECT_EQ(listed[0].type, "Deep-sky object");
+}
+
+TEST(ObjectNotes, RejectsBrokenLists) {
+  const auto entry = [](int n) {
+    return Json{{"number", n}, {"designation", "NGC 1"}, {"constellation", "And"}, {"notes", "x"}};
+  };
+  const ListKind three{"Test", "T", 3};
+  EXPECT_EQ(ParseObjectNotes({{"objects", {entry(3), entry(1), entry(2)}}}, three).front().number, 1);
+  EXPECT_THROW(ParseObjectNotes({{"objects", {entry(1), entry(2)}}}, three), std::runtime_error);  // T3 missing
+  EXPECT_THROW(ParseObjectNotes({{"objects", {entry(1), entry(2), entry(2)}}}, three), std::runtime_error);
+  EXPECT_THROW(ParseObjectNotes({{"objects", {entry(1), entry(2), entry(4)}}}, three), std::runtime_error);
+  Json halfPlaced = entry(3);
+  halfPlaced["ra"] = 10;
+  EXPECT_THROW(ParseObjectNotes({{"objects", {entry(1), entry(2), halfPlaced}}}, three), std::runtime_error);
+  Json unnamed = entry(3);
+  unnamed.erase("designation");
+  EXPECT_THROW(ParseObjectNotes({{"objects", {entry(1), entry(2), unnamed}}}, three), std::runtime_error);
+  EXPECT_THROW(ParseObjectNotes(Json::array(), three), std::runtime_error);
+}
+
+TEST(Constellations, LinesArePairsAndABrokenVertexBreaksTheRun) {
+  const Json lines = Collection(
+      {{{"id", "Ori"}, {"geometry", {{"coordinates", {{{0, 0}, {10, 0}, {20, 5}}, {{-10, 1}, {"bad", 1}, {-20, 2}}}}}}}});
+  SkippedEntries skipped;
+  const auto records = BuildConstellationLines(lines, skipped);
+  ASSERT_EQ(records.size(), 4u);  // two segments; the broken run draws nothing
+  EXPECT_FLOAT_EQ(records[1].ra(), 10.0f);
+  EXPECT_FLOAT_EQ(records[2].ra(), 10.0f);
+  EXPECT_EQ(DesignationOf(records[3]), "Ori");
+  EXPECT_EQ(skipped.size(), 1u);
+}
+
+TEST(Constellations, AConstellationListedTwiceBecomesOneLabel) {
+  const Json constellations = Collection({Point("Ser", -127.5, 5, {{"name", "Serpens Caput"}}),
+                                          Point("Sex", 157.5, -7, {{"name", "Sextans"}}),
+                                          Point("Ser", -79.5, 3, {{"name", "Serpens Cauda"}}),
+                                          Point("Xyz", 1, 1, {{"name", "A name far too long for a label"}})});
+  SkippedEntries skipped;
+  const auto labels = BuildConstellationLabels(constellations, skipped);
+  ASSERT_EQ(labels.size(), 2u);
+  EXPECT_EQ(labels[0].fullName(), u"Serpens");
+  EXPECT_FLOAT_EQ(labels[0].ra(), 232.5f);
+  EXPECT_EQ(ConstellationFullNames(labels).at("Sex"), "Sextans");
+  EXPECT_EQ(skipped.size(), 1u);
+}
+
+TEST(RecordFileWriter, WritesWhatTheLoaderReads) {
+  const auto path = std::filesystem::temp_directory_path() / "vespera_tools_records.dat";
+  std::vector<SkyObjectRecord> records = {MakeObjectRecord(1.5f, -2.5f, 3.5f, "18del Cyg"),
+                                          MakeObjectRecord(4, 5, 6, "224")};
+  WriteRecordFile(path, records);
+  EXPECT_EQ(std::filesystem::file_size(path), 4u + 2 * SkyObjectRecord::kSize);
+  EXPECT_FALSE(std::filesystem::exists(path.string() + ".part"));
+  CatalogStore store;
+  store.LoadObjects(path.string());
+  ASSERT_EQ(store.objects.count(), 2u);
+  EXPECT_EQ(DesignationOf(store.objects[0]), "18del Cyg");
+  EXPECT_FLOAT_EQ(store.objects[1].magnitude(), 6.0f);
+  WriteRecordFile(path, std::vector<SkyObjectRecord>{});
+  EXPECT_EQ(std::filesystem::file_size(path), 4u);
+  std::filesystem::remove(path);
+}
+
+}  // namespace

@@ -1,0 +1,180 @@
+// Checks the catalogue files the build generated from the sky package, as the
+// program will load them.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "catalog/CatalogLoader.h"
+#include "platform/runtime/CaseFold.h"
+#include "platform/runtime/CodePage.h"
+#include "search/SearchEngine.h"
+
+namespace {
+
+const std::string kProgramDir = VESPERA_PROGRAM_DIR;
+
+struct GeneratedCatalog : ::testing::Test {
+  static void SetUpTestSuite() {
+    catalogs = std::make_unique<SkyCatalogs>();
+    LoadCatalogs(*catalogs, kProgramDir);
+  }
+  static void TearDownTestSuite() { catalogs.reset(); }
+  static std::unique_ptr<SkyCatalogs> catalogs;
+
+  const CatalogStore& stars() const { return catalogs->starCatalog; }
+  const CatalogStore& deepSky() const { return catalogs->deepSkyCatalog; }
+  const CatalogStore& lines() const { return catalogs->constellationLineCatalog; }
+  const CatalogStore& labels() const { return catalogs->constellationLabelCatalog; }
+
+  static int IndexOf(const CatalogStore& store, std::u16string designation) {
+    FoldWide(designation);
+    return store.FindObjectIndex(designation);
+  }
+};
+std::unique_ptr<SkyCatalogs> GeneratedCatalog::catalogs;
+
+std::uintmax_t FileSize(const char* name) { return std::filesystem::file_size(kProgramDir + name); }
+
+TEST_F(GeneratedCatalog, RecordCountsAndWholeFiles) {
+  EXPECT_GT(stars().objects.count(), 110000u);  // every Hipparcos star of the package
+  EXPECT_LT(stars().objects.count(), 120000u);
+  EXPECT_GT(stars().names.count(), 400u);
+  EXPECT_GT(deepSky().objects.count(), 6500u);
+  EXPECT_LT(deepSky().objects.count(), 8000u);
+  EXPECT_GE(deepSky().names.count(), 110u + 109u);
+  EXPECT_EQ(lines().objects.count() % 2, 0u);
+  EXPECT_GT(lines().lineCount(), 600u);
+  EXPECT_EQ(labels().labels.count(), 88u);
+  EXPECT_EQ(FileSize(kStarsFile), 4 + stars().objects.count() * SkyObjectRecord::kSize);
+  EXPECT_EQ(FileSize(kStarNamesFile), 4 + stars().names.count() * ObjectNameRecord::kSize);
+  EXPECT_EQ(FileSize(kDeepSkyFile), 4 + deepSky().objects.count() * SkyObjectRecord::kSize);
+  EXPECT_EQ(FileSize(kDeepSkyNamesFile), 4 + deepSky().names.count() * ObjectNameRecord::kSize);
+  EXPECT_EQ(FileSize(kConstellationLinesFile), 4 + lines().objects.count() * SkyObjectRecord::kSize);
+  EXPECT_EQ(FileSize(kConstellationNamesFile), 4 + 88 * ConstellationLabel::kSize);
+}
+
+void ExpectSaneObjects(const CatalogStore& store, bool brightestFirst) {
+  float previous = -100;
+  for (std::size_t i = 0; i < store.objects.count(); ++i) {
+    const SkyObjectRecord& r = store.objects[i];
+    const std::size_t length = strnlen(r.designation(), kDesignationBytes);
+    ASSERT_GT(length, 0u) << "record " << i;
+    ASSERT_LE(length, 9u) << "record " << i;
+    ASSERT_TRUE(r.ra() >= 0 && r.ra() < 360 && std::fabs(r.dec()) <= 90) << "record " << i;
+    ASSERT_TRUE(std::isfinite(r.magnitude())) << "record " << i;
+    if (brightestFirst) {
+      ASSERT_GE(r.magnitude(), previous) << "record " << i;
+    }
+    previous = r.magnitude();
+  }
+}
+
+TEST_F(GeneratedCatalog, DesignationsFitAndObjectsComeBrightestFirst) {
+  ExpectSaneObjects(stars(), true);
+  ExpectSaneObjects(deepSky(), true);
+  ExpectSaneObjects(lines(), false);
+}
+
+TEST_F(GeneratedCatalog, EveryNameBelongsToAnObject) {
+  for (const CatalogStore* store : {&stars(), &deepSky()}) {
+    for (const ObjectNameRecord& name : store->names) {
+      ASSERT_LE(strnlen(name.designation(), kDesignationBytes), 9u);
+      ASSERT_GE(IndexOf(*store, DesignationText(name)), 0) << WideToUtf8(DesignationText(name));
+      ASSERT_FALSE(NameText(name).empty());
+    }
+  }
+}
+
+TEST_F(GeneratedCatalog, PolarisSitsAtThePoleUnderItsName) {
+  int polaris = -1;
+  for (const ObjectNameRecord& name : stars().names)
+    if (NameText(name) == u"Polaris") polaris = IndexOf(stars(), DesignationText(name));
+  ASSERT_GE(polaris, 0);
+  EXPECT_GT(stars().objects[polaris].dec(), 89.0f);
+  EXPECT_NEAR(stars().objects[polaris].magnitude(), 2.0f, 0.1f);
+  WideString name;
+  EXPECT_TRUE(stars().FindName(DesignationText(stars().objects[polaris]), name));
+  EXPECT_EQ(name, u"Polaris");
+}
+
+TEST_F(GeneratedCatalog, StarsCarryBayerAndFlamsteedDesignations) {
+  const int deltaCygni = IndexOf(stars(), u"18del Cyg");
+  ASSERT_GE(deltaCygni, 0);
+  EXPECT_NEAR(stars().objects[deltaCygni].ra(), 296.24f, 0.05f);
+  EXPECT_NEAR(stars().objects[deltaCygni].dec(), 45.13f, 0.05f);
+  WideString vega;
+  EXPECT_TRUE(stars().FindName(u"3alp Lyr", vega));
+  EXPECT_EQ(vega, u"Vega");
+  // The brightest star leads the table, so it wins a tap and the hit cache.
+  EXPECT_EQ(DesignationText(stars().objects[0]), u"9alp CMa");
+  EXPECT_GE(IndexOf(stars(), u"HIP1"), 0);      // no Bayer letter or Flamsteed number
+  EXPECT_GE(IndexOf(stars(), u"eps Tuc"), 0);   // HIP 118322
+}
+
+TEST_F(GeneratedCatalog, DeepSkyObjectsGoByNgcNumberWithListNamesAttached) {
+  const int andromeda = IndexOf(deepSky(), u"224");
+  ASSERT_GE(andromeda, 0);
+  WideString name;
+  ASSERT_TRUE(deepSky().FindName(u"224", name));
+  EXPECT_EQ(name, u"M31 Andromeda Galaxy");
+  EXPECT_NEAR(deepSky().objects[andromeda].magnitude(), 3.44f, 0.01f);
+  ASSERT_TRUE(deepSky().FindName(u"869", name));
+  EXPECT_EQ(name, u"C14 Double Cluster");
+  ASSERT_TRUE(deepSky().FindName(u"884", name));
+  EXPECT_EQ(name, u"C14 Double Cluster");
+  ASSERT_TRUE(deepSky().FindName(u"Mel 22", name));
+  EXPECT_EQ(name, u"M45 Pleiades");
+  EXPECT_GE(IndexOf(deepSky(), u"IC 342"), 0);  // a Caldwell object without an NGC number
+}
+
+TEST_F(GeneratedCatalog, LabelsNameThe88Constellations) {
+  std::set<WideString> abbreviations;
+  for (const ConstellationLabel& label : labels().labels) {
+    EXPECT_EQ(label.shortName().size(), 3u);
+    EXPECT_FALSE(label.fullName().empty());
+    EXPECT_LE(label.fullName().size(), 24u);
+    EXPECT_TRUE(label.ra() >= 0 && label.ra() < 360 && std::fabs(label.dec()) <= 90);
+    abbreviations.insert(label.shortName());
+  }
+  EXPECT_EQ(abbreviations.size(), 88u);
+  EXPECT_TRUE(abbreviations.count(u"Ser"));
+}
+
+// Every list number is found by the program's own search, as a user types it,
+// with a link to the object's record.
+TEST_F(GeneratedCatalog, EveryMessierAndCaldwellNumberIsFoundByTheSearch) {
+  for (const auto& [prefix, count] : {std::pair{u"M", 110}, std::pair{u"C", 109}}) {
+    for (int n = 1; n <= count; ++n) {
+      const WideString label = prefix + Utf8ToWide(std::to_string(n));
+      int index = -1;
+      for (const ObjectNameRecord& name : deepSky().names) {
+        const WideString text = NameText(name);
+        if (text == label || text.rfind(label + u" ", 0) == 0) {
+          index = IndexOf(deepSky(), DesignationText(name));
+          break;
+        }
+      }
+      ASSERT_GE(index, 0) << WideToUtf8(label) << " has no name record with an object";
+      const WideString page = BuildSearchPage(label, false, stars(), deepSky(), labels());
+      const WideString link = u"DSOLINK_" + Utf8ToWide(std::to_string(index)) + u"\"";
+      EXPECT_NE(page.find(link), WideString::npos) << WideToUtf8(label);
+    }
+  }
+}
+
+TEST_F(GeneratedCatalog, CommonNamesAndStarDesignationsAreFoundByTheSearch) {
+  const auto found = [&](const WideString& query, const WideString& link) {
+    return BuildSearchPage(query, false, stars(), deepSky(), labels()).find(link) != WideString::npos;
+  };
+  EXPECT_TRUE(found(u"Andromeda Galaxy", u"DSOLINK_" + Utf8ToWide(std::to_string(IndexOf(deepSky(), u"224")))));
+  EXPECT_TRUE(found(u"18del Cyg", u"STARLINK_" + Utf8ToWide(std::to_string(IndexOf(stars(), u"18del Cyg")))));
+  EXPECT_TRUE(found(u"Vega", u"STARLINK_" + Utf8ToWide(std::to_string(IndexOf(stars(), u"3alp Lyr")))));
+  EXPECT_TRUE(found(u"Orion", u"CONSTL_"));
+}
+
+}  // namespace
