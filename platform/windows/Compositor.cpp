@@ -78,11 +78,18 @@ Surface* Compositor::PixelsFor(HWND window) {
     top->pixels.reset();
     return nullptr;
   }
-  if (!top->pixels || top->pixels->Width() != width || top->pixels->Height() != height) {
+  if (!top->pixels || top->pixels->Width() != width || top->pixels->Height() != height)
     top->pixels = std::make_unique<Surface>(width, height, screen_.BitsPerPixel());
-    Invalidate(top->handle, nullptr, true);
-  }
   return top->pixels.get();
+}
+
+void Compositor::Resized(HWND topLevelWindow) {
+  WindowRecord* top = tree_.Find(topLevelWindow);
+  if (!top || !top->pixels) return;
+  if (top->pixels->Width() == top->rect.Width() && top->pixels->Height() == top->rect.Height()) return;
+  top->pixels.reset();
+  Invalidate(topLevelWindow, nullptr, true);
+  changed_ = true;
 }
 
 RECT Compositor::VisibleClientArea(HWND window) const {

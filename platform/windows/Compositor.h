@@ -28,9 +28,10 @@ class Compositor {
   HWND NextWindowToPaint() const;
 
   // The pixels a window draws into (those of its top-level window), sized to
-  // it; null for a window without area. A resized window gets new pixels and
-  // is invalidated whole.
+  // it; null for a window without area.
   Surface* PixelsFor(HWND window);
+  // A top-level window changed size: its old pixels are dropped and it paints anew.
+  void Resized(HWND topLevelWindow);
   // The part of the client area that lies inside all its parents, in client coordinates.
   RECT VisibleClientArea(HWND window) const;
 

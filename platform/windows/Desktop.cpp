@@ -174,6 +174,9 @@ bool Desktop::MoveWindow(HWND window, const RECT& rect, bool repaint) {
   Send(window, WM_MOVE, 0, MAKELPARAM(WORD(rect.left & 0xFFFF), WORD(rect.top & 0xFFFF)));
   if (resized && tree_.Exists(window))
     Send(window, WM_SIZE, 0, MAKELPARAM(WORD(rect.Width() & 0xFFFF), WORD(rect.Height() & 0xFFFF)));
+  record = tree_.Find(window);  // the handlers may have destroyed it
+  if (!record) return true;
+  if (resized && !record->IsChild()) compositor_.Resized(window);
   if (repaint) compositor_.Invalidate(window, nullptr, true);
   return true;
 }
@@ -190,7 +193,9 @@ bool Desktop::EnableWindow(HWND window, bool enable) {
     if (focus_ && tree_.IsSelfOrDescendant(window, focus_)) SetFocus(nullptr);
   }
   Send(window, WM_ENABLE, enable ? 1 : 0, 0);
-  if (tree_.Exists(window) && record->HasVisibleStyle()) compositor_.Invalidate(window, nullptr, true);
+  record = tree_.Find(window);  // the handler may have destroyed it
+  if (!record) return wasDisabled;
+  if (record->HasVisibleStyle()) compositor_.Invalidate(window, nullptr, true);
   if (!record->IsChild()) UpdateActiveWindow();
   return wasDisabled;
 }

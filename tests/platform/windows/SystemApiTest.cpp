@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "platform/windows/SystemApi.h"
+#include "platform/windows/WindowApi.h"
+#include "tests/platform/windows/TestDesktop.h"
+
+namespace {
+
+TEST(SystemApi, ScreenMetricsAndPlatformTypeComeFromTheDeviceProfile) {
+  DeviceProfile profile = TestDesktop::DefaultProfile();
+  profile.platformType = u"Smartphone";
+  TestDesktop test(profile);
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 240);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 320);
+  WCHAR buffer[256] = {};
+  ASSERT_TRUE(SystemParametersInfo(SPI_GETPLATFORMTYPE, 255, buffer, 0));
+  EXPECT_EQ(WideString(buffer), u"Smartphone");
+  WCHAR small[4] = {};
+  EXPECT_FALSE(SystemParametersInfo(SPI_GETPLATFORMTYPE, sizeof small, small, 0));
+  EXPECT_EQ(small[0], 0);
+}
+
+TEST(SystemApi, WithoutADesktopQueriesFailQuietly) {
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 0);
+  WCHAR buffer[16] = {};
+  EXPECT_FALSE(SystemParametersInfo(SPI_GETPLATFORMTYPE, sizeof buffer, buffer, 0));
+  EXPECT_EQ(GetTickCount(), 0u);
+  EXPECT_EQ(CreateThread(nullptr, 0, [](void*) -> DWORD { return 0; }, nullptr, 0, nullptr), nullptr);
+}
+
+TEST(SystemApi, TheHeadlessClockMovesOnlyWhenAdvanced) {
+  TestDesktop test;
+  EXPECT_EQ(GetTickCount(), 0u);
+  test.clock.Advance(1234);
+  EXPECT_EQ(GetTickCount(), 1234u);
+}
+
+TEST(SystemApi, ModuleFileNameIsCutToTheBuffer) {
+  TestDesktop test;
+  WCHAR buffer[260];
+  EXPECT_EQ(GetModuleFileName(nullptr, buffer, 260), 19u);
+  EXPECT_EQ(WideString(buffer), u"/opt/device/Vespera");
+  WCHAR shortBuffer[5];
+  EXPECT_EQ(GetModuleFileName(nullptr, shortBuffer, 5), 4u);
+  EXPECT_EQ(WideString(shortBuffer), u"/opt");
+}
+
+TEST(SystemApi, BeepsAreCounted) {
+  TestDesktop test;
+  MessageBeep(MB_OK);
+  MessageBeep(MB_OK);
+  EXPECT_EQ(test.desktop.BeepCount(), 2);
+}
+
+TEST(SystemApi, FindWindowMatchesClassWithoutCaseAndTextExactly) {
+  TestDesktop test;
+  EXPECT_EQ(FindWindow(u"HHTaskBar", u""), nullptr);
+  WindowClass taskBar;
+  taskBar.name = u"HHTaskBar";
+  test.desktop.Classes().Register(taskBar);
+  const HWND bar = CreateWindowEx(0, u"HHTaskBar", u"", WS_POPUP, 0, 0, 240, 26, nullptr, 0, nullptr, nullptr);
+  EXPECT_EQ(FindWindow(u"hhtaskbar", u""), bar);
+  EXPECT_EQ(FindWindow(u"HHTaskBar", u"Start"), nullptr);
+}
+
+}  // namespace
