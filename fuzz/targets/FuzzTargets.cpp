@@ -10,6 +10,7 @@ constexpr std::array kTargets{
     FuzzTarget{"search", FuzzSearch},
     FuzzTarget{"profile_store", FuzzProfileStore},
     FuzzTarget{"text_conversions", FuzzTextConversions},
+    FuzzTarget{"bmp_loader", FuzzBmpLoader},
 };
 
 }  // namespace

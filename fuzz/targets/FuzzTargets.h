@@ -17,6 +17,7 @@ void FuzzIniPages(FuzzBytes data);
 void FuzzSearch(FuzzBytes data);
 void FuzzProfileStore(FuzzBytes data);
 void FuzzTextConversions(FuzzBytes data);
+void FuzzBmpLoader(FuzzBytes data);
 
 struct FuzzTarget {
   // Names the executable (fuzz_<name>) and the folders of kept inputs
