@@ -19,14 +19,13 @@ std::string SharedLeadingWords(const std::string& a, const std::string& b) {
 
 std::vector<SkyObjectRecord> BuildConstellationLines(const Json& lines, SkippedEntries& skipped) {
   std::vector<SkyObjectRecord> records;
-  if (!lines.is_object() || !lines.contains("features") || !lines["features"].is_array()) {
+  if (!Member(lines, "features").is_array()) {
     skipped.push_back("constellation lines: no feature list");
     return records;
   }
-  for (const Json& feature : lines["features"]) {
+  for (const Json& feature : Member(lines, "features")) {
     const std::string id = TextField(feature, "id");
-    const Json polylines = feature.is_object() ? feature.value("geometry", Json::object()).value("coordinates", Json())
-                                               : Json();
+    const Json& polylines = Member(Member(feature, "geometry"), "coordinates");
     if (!polylines.is_array()) {
       skipped.push_back("constellation figure " + id + ": no coordinates");
       continue;
@@ -56,15 +55,14 @@ std::vector<SkyObjectRecord> BuildConstellationLines(const Json& lines, SkippedE
 
 std::vector<ConstellationLabel> BuildConstellationLabels(const Json& constellations, SkippedEntries& skipped) {
   std::vector<ConstellationLabel> labels;
-  if (!constellations.is_object() || !constellations.contains("features") ||
-      !constellations["features"].is_array()) {
+  if (!Member(constellations, "features").is_array()) {
     skipped.push_back("constellations: no feature list");
     return labels;
   }
   std::unordered_map<std::string, std::size_t> byAbbreviation;
-  for (const Json& feature : constellations["features"]) {
+  for (const Json& feature : Member(constellations, "features")) {
     const std::string id = TextField(feature, "id");
-    const std::string name = TextField(feature.value("properties", Json::object()), "name");
+    const std::string name = TextField(Member(feature, "properties"), "name");
     const auto point = PointOfFeature(feature);
     const WideString shortName = Utf8ToWide(id);
     const WideString fullName = Utf8ToWide(name);

@@ -9,21 +9,21 @@ constexpr double kNoMagnitude = 999;
 }  // namespace
 
 DeepSkyIndex::DeepSkyIndex(const Json& dsos, SkippedEntries& skipped) {
-  const Json* features = dsos.is_object() && dsos.contains("features") ? &dsos["features"] : nullptr;
-  if (!features || !features->is_array()) {
+  const Json& features = Member(dsos, "features");
+  if (!features.is_array()) {
     skipped.push_back("deep-sky objects: no feature list");
     return;
   }
-  entries_.reserve(features->size());
-  for (const Json& feature : *features) {
+  entries_.reserve(features.size());
+  for (const Json& feature : features) {
     const std::string id = TextField(feature, "id");
     const auto point = PointOfFeature(feature);
     if (id.empty() || !point || byId_.count(id)) {
-      skipped.push_back("deep-sky object " + (id.empty() ? feature.value("id", Json()).dump() : id) +
+      skipped.push_back("deep-sky object " + (id.empty() ? Member(feature, "id").dump() : id) +
                         ": no id, no valid position, or listed twice");
       continue;
     }
-    const Json properties = feature.value("properties", Json::object());
+    const Json& properties = Member(feature, "properties");
     DeepSkyEntry entry;
     entry.id = id;
     entry.alias = TextField(properties, "desig");

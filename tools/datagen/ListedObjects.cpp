@@ -42,9 +42,9 @@ std::string Trimmed(double value) {
 }
 
 const Json* PackageMessierFeature(const Json* packageMessier, int number) {
-  if (!packageMessier || !packageMessier->contains("features")) return nullptr;
+  if (!packageMessier) return nullptr;
   const std::string id = "M" + std::to_string(number);
-  for (const Json& feature : (*packageMessier)["features"])
+  for (const Json& feature : Member(*packageMessier, "features"))
     if (TextField(feature, "id") == id) return &feature;
   return nullptr;
 }
@@ -52,11 +52,10 @@ const Json* PackageMessierFeature(const Json* packageMessier, int number) {
 }  // namespace
 
 std::vector<ObjectNote> ParseObjectNotes(const Json& file, const ListKind& list) {
-  if (!file.is_object() || !file.contains("objects") || !file["objects"].is_array())
-    throw std::runtime_error(list.title + " list: needs an \"objects\" array");
+  const Json& objects = Member(file, "objects");
+  if (!objects.is_array()) throw std::runtime_error(list.title + " list: needs an \"objects\" array");
   std::vector<ObjectNote> notes;
   std::set<int> seen;
-  const Json& objects = file["objects"];
   for (std::size_t i = 0; i < objects.size(); ++i) {
     const Json& entry = objects[i];
     if (!entry.is_object()) throw EntryError(list, i, "is not an object");
@@ -138,7 +137,7 @@ std::vector<ListedObject> ResolveListedObjects(const std::vector<ObjectNote>& no
     object.magnitude = object.entry ? object.entry->magnitude : std::nullopt;
     if (!object.magnitude) object.magnitude = note.magnitude;
     if (!object.magnitude && messier) {
-      if (const auto m = NumberField(messier->value("properties", Json::object()), "mag"))
+      if (const auto m = NumberField(Member(*messier, "properties"), "mag"))
         object.magnitude = static_cast<float>(*m);
     }
     object.type = !note.type.empty() ? note.type

@@ -12,10 +12,5 @@ std::optional<SkyPoint> PointFromLonLat(const Json& pair) {
 }
 
 std::optional<SkyPoint> PointOfFeature(const Json& feature) {
-  if (!feature.is_object()) return std::nullopt;
-  const auto geometry = feature.find("geometry");
-  if (geometry == feature.end() || !geometry->is_object()) return std::nullopt;
-  const auto coordinates = geometry->find("coordinates");
-  if (coordinates == geometry->end()) return std::nullopt;
-  return PointFromLonLat(*coordinates);
+  return PointFromLonLat(Member(Member(feature, "geometry"), "coordinates"));
 }

@@ -119,10 +119,10 @@ CatalogTables BuildStarTables(const Json& stars, const Json& starNames, SkippedE
   tables.objects.reserve(entries.size());
   for (const StarEntry& star : entries) {
     const std::string key = std::to_string(star.hip);
-    const Json* known = starNames.is_object() && starNames.contains(key) ? &starNames.at(key) : nullptr;
-    const std::string designation = known ? StarDesignation(IdentityOf(star.hip, *known)) : HipDesignation(star.hip);
+    const Json& known = Member(starNames, key);
+    const std::string designation = StarDesignation(IdentityOf(star.hip, known));
     tables.objects.push_back(MakeObjectRecord(star.point.ra, star.point.dec, star.magnitude, designation));
-    const std::string name = known ? Utf8ToAnsiSpelled(TextField(*known, "name")) : std::string();
+    const std::string name = Utf8ToAnsiSpelled(TextField(known, "name"));
     if (!name.empty()) tables.names.push_back(MakeNameRecord(designation, name));
   }
   return tables;
