@@ -1,0 +1,96 @@
+#include "platform/backends/entry/PlatformMain.h"
+
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "platform/backends/entry/CommandLine.h"
+#include "platform/backends/headless/HeadlessBackend.h"
+#include "platform/framework/StandardClasses.h"
+#include "platform/framework/WinApp.h"
+#include "platform/windows/Desktop.h"
+
+namespace {
+
+constexpr int kNormalEnd = 0;
+constexpr int kFailure = 1;
+constexpr int kBadUsage = 2;
+
+std::string ExecutablePath() {
+  std::error_code error;
+  const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : path.string();
+}
+
+std::optional<std::string> ReadScript(const std::string& path, std::istream& in) {
+  std::ostringstream text;
+  if (path == "-") {
+    text << in.rdbuf();
+    return text.str();
+  }
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return std::nullopt;
+  text << file.rdbuf();
+  if (file.bad()) return std::nullopt;
+  return text.str();
+}
+
+int RunOnDesktop(const PlatformOptions& options, Backend& backend, Clock& clock, CWinApp& application) {
+  DeviceProfile device = options.device;
+  device.modulePath = ExecutablePath();
+  Desktop desktop(device, clock, backend);
+  RegisterStandardWindowClasses(desktop);
+  application.SetModulePath(device.modulePath);
+  if (!options.profileFile.empty()) application.SetProfileFile(options.profileFile);
+  RunApplication(application);
+  return desktop.QuitRequested() && desktop.QuitCode() != 0 ? kFailure : kNormalEnd;
+}
+
+}  // namespace
+
+int RunPlatform(const std::vector<std::string>& arguments, CWinApp& application, PlatformStreams streams) {
+  const CommandLine commandLine = ParseCommandLine(arguments);
+  if (!commandLine.options) {
+    streams.err << "vespera: " << commandLine.error << "\nTry 'vespera --help' for the options.\n";
+    return kBadUsage;
+  }
+  const PlatformOptions& options = *commandLine.options;
+  if (options.help) {
+    streams.out << UsageText();
+    return kNormalEnd;
+  }
+  // The window backend plugs in here; until it exists only headless runs work.
+  if (!options.headless) {
+    streams.err << "vespera: this build has no window backend; run with --headless --script FILE\n";
+    return kBadUsage;
+  }
+
+  const std::string scriptName = options.scriptPath == "-" ? "<stdin>" : options.scriptPath;
+  const auto text = ReadScript(options.scriptPath, streams.in);
+  if (!text) {
+    streams.err << "vespera: cannot read the script " << options.scriptPath << '\n';
+    return kBadUsage;
+  }
+  ParsedScript script = ParseScript(*text, {options.device.width, options.device.height});
+  if (!script.errors.empty()) {
+    for (const ScriptError& error : script.errors)
+      streams.err << scriptName << ':' << error.line << ": " << error.message << '\n';
+    return kBadUsage;
+  }
+
+  HeadlessBackend backend(std::move(script.steps), scriptName, streams.err);
+  int status = kNormalEnd;
+  try {
+    status = RunOnDesktop(options, backend, backend.Clock(), application);
+  } catch (const std::exception& e) {
+    streams.err << "vespera: " << e.what() << '\n';
+    return kFailure;
+  }
+  if (backend.Failed()) return kFailure;
+  if (const int line = backend.FirstUnplayedLine())
+    streams.err << "vespera: " << scriptName << ':' << line
+                << ": the program ended before this line; the rest of the script was not played\n";
+  return status;
+}

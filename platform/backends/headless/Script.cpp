@@ -1,0 +1,178 @@
+#include "platform/backends/headless/Script.h"
+
+#include <array>
+#include <charconv>
+#include <limits>
+
+#include "platform/runtime/CodePage.h"
+#include "platform/windows/VirtualKeys.h"
+
+namespace {
+
+bool IsSpace(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && (IsSpace(s.front()) || s.front() == '\r')) s.remove_prefix(1);
+  while (!s.empty() && (IsSpace(s.back()) || s.back() == '\r')) s.remove_suffix(1);
+  return s;
+}
+
+std::vector<std::string_view> Words(std::string_view s) {
+  std::vector<std::string_view> words;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    while (i < s.size() && IsSpace(s[i])) ++i;
+    const std::size_t start = i;
+    while (i < s.size() && !IsSpace(s[i])) ++i;
+    if (i > start) words.push_back(s.substr(start, i - start));
+  }
+  return words;
+}
+
+std::optional<long long> ParseNumber(std::string_view word, long long maximum) {
+  long long value = 0;
+  const auto result = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (result.ec != std::errc() || result.ptr != word.data() + word.size() || value < 0 || value > maximum)
+    return std::nullopt;
+  return value;
+}
+
+std::string Quoted(std::string_view word) { return "\"" + std::string(word) + "\""; }
+
+class LineParser {
+ public:
+  LineParser(int line, SIZE screen, ParsedScript& out) : line_(line), screen_(screen), out_(out) {}
+
+  void Parse(std::string_view text) {
+    const std::vector<std::string_view> words = Words(text);
+    const std::string_view command = words[0];
+    const std::size_t arguments = words.size() - 1;
+    // The rest of the line after the command and one separator, for the
+    // commands whose argument is free text.
+    std::string_view rest = text.substr(command.size());
+    if (!rest.empty() && IsSpace(rest.front())) rest.remove_prefix(1);
+
+    if (command == "wait") {
+      if (Expect(command, arguments, 0, "")) Add(ScriptStep::Kind::Settle);
+    } else if (command == "sleep") {
+      if (!Expect(command, arguments, 1, " MS")) return;
+      const auto ms = ParseNumber(words[1], std::numeric_limits<std::int32_t>::max());
+      if (!ms) return Error("sleep: " + Quoted(words[1]) + " is not a number of milliseconds");
+      ScriptStep& advance = Add(ScriptStep::Kind::Advance);
+      advance.milliseconds = DWORD(*ms);
+      Add(ScriptStep::Kind::Settle);
+    } else if (command == "tap" || command == "down" || command == "up") {
+      if (!Expect(command, arguments, 2, " X Y")) return;
+      const auto point = ParsePoint(command, words[1], words[2]);
+      if (!point) return;
+      if (command != "up") Add(ScriptStep::Kind::StylusDown).point = *point;
+      if (command != "down") Add(ScriptStep::Kind::StylusUp).point = *point;
+      if (command == "tap") Add(ScriptStep::Kind::Settle);
+    } else if (command == "key" || command == "keydown" || command == "keyup") {
+      if (!Expect(command, arguments, 1, " K")) return;
+      const auto key = ParseKeyName(words[1]);
+      if (!key) return Error(std::string(command) + ": unknown key " + Quoted(words[1]));
+      if (command != "keyup") Add(ScriptStep::Kind::KeyDown).key = *key;
+      if (command == "key") Add(ScriptStep::Kind::Settle);
+      if (command != "keydown") Add(ScriptStep::Kind::KeyUp).key = *key;
+      if (command == "key") Add(ScriptStep::Kind::Settle);
+    } else if (command == "type") {
+      if (rest.empty()) return Error("type: expected TEXT after the command");
+      Add(ScriptStep::Kind::Characters).text = Utf8ToWide(StripLineEnd(rest));
+      Add(ScriptStep::Kind::Settle);
+    } else if (command == "shot" || command == "dump") {
+      const std::string_view path = Trim(rest);
+      if (path.empty()) return Error(std::string(command) + ": expected FILE after the command");
+      Add(command == "shot" ? ScriptStep::Kind::Shot : ScriptStep::Kind::Dump).path = std::string(path);
+    } else {
+      Error("unknown command " + Quoted(command));
+    }
+  }
+
+ private:
+  static std::string_view StripLineEnd(std::string_view s) {
+    while (!s.empty() && s.back() == '\r') s.remove_suffix(1);
+    return s;
+  }
+
+  ScriptStep& Add(ScriptStep::Kind kind) {
+    ScriptStep& step = out_.steps.emplace_back();
+    step.kind = kind;
+    step.line = line_;
+    return step;
+  }
+
+  void Error(std::string message) { out_.errors.push_back({line_, std::move(message)}); }
+
+  bool Expect(std::string_view command, std::size_t got, std::size_t wanted, const char* usage) {
+    if (got == wanted) return true;
+    Error(std::string(command) + ": expected \"" + std::string(command) + usage + "\"");
+    return false;
+  }
+
+  std::optional<POINT> ParsePoint(std::string_view command, std::string_view x, std::string_view y) {
+    const auto px = ParseNumber(x, std::numeric_limits<std::int32_t>::max());
+    const auto py = ParseNumber(y, std::numeric_limits<std::int32_t>::max());
+    if (!px || !py) {
+      Error(std::string(command) + ": " + Quoted(!px ? x : y) + " is not a pixel coordinate");
+      return std::nullopt;
+    }
+    if (*px >= screen_.cx || *py >= screen_.cy) {
+      Error(std::string(command) + ": point (" + std::to_string(*px) + ", " + std::to_string(*py) +
+            ") lies outside the " + std::to_string(screen_.cx) + "x" + std::to_string(screen_.cy) + " screen");
+      return std::nullopt;
+    }
+    return POINT{LONG(*px), LONG(*py)};
+  }
+
+  int line_;
+  SIZE screen_;
+  ParsedScript& out_;
+};
+
+}  // namespace
+
+std::optional<UINT> ParseKeyName(std::string_view name) {
+  struct Named {
+    std::string_view name;
+    UINT key;
+  };
+  static constexpr std::array kNames{
+      Named{"RETURN", VK_RETURN}, Named{"ESCAPE", VK_ESCAPE}, Named{"TAB", VK_TAB},
+      Named{"SPACE", VK_SPACE},   Named{"BACK", VK_BACK},     Named{"LEFT", VK_LEFT},
+      Named{"RIGHT", VK_RIGHT},   Named{"UP", VK_UP},         Named{"DOWN", VK_DOWN},
+  };
+  std::string upper(name);
+  for (char& c : upper)
+    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+  for (const Named& named : kNames)
+    if (upper == named.name) return named.key;
+  if (upper.size() == 1 && ((upper[0] >= '0' && upper[0] <= '9') || (upper[0] >= 'A' && upper[0] <= 'Z')))
+    return UINT(upper[0]);
+  if (upper.size() > 2 && upper[0] == '0' && upper[1] == 'X') {
+    unsigned value = 0;
+    const char* begin = upper.data() + 2;
+    const char* end = upper.data() + upper.size();
+    const auto result = std::from_chars(begin, end, value, 16);
+    if (result.ec == std::errc() && result.ptr == end && value >= 1 && value <= 0xFE) return value;
+  }
+  return std::nullopt;
+}
+
+ParsedScript ParseScript(std::string_view text, SIZE screen) {
+  ParsedScript parsed;
+  int line = 0;
+  while (!text.empty() || line == 0) {
+    const std::size_t end = text.find('\n');
+    const std::string_view raw = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    ++line;
+    const std::string_view trimmed = Trim(raw);
+    if (!trimmed.empty() && trimmed.front() != '#') {
+      // Leading blanks are not part of a command's free text either.
+      LineParser(line, screen, parsed).Parse(raw.substr(raw.find(trimmed.front())));
+    }
+    if (end == std::string_view::npos) break;
+  }
+  return parsed;
+}
