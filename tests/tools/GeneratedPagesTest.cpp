@@ -9,6 +9,7 @@
 
 #include "info/InfoPages.h"
 #include "info/IniFile.h"
+#include "platform/gdi/ImageFiles.h"
 #include "platform/runtime/CodePage.h"
 #include "platform/runtime/LittleEndian.h"
 
@@ -124,6 +125,20 @@ TEST(GeneratedSkins, FourStripsOfTheRightSizesAndColours) {
       EXPECT_LT(caption[0] + caption[1] + caption[2], 200) << name;  // a dark sky colour
       EXPECT_GT(caption[2], caption[0]) << name;
     }
+  }
+}
+
+// The platform's own bitmap loader, which the skin goes through, reads every
+// strip with the caption colour where the program looks for it.
+TEST(GeneratedSkins, ThePlatformLoaderReadsEveryStrip) {
+  for (const char* name : {"Icons240.bmp", "Icons240r.bmp", "Icons480.bmp", "Icons480r.bmp"}) {
+    const CBitmap loaded = LoadBmpFile(kProgramDir + name);
+    ASSERT_NE(loaded.GetSurface(), nullptr) << name;
+    const Bitmap file = ReadBitmap(name);
+    EXPECT_EQ(loaded.GetSurface()->Width(), file.width) << name;
+    EXPECT_EQ(loaded.GetSurface()->Height(), file.height) << name;
+    const auto caption = file.At(52, 15);
+    EXPECT_EQ(loaded.GetSurface()->GetPixel(52, 15), RGB(caption[0], caption[1], caption[2])) << name;
   }
 }
 
