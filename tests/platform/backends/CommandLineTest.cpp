@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include "platform/backends/entry/CommandLine.h"
+
+namespace {
+
+CommandLine Parse(std::vector<std::string> arguments) { return ParseCommandLine(arguments); }
+
+TEST(CommandLine, DefaultsDescribeA480By640PocketPcAt32Bits) {
+  const CommandLine line = Parse({});
+  ASSERT_TRUE(line.options);
+  EXPECT_EQ(line.options->device.width, 480);
+  EXPECT_EQ(line.options->device.height, 640);
+  EXPECT_EQ(line.options->device.bitsPerPixel, 32);
+  EXPECT_EQ(line.options->device.platformType, u"PocketPC");
+  EXPECT_FALSE(line.options->headless);
+}
+
+TEST(CommandLine, OptionsTakeTheirValueSeparatelyOrAfterAnEqualsSign) {
+  const CommandLine line = Parse({"--screen", "240x320", "--platform=Smartphone", "--depth", "16", "--profile",
+                                  "/tmp/p.ini", "--scale=2", "--headless", "--script", "-"});
+  ASSERT_TRUE(line.options) << line.error;
+  EXPECT_EQ(line.options->device.width, 240);
+  EXPECT_EQ(line.options->device.height, 320);
+  EXPECT_EQ(line.options->device.platformType, u"Smartphone");
+  EXPECT_EQ(line.options->device.bitsPerPixel, 16);
+  EXPECT_EQ(line.options->profileFile, "/tmp/p.ini");
+  EXPECT_EQ(line.options->scale, 2);
+  EXPECT_TRUE(line.options->headless);
+  EXPECT_EQ(line.options->scriptPath, "-");
+}
+
+TEST(CommandLine, BadOptionsNameTheProblem) {
+  EXPECT_EQ(Parse({"--screen", "480"}).error, "--screen: expected WxH with sides from 1 to 4096 pixels, got \"480\"");
+  EXPECT_FALSE(Parse({"--screen", "0x10"}).options);
+  EXPECT_FALSE(Parse({"--screen", "5000x10"}).options);
+  EXPECT_EQ(Parse({"--depth", "24"}).error, "--depth: expected 16 or 32, got \"24\"");
+  EXPECT_EQ(Parse({"--scale"}).error, "--scale: missing value");
+  EXPECT_FALSE(Parse({"--scale", "0"}).options);
+  EXPECT_EQ(Parse({"--headless"}).error, "--headless requires --script FILE");
+  EXPECT_EQ(Parse({"--fast"}).error, "unknown option --fast");
+  EXPECT_EQ(Parse({"--help=yes"}).error, "--help: takes no value");
+  EXPECT_EQ(Parse({"extra"}).error, "unexpected argument \"extra\" (the program takes no arguments)");
+  EXPECT_FALSE(Parse({"--platform", std::string(127, 'x')}).options);
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "platform/backends/headless/Script.h"
+#include "platform/windows/VirtualKeys.h"
+
+namespace {
+
+using Kind = ScriptStep::Kind;
+
+std::vector<Kind> KindsOf(const ParsedScript& script) {
+  std::vector<Kind> kinds;
+  for (const ScriptStep& step : script.steps) kinds.push_back(step.kind);
+  return kinds;
+}
+
+constexpr SIZE kScreen{240, 320};
+
+TEST(Script, CommandsBecomeStepsThatWaitWhereTheCommandWaits) {
+  const ParsedScript script = ParseScript(
+      "# comment\n\n  tap 10 20\ndown 1 2\nup 3 4\nkey RETURN\nkeydown 6\nkeyup 0x36\nsleep 600\nwait\n"
+      "type  M31 x\r\nshot out/a.png\ndump my dump.json\n",
+      kScreen);
+  ASSERT_TRUE(script.errors.empty());
+  EXPECT_EQ(KindsOf(script),
+            (std::vector<Kind>{Kind::StylusDown, Kind::StylusUp, Kind::Settle, Kind::StylusDown, Kind::StylusUp,
+                               Kind::KeyDown, Kind::Settle, Kind::KeyUp, Kind::Settle, Kind::KeyDown, Kind::KeyUp,
+                               Kind::Advance, Kind::Settle, Kind::Settle, Kind::Characters, Kind::Settle, Kind::Shot,
+                               Kind::Dump}));
+  EXPECT_EQ(script.steps[0].point, (POINT{10, 20}));
+  EXPECT_EQ(script.steps[0].line, 3);
+  EXPECT_EQ(script.steps[9].key, UINT('6'));
+  EXPECT_EQ(script.steps[10].key, UINT('6'));
+  EXPECT_EQ(script.steps[11].milliseconds, 600u);
+  EXPECT_EQ(script.steps[14].text, u" M31 x");
+  EXPECT_EQ(script.steps[16].path, "out/a.png");
+  EXPECT_EQ(script.steps[17].path, "my dump.json");
+}
+
+TEST(Script, EveryBadLineIsReportedWithItsNumber) {
+  const ParsedScript script = ParseScript(
+      "tapp 1 2\ntap 1\ntap 240 5\ntap -1 5\nkey F13\nsleep soon\nwait now\ntype\nshot\nkey 0x100\nwait\n", kScreen);
+  ASSERT_EQ(script.errors.size(), 10u);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(script.errors[std::size_t(i)].line, i + 1);
+  EXPECT_EQ(script.errors[0].message, "unknown command \"tapp\"");
+  EXPECT_EQ(script.errors[1].message, "tap: expected \"tap X Y\"");
+  EXPECT_EQ(script.errors[2].message, "tap: point (240, 5) lies outside the 240x320 screen");
+  EXPECT_EQ(script.errors[4].message, "key: unknown key \"F13\"");
+}
+
+TEST(Script, KeyNames) {
+  EXPECT_EQ(ParseKeyName("RETURN"), VK_RETURN);
+  EXPECT_EQ(ParseKeyName("escape"), VK_ESCAPE);
+  EXPECT_EQ(ParseKeyName("BACK"), VK_BACK);
+  EXPECT_EQ(ParseKeyName("DOWN"), VK_DOWN);
+  EXPECT_EQ(ParseKeyName("7"), UINT('7'));
+  EXPECT_EQ(ParseKeyName("q"), UINT('Q'));
+  EXPECT_EQ(ParseKeyName("0x36"), 0x36u);
+  EXPECT_EQ(ParseKeyName("0xFF"), std::nullopt);
+  EXPECT_EQ(ParseKeyName("0x"), std::nullopt);
+  EXPECT_EQ(ParseKeyName("ENTER"), std::nullopt);
+  EXPECT_EQ(ParseKeyName(""), std::nullopt);
+}
+
+TEST(Script, AnEmptyScriptHasNoSteps) {
+  EXPECT_TRUE(ParseScript("", kScreen).steps.empty());
+  EXPECT_TRUE(ParseScript("\n# only a comment\n   \n", kScreen).errors.empty());
+}
+
+}  // namespace
