@@ -1,0 +1,57 @@
+#include "skymap/SkyPicture.h"
+
+#include <cstdint>
+
+#include "skymap/Projection.h"
+#include "skymap/SkySymbols.h"
+
+namespace {
+
+void DrawConstellationFigures(MapPixels& pixels, const CatalogStore& lines, const ViewProjection& projection) {
+  // Records are taken in pairs; an odd last record has no partner and is skipped.
+  const std::size_t segments = lines.lineCount();
+  for (std::size_t k = 0; k < segments; ++k) {
+    const SkyObjectRecord& from = lines.objects[2 * k];
+    const SkyObjectRecord& to = lines.objects[2 * k + 1];
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    // A segment with one end behind the sky's rim is left out entirely rather
+    // than cut at the rim. Ends off the map area are fine: DrawLine only
+    // walks the part on the surface.
+    if (ProjectToScreen(projection, from.ra(), from.dec(), x1, y1) &&
+        ProjectToScreen(projection, to.ra(), to.dec(), x2, y2)) {
+      pixels.DrawLine(x1, y1, x2, y2, kConstellationLineRed, 0, 0);
+    }
+  }
+}
+
+template <class Cache>
+void DrawObjects(MapPixels& pixels, Cache& hits, const CatalogStore& catalog, SkySymbolKind kind,
+                 const ViewProjection& projection, const ViewState& view, const MapGeometry& geometry) {
+  const std::size_t count = catalog.objects.count();
+  for (std::size_t i = 0; i < count; ++i) {
+    const SkyObjectRecord& object = catalog.objects[i];
+    const float magnitude = object.magnitude();
+    // The comparison is made in double, so a limit such as 4.0 admits a star
+    // of magnitude 4.0f exactly and 4.01f never. NaN is never admitted.
+    if (!(static_cast<double>(magnitude) <= view.magnitudeLimit)) continue;
+    int x = 0, y = 0;
+    if (!ProjectToScreen(projection, object.ra(), object.dec(), x, y)) continue;
+    if (x < 0 || x >= geometry.mapWidth || y < 0 || y >= geometry.mapHeight) continue;
+    DrawSkySymbol(pixels, x, y, magnitude, kind);
+    hits.Append({x + geometry.mapLeft, y + geometry.mapTop, static_cast<std::int32_t>(i)});
+  }
+}
+
+}  // namespace
+
+void DrawSkyPicture(MapPixels& pixels, MapHitCaches& hits, const SkyCatalogs& catalogs, const ViewState& view,
+                    const MapGeometry& geometry) {
+  pixels.ClearPixels();
+  hits.Clear();
+  const ViewProjection projection(view, geometry);
+  if (view.showConstellationLines) {
+    DrawConstellationFigures(pixels, catalogs.constellationLineCatalog, projection);
+  }
+  DrawObjects(pixels, hits.stars, catalogs.starCatalog, SkySymbolKind::Star, projection, view, geometry);
+  DrawObjects(pixels, hits.deepSky, catalogs.deepSkyCatalog, SkySymbolKind::DeepSky, projection, view, geometry);
+}
