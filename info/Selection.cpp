@@ -1,0 +1,101 @@
+#include "info/Selection.h"
+
+#include <cmath>
+
+#include "platform/runtime/WideFormat.h"
+
+namespace {
+
+bool SelectRecord(Selection& selection, const CatalogStore& catalog, SelectionKind kind, std::int32_t index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= catalog.objects.count()) return false;
+  const SkyObjectRecord& record = catalog.objects[static_cast<std::size_t>(index)];
+  selection.hasSelection = 1;
+  selection.kind = kind;
+  selection.index = index;
+  selection.ra = record.ra();
+  selection.dec = record.dec();
+  return true;
+}
+
+// The selected record, or null when the selection names none (nothing
+// selected, or an index its catalogue does not hold).
+const SkyObjectRecord* SelectedRecord(const Selection& selection, const SkyCatalogs& catalogs) {
+  if (!selection.hasSelection) return nullptr;
+  const CatalogStore& catalog = selection.kind == DeepSky ? catalogs.deepSkyCatalog : catalogs.starCatalog;
+  if (selection.index < 0 || static_cast<std::size_t>(selection.index) >= catalog.objects.count()) return nullptr;
+  return &catalog.objects[static_cast<std::size_t>(selection.index)];
+}
+
+WideString DescribeStar(const SkyObjectRecord& record, const CatalogStore& stars) {
+  const double magnitude = record.magnitude();
+  const WideString designation = DesignationText(record);
+  if (designation.empty()) return FormatWide(u"Star without name. mag: %.2f", {magnitude});
+  // A star listed in the names table shows that name, even an empty one.
+  WideString name;
+  if (!stars.FindName(designation, name)) name = designation;
+  return FormatWide(u"Star: %s, mag: %.2f", {name, magnitude});
+}
+
+WideString DescribeDeepSky(const SkyObjectRecord& record, const CatalogStore& deepSky) {
+  const double magnitude = record.magnitude();
+  const WideString designation = DesignationText(record);
+  if (designation.empty()) return FormatWide(u"Deepsky without name. mag: %.2f", {magnitude});
+  WideString name;
+  if (deepSky.FindName(designation, name) && !name.empty()) {
+    return FormatWide(u"DSO: NGC-%s, %s, mag: %.2f", {designation, name, magnitude});
+  }
+  return FormatWide(u"DSO: NGC-%s, mag: %.2f", {designation, magnitude});
+}
+
+double HundredthsBelow(float degrees) { return std::floor(static_cast<double>(degrees) * 100) * 0.01; }
+
+}  // namespace
+
+bool SelectStar(Selection& selection, const SkyCatalogs& catalogs, std::int32_t index) {
+  return SelectRecord(selection, catalogs.starCatalog, Star, index);
+}
+
+bool SelectDeepSky(Selection& selection, const SkyCatalogs& catalogs, std::int32_t index) {
+  return SelectRecord(selection, catalogs.deepSkyCatalog, DeepSky, index);
+}
+
+void ClearSelection(Selection& selection) { selection.hasSelection = 0; }
+
+WideString DescribeSelection(const Selection& selection, const SkyCatalogs& catalogs) {
+  const SkyObjectRecord* record = SelectedRecord(selection, catalogs);
+  if (record == nullptr) return u"No objects found at this position";
+  if (selection.kind == DeepSky) return DescribeDeepSky(*record, catalogs.deepSkyCatalog);
+  return DescribeStar(*record, catalogs.starCatalog);
+}
+
+std::optional<SkyPoint> SelectionMarkerPoint(const Selection& selection) {
+  if (!selection.hasSelection) return std::nullopt;
+  return SkyPoint{selection.ra, selection.dec};
+}
+
+bool IsMapTap(const MapLayout& layout, int x, int y) { return MapAreaRect(layout).Contains({x, y}); }
+
+bool SelectAt(Selection& selection, const SkyCatalogs& catalogs, const MapHitCaches& hits, int x, int y) {
+  ClearSelection(selection);
+  const ScreenHit star = FindStarAt(hits.stars, x, y);
+  const ScreenHit deepSky = FindDeepSkyAt(hits.deepSky, x, y);
+  if (star.index != kNoHit) SelectStar(selection, catalogs, star.index);
+  if (deepSky.index != kNoHit) SelectDeepSky(selection, catalogs, deepSky.index);
+  return selection.hasSelection != 0;
+}
+
+void CenterOn(ViewState& view, float ra, float dec) {
+  const float a = ra + 180.0f;
+  const float b = 180.0f - dec;
+  // A damaged record's NaN or infinite position would leave a view that shows
+  // nothing and is saved that way; the view stays where it is instead.
+  if (!std::isfinite(a) || !std::isfinite(b)) return;
+  view.centerRa = HundredthsBelow(a);
+  view.centerDec = HundredthsBelow(b);
+}
+
+bool CenterOnSelection(ViewState& view, const Selection& selection) {
+  if (!selection.hasSelection) return false;
+  CenterOn(view, selection.ra, selection.dec);
+  return true;
+}

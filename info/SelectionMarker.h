@@ -1,0 +1,11 @@
+#pragma once
+// The square that shows the selected object on the map.
+
+#include "info/Selection.h"
+#include "platform/gdi/DeviceContext.h"
+#include "skymap/ViewState.h"
+
+// Draws the white 7 x 7 outline around the selected object when there is a
+// selection and the object lies on the near hemisphere; the last step of every
+// paint of the map (RenderMap draws it from SelectionMarkerPoint).
+void DrawSelectionMarker(CDC& dc, const Selection& selection, const ViewState& view, const MapGeometry& geometry);
