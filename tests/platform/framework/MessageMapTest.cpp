@@ -146,4 +146,43 @@ TEST_F(MessageMapFixture, GetDlgItemGivesTheBoundObjectOrAWrapperForTheDialogsLi
   dialog.DoModal();
 }
 
+// A program window of a class the program registers, as the HTML view is.
+class PlainWindow : public CWnd {
+ public:
+  const MessageMap* GetMessageMap() const override {
+    static const MessageMap map = MessageMapFor<PlainWindow>(CWnd::GetMessageMap())
+                                      .OnLButtonDown(&PlainWindow::OnTap)
+                                      .OnDestroy(&PlainWindow::OnDestroyed);
+    return &map;
+  }
+  void OnTap(UINT, CPoint point) {
+    taps.push_back(point);
+    CWnd::OnLButtonDown(0, point);
+  }
+  void OnDestroyed() { ++destroyed; }
+  std::vector<POINT> taps;
+  int destroyed = 0;
+};
+
+TEST(CWnd, CreatedWindowsAnswerThroughTheirMapAndGoWithTheirObject) {
+  TestDesktop test;
+  WindowClass display;
+  display.name = u"DISPLAYCLASS";
+  test.desktop.Classes().Register(display);
+  HWND window = nullptr;
+  {
+    PlainWindow plain;
+    ASSERT_TRUE(plain.Create(u"DISPLAYCLASS", u"", WS_POPUP | WS_VISIBLE, RECT{10, 10, 110, 60}, nullptr, 0));
+    window = plain.m_hWnd;
+    EXPECT_EQ(CWnd::FromHandlePermanent(window), &plain);
+    test.Tap({15, 20});
+    test.RunUntilIdle();
+    EXPECT_EQ(plain.taps, (std::vector<POINT>{{5, 10}}));
+    EXPECT_FALSE(plain.Create(u"DISPLAYCLASS", u"", WS_POPUP, RECT{}, nullptr, 0));
+  }
+  EXPECT_FALSE(IsWindow(window));
+  PlainWindow unknown;
+  EXPECT_FALSE(unknown.Create(u"NoSuchClass", u"", WS_POPUP, RECT{}, nullptr, 0));
+}
+
 }  // namespace

@@ -70,6 +70,21 @@ TEST_F(WinAppFixture, UnreadableValuesGiveTheDefaultAndNegativeValuesKeepTheirBi
   EXPECT_EQ(app.GetProfileInt(u"Main", u"V_DEC1", 0), 0xFFFFFFFFu);
 }
 
+TEST_F(WinAppFixture, AWriteCutShortBeforeItsRenameLeavesTheOldSettings) {
+  const fs::path file = folder / "settings.ini";
+  std::ofstream(file) << "[Main]\nV_ZOOM=146\n";
+  // What a crash between writing the temporary file and renaming it leaves.
+  std::ofstream(file.string() + ".tmp") << "[Main]\nV_ZO";
+  CWinApp app;
+  app.SetProfileFile(file.string());
+  EXPECT_EQ(app.GetProfileInt(u"Main", u"V_ZOOM", 100), 146u);
+  EXPECT_TRUE(app.WriteProfileInt(u"Main", u"V_MAG", 400));
+  CWinApp again;
+  again.SetProfileFile(file.string());
+  EXPECT_EQ(again.GetProfileInt(u"Main", u"V_ZOOM", 100), 146u);
+  EXPECT_EQ(again.GetProfileInt(u"Main", u"V_MAG", 0), 400u);
+}
+
 class CountingApp : public CWinApp {
  public:
   BOOL InitInstance() override {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/gdi/PngCodec.h"
 #include "platform/windows/MessageBox.h"
 #include "platform/windows/WindowApi.h"
 #include "platform/windows/WindowDump.h"
@@ -72,6 +73,26 @@ TEST_F(MessageBoxFixture, TheDumpShowsTheBoxWithTextCaptionAndButton) {
 TEST_F(MessageBoxFixture, NoBoxOnceTheProgramQuits) {
   test.desktop.Quit(0);
   EXPECT_EQ(MessageBox(nullptr, u"Text", u"Caption", MB_OK), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MessageBoxFixture, TheBoxIsCentredWithACaptionStripTextAndAButton) {
+  std::optional<Surface> screen;
+  test.Then([&](Desktop& d) { screen.emplace(d.Screen().Compose()); });
+  test.Key(VK_RETURN);
+  MessageBox(nullptr, u"Star: Vega, mag: 0.03", u"Selected object(s)", MB_OK);
+  ASSERT_TRUE(screen);
+  if (const char* keep = std::getenv("VESPERA_KEEP_MESSAGEBOX_PNG")) SaveSurfacePng(*screen, keep);
+  // 8-pixel margins on a 240-wide screen; the caption strip in the highlight colour.
+  EXPECT_EQ(screen->GetPixel(7, 160), RGB(0, 0, 0));
+  EXPECT_EQ(screen->GetPixel(8, 160), RGB(0, 0, 0));  // the frame
+  EXPECT_EQ(screen->GetPixel(9, 160), GetSysColor(COLOR_WINDOW));
+  bool captionFound = false;
+  for (LONG y = 0; y < 320 && !captionFound; ++y) captionFound = screen->GetPixel(12, y) == GetSysColor(COLOR_HIGHLIGHT);
+  EXPECT_TRUE(captionFound);
 }
 
 }  // namespace
