@@ -1,0 +1,147 @@
+#include "skymap/Navigation.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+ViewState ZoomedTo(double zoom) {
+  ViewState view;
+  view.zoom = zoom;
+  return view;
+}
+
+TEST(Navigation, PanStepIsCoarseUpToZoomThreeAndFineAbove) {
+  ViewState view = ZoomedTo(3.0);
+  EXPECT_TRUE(PanRight(view));
+  EXPECT_EQ(view.centerRa, 2.5);
+
+  view = ZoomedTo(1.0);
+  for (int i = 0; i < 12; ++i) EXPECT_TRUE(ZoomIn(view));
+  EXPECT_EQ(view.zoom, 3.1384283767210035);
+  EXPECT_TRUE(PanDown(view));
+  EXPECT_EQ(view.centerDec, 91.5);
+}
+
+TEST(Navigation, VerticalPanRunsOverThePoleWithoutWrapping) {
+  ViewState view;
+  EXPECT_TRUE(PanUp(view));
+  EXPECT_EQ(view.centerDec, 87.5);
+  view = ViewState{};
+  EXPECT_TRUE(PanDown(view));
+  EXPECT_EQ(view.centerDec, 92.5);
+}
+
+TEST(Navigation, HorizontalPanKeepsGoingPastZero) {
+  ViewState view;
+  for (int i = 0; i < 150; ++i) EXPECT_TRUE(PanLeft(view));
+  EXPECT_EQ(view.centerRa, -375.0);
+}
+
+TEST(Navigation, ZoomStepsAreExactAndZoomLevelsCompareExactly) {
+  ViewState view;
+  EXPECT_TRUE(ZoomIn(view));
+  EXPECT_TRUE(ZoomOut(view));
+  EXPECT_EQ(view.zoom, 1.0);
+  EXPECT_FALSE(SetZoomLevel(view, 1));
+
+  EXPECT_TRUE(ZoomIn(view));
+  EXPECT_TRUE(ZoomIn(view));
+  EXPECT_EQ(view.zoom, 1.2100000000000002);
+  EXPECT_TRUE(SetZoomLevel(view, 4));
+  EXPECT_FALSE(SetZoomLevel(view, 4));
+  EXPECT_EQ(view.zoom, 4.0);
+}
+
+TEST(Navigation, SameMagnitudeLimitStillRedraws) {
+  ViewState view;
+  EXPECT_TRUE(SetMagnitudeLimit(view, 4));
+  EXPECT_EQ(view.magnitudeLimit, 4.0);
+}
+
+TEST(Navigation, ResetRestoresTheDefaultViewAndKeepsTheSwitches) {
+  ViewState view;
+  view.centerRa = -375;
+  view.centerDec = 200;
+  view.zoom = 16;
+  view.magnitudeLimit = 20;
+  view.showConstellationLines = 0;
+  view.constellationNameStyle = NamesFull;
+  EXPECT_TRUE(ResetView(view));
+  EXPECT_EQ(view.centerRa, 0.0);
+  EXPECT_EQ(view.centerDec, 90.0);
+  EXPECT_EQ(view.zoom, 1.0);
+  EXPECT_EQ(view.magnitudeLimit, 4.0);
+  EXPECT_EQ(view.showConstellationLines, 0);
+  EXPECT_EQ(view.constellationNameStyle, NamesFull);
+}
+
+TEST(Navigation, CommandIdsReachTheirEffects) {
+  ViewState view;
+  EXPECT_EQ(ApplyNavigationCommand(view, kCommandMagnitudeAll), NavigationResult::Redraw);
+  EXPECT_EQ(view.magnitudeLimit, 20.0);
+  EXPECT_EQ(ApplyNavigationCommand(view, kCommandMagnitude3), NavigationResult::Redraw);
+  EXPECT_EQ(view.magnitudeLimit, 3.0);
+  EXPECT_EQ(ApplyNavigationCommand(view, kCommandZoomLevel16), NavigationResult::Redraw);
+  EXPECT_EQ(ApplyNavigationCommand(view, kCommandZoomLevel16), NavigationResult::NothingChanged);
+  EXPECT_EQ(view.zoom, 16.0);
+  EXPECT_EQ(ApplyNavigationCommand(view, kCommandPanLeft), NavigationResult::Redraw);
+  EXPECT_EQ(view.centerRa, -1.5);
+  EXPECT_EQ(ApplyNavigationCommand(view, kCommandResetView), NavigationResult::Redraw);
+  EXPECT_EQ(view.zoom, 1.0);
+
+  const ViewState before = view;
+  EXPECT_EQ(ApplyNavigationCommand(view, 1002), NavigationResult::NotNavigation);  // the menu button
+  EXPECT_EQ(ApplyNavigationCommand(view, 32780), NavigationResult::NotNavigation);
+  EXPECT_EQ(view.centerRa, before.centerRa);
+  EXPECT_EQ(view.zoom, before.zoom);
+}
+
+TEST(Navigation, NoCommandAsksForTheReprojectionItself) {
+  // The window sets needsReprojection when it paints; a command only answers.
+  ViewState view;
+  (void)ZoomIn(view);
+  (void)ApplyNavigationCommand(view, kCommandMagnitude9);
+  EXPECT_EQ(view.needsReprojection, 0);
+}
+
+TEST(Navigation, RevealingAnObjectRaisesTheLimitToTheNextWholeMagnitudeAndZoomsToThree) {
+  ViewState view;
+  RevealObject(view, 5.3f);
+  EXPECT_EQ(view.magnitudeLimit, 6.0);
+  EXPECT_EQ(view.zoom, 3.0);
+
+  view.magnitudeLimit = 9.0;
+  view.zoom = 8.0;
+  RevealObject(view, 5.3f);
+  EXPECT_EQ(view.magnitudeLimit, 9.0);
+  EXPECT_EQ(view.zoom, 8.0);
+
+  // floor(-1.4) + 1 is -1; a limit already above it stays.
+  view.magnitudeLimit = -3.0;
+  RevealObject(view, -1.4f);
+  EXPECT_EQ(view.magnitudeLimit, -1.0);
+  // A whole magnitude still gets the next one, so the object passes the test.
+  RevealObject(view, 6.0f);
+  EXPECT_EQ(view.magnitudeLimit, 7.0);
+}
+
+TEST(Navigation, RevealingADamagedObjectKeepsAUsableLimit) {
+  ViewState view;
+  RevealObject(view, std::numeric_limits<float>::quiet_NaN());
+  RevealObject(view, std::numeric_limits<float>::infinity());
+  EXPECT_EQ(view.magnitudeLimit, 4.0);
+  EXPECT_EQ(view.zoom, 3.0);
+}
+
+TEST(Navigation, RevealingAConstellationZoomsOutToThreeAtMost) {
+  ViewState view = ZoomedTo(8.0);
+  RevealConstellation(view);
+  EXPECT_EQ(view.zoom, 3.0);
+  view.zoom = 1.0;
+  RevealConstellation(view);
+  EXPECT_EQ(view.zoom, 1.0);
+}
+
+}  // namespace

@@ -1,0 +1,190 @@
+#include "info/Selection.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "info/SelectionMarker.h"
+#include "tests/skymap/SkyFixtures.h"
+
+namespace {
+
+class SelectionTest : public ::testing::Test {
+ protected:
+  SelectionTest() {
+    auto& stars = catalogs.starCatalog;
+    stars.objects.Append(MakeObject(10, 20, 0.5f, ""));           // 0
+    stars.objects.Append(MakeObject(279.23f, 38.78f, 0.03f, "3Lyr"));  // 1: named
+    stars.objects.Append(MakeObject(30, 40, 5.25f, "9Xyz"));        // 2: not in the names
+    stars.objects.Append(MakeObject(31, 41, 2.0f, "7Abc"));         // 3: named, empty name
+    stars.names.Append(MakeName("3Lyr", "Vega"));
+    stars.names.Append(MakeName("7Abc", ""));
+
+    auto& deepSky = catalogs.deepSkyCatalog;
+    deepSky.objects.Append(MakeObject(83.8f, -5.4f, 4.0f, "1976"));  // 0: named
+    deepSky.objects.Append(MakeObject(10, 41, 3.4f, ""));            // 1
+    deepSky.objects.Append(MakeObject(20, 30, 9.1f, "7000"));      // 2: not in the names
+    deepSky.objects.Append(MakeObject(21, 31, 8.0f, "869"));         // 3: named, empty name
+    deepSky.names.Append(MakeName("1976", "Orion Nebula"));
+    deepSky.names.Append(MakeName("869", ""));
+    MarkLoaded(catalogs);
+  }
+
+  WideString DescribeStar(int index) {
+    EXPECT_TRUE(SelectStar(selection, catalogs, index));
+    return DescribeSelection(selection, catalogs);
+  }
+  WideString DescribeDeepSky(int index) {
+    EXPECT_TRUE(SelectDeepSky(selection, catalogs, index));
+    return DescribeSelection(selection, catalogs);
+  }
+
+  SkyCatalogs catalogs;
+  Selection selection;
+};
+
+TEST_F(SelectionTest, DescriptionsOfStars) {
+  EXPECT_EQ(DescribeSelection(selection, catalogs), u"No objects found at this position");
+  EXPECT_EQ(DescribeStar(0), u"Star without name. mag: 0.50");
+  EXPECT_EQ(DescribeStar(1), u"Star: Vega, mag: 0.03");
+  EXPECT_EQ(DescribeStar(2), u"Star: 9Xyz, mag: 5.25");
+  EXPECT_EQ(DescribeStar(3), u"Star: , mag: 2.00");  // an empty name found is still the name
+}
+
+TEST_F(SelectionTest, DescriptionsOfDeepSkyObjects) {
+  EXPECT_EQ(DescribeDeepSky(0), u"DSO: NGC-1976, Orion Nebula, mag: 4.00");
+  EXPECT_EQ(DescribeDeepSky(1), u"Deepsky without name. mag: 3.40");
+  EXPECT_EQ(DescribeDeepSky(2), u"DSO: NGC-7000, mag: 9.10");
+  EXPECT_EQ(DescribeDeepSky(3), u"DSO: NGC-869, mag: 8.00");
+  ClearSelection(selection);
+  EXPECT_EQ(DescribeSelection(selection, catalogs), u"No objects found at this position");
+}
+
+TEST_F(SelectionTest, DamagedMagnitudeIsDescribedWithoutHarm) {
+  catalogs.starCatalog.objects.Append(MakeObject(0, 0, std::numeric_limits<float>::quiet_NaN(), ""));
+  EXPECT_EQ(DescribeStar(4), u"Star without name. mag: nan");
+}
+
+TEST_F(SelectionTest, SelectingCopiesThePositionAndRefusesIndexesOutsideTheTable) {
+  EXPECT_TRUE(SelectDeepSky(selection, catalogs, 0));
+  EXPECT_EQ(selection.kind, DeepSky);
+  EXPECT_EQ(selection.ra, 83.8f);
+  EXPECT_EQ(selection.dec, -5.4f);
+  EXPECT_EQ(SelectionMarkerPoint(selection), (SkyPoint{83.8f, -5.4f}));
+
+  EXPECT_FALSE(SelectStar(selection, catalogs, 4));
+  EXPECT_FALSE(SelectStar(selection, catalogs, -1));
+  EXPECT_EQ(selection.kind, DeepSky);
+  EXPECT_EQ(selection.index, 0);
+
+  ClearSelection(selection);
+  EXPECT_EQ(SelectionMarkerPoint(selection), std::nullopt);
+}
+
+TEST_F(SelectionTest, TapTakesTheDeepSkyObjectOverTheStarUnderIt) {
+  MapHitCaches hits;
+  hits.stars.Append({100, 80, 1});
+  hits.stars.Append({150, 80, 2});
+  hits.deepSky.Append({101, 81, 0});
+
+  EXPECT_TRUE(SelectAt(selection, catalogs, hits, 100, 80));
+  EXPECT_EQ(selection.kind, DeepSky);
+  EXPECT_EQ(selection.index, 0);
+
+  EXPECT_TRUE(SelectAt(selection, catalogs, hits, 150, 80));
+  EXPECT_EQ(selection.kind, Star);
+  EXPECT_EQ(selection.index, 2);
+
+  // Empty sky drops the old selection.
+  EXPECT_FALSE(SelectAt(selection, catalogs, hits, 200, 200));
+  EXPECT_EQ(DescribeSelection(selection, catalogs), u"No objects found at this position");
+}
+
+TEST_F(SelectionTest, TapFindsAnObjectWithinItsHalfOpenSquare) {
+  MapHitCaches hits;
+  hits.stars.Append({100, 80, 1});
+  for (int x = 98; x <= 101; ++x) EXPECT_TRUE(SelectAt(selection, catalogs, hits, x, 80)) << x;
+  for (int y = 78; y <= 81; ++y) EXPECT_TRUE(SelectAt(selection, catalogs, hits, 100, y)) << y;
+  EXPECT_FALSE(SelectAt(selection, catalogs, hits, 102, 80));
+  EXPECT_FALSE(SelectAt(selection, catalogs, hits, 100, 82));
+  EXPECT_FALSE(SelectAt(selection, catalogs, MapHitCaches{}, 100, 80));  // still loading: nothing cached
+}
+
+TEST(SelectionArea, OnlyTheMapBetweenCaptionAndStatusLineTakesTaps) {
+  const MapLayout layout = ComputeMapLayout(240, 320);
+  EXPECT_TRUE(IsMapTap(layout, 0, 26));
+  EXPECT_TRUE(IsMapTap(layout, 239, 303));
+  EXPECT_FALSE(IsMapTap(layout, 120, 25));   // caption strip
+  EXPECT_FALSE(IsMapTap(layout, 120, 304));  // status line
+  EXPECT_FALSE(IsMapTap(layout, 240, 100));
+  EXPECT_FALSE(IsMapTap(layout, -1, 100));
+}
+
+TEST(CenterOn, TurnsTheViewNorthUpAndCutsToHundredthsBelow) {
+  ViewState view;
+  view.zoom = 2.5;
+  view.magnitudeLimit = 6;
+  CenterOn(view, 10.5f, 20.25f);
+  EXPECT_EQ(view.centerRa, 19050 * 0.01);
+  EXPECT_EQ(view.centerDec, 15975 * 0.01);
+  EXPECT_EQ(view.zoom, 2.5);
+  EXPECT_EQ(view.magnitudeLimit, 6.0);
+
+  // Floor, not truncation: just below zero goes to -0.01.
+  CenterOn(view, 0, 180.005f);
+  EXPECT_EQ(view.centerDec, -1 * 0.01);
+}
+
+TEST(CenterOn, SumIsTakenInSinglePrecisionBeforeTheCut) {
+  // In double 0.02f less one step plus 180 stays below 180.02; in single
+  // precision it rounds up to it.
+  ViewState view;
+  CenterOn(view, std::nextafter(0.02f, 0.0f), 0);
+  EXPECT_EQ(view.centerRa, 18002 * 0.01);
+}
+
+TEST(CenterOn, ObjectLandsInTheMiddleOfTheMap) {
+  ViewState view;
+  for (SkyPoint p : {SkyPoint{279.23f, 38.78f}, SkyPoint{0, -89}, SkyPoint{350.5f, 0.3f}}) {
+    CenterOn(view, p.ra, p.dec);
+    const auto at = LandingOf(view, kQvgaGeometry, p.ra, p.dec);
+    ASSERT_TRUE(at);
+    EXPECT_NEAR(at->x, 120, 1);
+    EXPECT_NEAR(at->y, 139, 1);
+  }
+}
+
+TEST(CenterOn, DamagedPositionLeavesTheViewWhereItIs) {
+  ViewState view;
+  CenterOn(view, std::numeric_limits<float>::quiet_NaN(), 10);
+  CenterOn(view, 10, std::numeric_limits<float>::infinity());
+  EXPECT_EQ(view.centerRa, 0.0);
+  EXPECT_EQ(view.centerDec, 90.0);
+}
+
+TEST_F(SelectionTest, CenteringOnTheSelectionNeedsOne) {
+  ViewState view;
+  EXPECT_FALSE(CenterOnSelection(view, selection));
+  EXPECT_EQ(view.centerDec, 90.0);
+  ASSERT_TRUE(SelectStar(selection, catalogs, 1));
+  EXPECT_TRUE(CenterOnSelection(view, selection));
+  EXPECT_EQ(view.centerRa, std::floor(double(279.23f + 180.0f) * 100) * 0.01);
+}
+
+TEST_F(SelectionTest, MarkerIsDrawnOnlyForASelection) {
+  Surface screen(240, 320, 32);
+  CDC dc(screen, {0, 0}, screen.Bounds(), nullptr);
+  const ViewState view;
+  DrawSelectionMarker(dc, selection, view, kQvgaGeometry);
+  EXPECT_EQ(screen.GetPixel(117, 162), RGB(0, 0, 0));
+
+  catalogs.starCatalog.objects.Append(MakeObject(0, 90, 1.0f));
+  ASSERT_TRUE(SelectStar(selection, catalogs, 4));
+  DrawSelectionMarker(dc, selection, view, kQvgaGeometry);
+  EXPECT_EQ(screen.GetPixel(117, 162), RGB(255, 255, 255));
+  EXPECT_EQ(screen.GetPixel(123, 168), RGB(255, 255, 255));
+  EXPECT_EQ(screen.GetPixel(120, 165), RGB(0, 0, 0));
+}
+
+}  // namespace
