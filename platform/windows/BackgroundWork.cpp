@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-bool BackgroundWork::Start(std::function<void()> routine) {
+DWORD BackgroundWork::Start(std::function<void()> routine) {
   queue_.BeginBackgroundWork();
   try {
     std::lock_guard lock(mutex_);
@@ -10,10 +10,10 @@ bool BackgroundWork::Start(std::function<void()> routine) {
       routine();
       queue_.EndBackgroundWork();
     });
-    return true;
+    return ++started_;
   } catch (const std::system_error&) {
     queue_.EndBackgroundWork();
-    return false;
+    return 0;
   }
 }
 

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/runtime/WinTypes.h"
 #include "platform/windows/MessageQueue.h"
 
 class BackgroundWork {
@@ -18,12 +19,14 @@ class BackgroundWork {
   BackgroundWork(const BackgroundWork&) = delete;
   BackgroundWork& operator=(const BackgroundWork&) = delete;
 
-  // False when the thread could not be started (nothing is then pending).
-  bool Start(std::function<void()> routine);
+  // The thread's number (1, 2, ...), or 0 when it could not be started
+  // (nothing is then pending).
+  DWORD Start(std::function<void()> routine);
   void JoinAll();
 
  private:
   MessageQueue& queue_;
   std::mutex mutex_;
   std::vector<std::thread> threads_;
+  DWORD started_ = 0;
 };

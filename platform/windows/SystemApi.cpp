@@ -1,7 +1,6 @@
 #include "platform/windows/SystemApi.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstring>
 
 #include "platform/runtime/CodePage.h"
@@ -56,9 +55,8 @@ HANDLE CreateThread(void* /*securityAttributes*/, std::size_t /*stackSize*/, LPT
                     void* parameter, DWORD /*creationFlags*/, DWORD* threadId) {
   Desktop* desktop = Desktop::Current();
   if (!desktop || !start) return nullptr;
-  if (!desktop->Background().Start([start, parameter] { start(parameter); })) return nullptr;
-  static std::atomic<DWORD> lastThreadId{0};
-  const DWORD id = ++lastThreadId;
+  const DWORD id = desktop->Background().Start([start, parameter] { start(parameter); });
+  if (id == 0) return nullptr;
   if (threadId) *threadId = id;
   return HandleFromNumber<HANDLE>(id);
 }
