@@ -12,7 +12,7 @@
 // 240 x 320 screen: map 240 x 278 below a 26-pixel strip, radius 117.
 inline constexpr MapGeometry kQvgaGeometry{0, 26, 16, 240, 278, 117};
 
-inline SkyObjectRecord MakeObject(float ra, float dec, float magnitude, std::string_view designation = {}) {
+inline SkyObjectRecord MakeObject(float ra, float dec, float magnitude, std::string_view designation = "") {
   SkyObjectRecord record;
   record.SetRa(ra);
   record.SetDec(dec);
