@@ -24,16 +24,6 @@ class MapSurfaceTest : public ::testing::TestWithParam<int> {
   MapSurface surface;
 };
 
-TEST_P(MapSurfaceTest, TakesTheContextsDepthAndShapesTheBufferLikeTheBitmap) {
-  MakeSurface(20, 10);
-  ASSERT_TRUE(surface.hasBitmap());
-  EXPECT_EQ(surface.bitmapInfo().bmWidth, 20);
-  EXPECT_EQ(surface.bitmapInfo().bmHeight, 10);
-  EXPECT_EQ(surface.bitmapInfo().bmBitsPixel, GetParam());
-  EXPECT_EQ(surface.bytesPerPixel(), GetParam() / 8);
-  EXPECT_EQ(surface.pixels().size(), std::size_t(20 * 10 * GetParam() / 8));
-}
-
 TEST_P(MapSurfaceTest, CommittedPixelsReachTheWindowAtTheGivenCorner) {
   MakeSurface(20, 10);
   surface.PutPixel(0, 0, 255, 255, 255);

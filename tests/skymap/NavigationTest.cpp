@@ -54,12 +54,6 @@ TEST(Navigation, ZoomStepsAreExactAndZoomLevelsCompareExactly) {
   EXPECT_EQ(view.zoom, 4.0);
 }
 
-TEST(Navigation, SameMagnitudeLimitStillRedraws) {
-  ViewState view;
-  EXPECT_TRUE(SetMagnitudeLimit(view, 4));
-  EXPECT_EQ(view.magnitudeLimit, 4.0);
-}
-
 TEST(Navigation, ResetRestoresTheDefaultViewAndKeepsTheSwitches) {
   ViewState view;
   view.centerRa = -375;
@@ -96,14 +90,6 @@ TEST(Navigation, CommandIdsReachTheirEffects) {
   EXPECT_EQ(ApplyNavigationCommand(view, 32780), NavigationResult::NotNavigation);
   EXPECT_EQ(view.centerRa, before.centerRa);
   EXPECT_EQ(view.zoom, before.zoom);
-}
-
-TEST(Navigation, NoCommandAsksForTheReprojectionItself) {
-  // The window sets needsReprojection when it paints; a command only answers.
-  ViewState view;
-  (void)ZoomIn(view);
-  (void)ApplyNavigationCommand(view, kCommandMagnitude9);
-  EXPECT_EQ(view.needsReprojection, 0);
 }
 
 TEST(Navigation, RevealingAnObjectRaisesTheLimitToTheNextWholeMagnitudeAndZoomsToThree) {
