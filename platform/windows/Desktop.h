@@ -19,6 +19,7 @@
 #include "platform/windows/Clock.h"
 #include "platform/windows/Compositor.h"
 #include "platform/windows/InputRouter.h"
+#include "platform/windows/MenuStore.h"
 #include "platform/windows/MessageQueue.h"
 #include "platform/windows/WindowClasses.h"
 #include "platform/windows/WindowTree.h"
@@ -69,6 +70,8 @@ class Desktop {
   Compositor& Screen() { return compositor_; }
   BackgroundWork& Background() { return background_; }
   FontEngine& Fonts() { return fonts_; }
+  MenuStore& Menus() { return menus_; }
+  const MenuStore& Menus() const { return menus_; }
   Backend& GetBackend() { return backend_; }
 
   // Windows. `subclass` (not owned) sees the window's messages from the
@@ -129,6 +132,7 @@ class Desktop {
   InputRouter input_;
   Compositor compositor_;
   FontEngine fonts_;
+  MenuStore menus_;
   std::map<int, std::unique_ptr<CBrush>> systemBrushes_;
 
   HWND focus_ = nullptr;
