@@ -1,7 +1,23 @@
 #include "app/ProgramDirectory.h"
 
+#include <array>
 #include <filesystem>
 #include <system_error>
+
+#include "platform/runtime/CodePage.h"
+#include "platform/windows/SystemApi.h"
+
+namespace {
+
+constexpr DWORD kMaxModulePath = 260;
+
+std::string ExecutableOfThisProcess() {
+  std::error_code error;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : exe.string();
+}
+
+}  // namespace
 
 std::string ProgramDirectoryOf(const std::string& modulePath) {
   const auto cut = modulePath.find_last_of("/\\");
@@ -9,7 +25,11 @@ std::string ProgramDirectoryOf(const std::string& modulePath) {
 }
 
 std::string GetProgramDirectory() {
-  std::error_code error;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::string() : ProgramDirectoryOf(exe.string());
+  std::array<WCHAR, kMaxModulePath> buffer{};
+  const DWORD length = GetModuleFileName(nullptr, buffer.data(), kMaxModulePath);
+  // A name that fills the device's buffer may have been cut, and a cut path
+  // names some other folder; this system's own answer has no such limit.
+  if (length > 0 && length < kMaxModulePath - 1)
+    return ProgramDirectoryOf(WideToUtf8(std::u16string_view(buffer.data(), length)));
+  return ProgramDirectoryOf(ExecutableOfThisProcess());
 }

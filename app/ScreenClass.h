@@ -14,3 +14,14 @@ bool IsHighResScreen(const ScreenProfile& screen);
 bool IsHeight240Screen(const ScreenProfile& screen);
 bool IsSmallPhoneScreen(const ScreenProfile& screen);
 bool IsQvgaPhone(const ScreenProfile& screen);
+
+// The device's screen now: its size from GetSystemMetrics and its platform
+// type from SystemParametersInfo, left empty when that query fails.
+ScreenProfile CurrentScreen();
+
+// The same tests on the device's screen, asked afresh on every call. Only
+// IsQvgaPhone asks the platform anything beyond the screen size.
+bool IsHighResScreen();
+bool IsHeight240Screen();
+bool IsSmallPhoneScreen();
+bool IsQvgaPhone();

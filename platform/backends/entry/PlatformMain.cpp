@@ -44,7 +44,8 @@ int RunOnDesktop(const PlatformOptions& options, Backend& backend, Clock& clock,
   RegisterStandardWindowClasses(desktop);
   application.SetModulePath(device.modulePath);
   if (!options.profileFile.empty()) application.SetProfileFile(options.profileFile);
-  RunApplication(application);
+  // A program that fails to start says so through ExitInstance's answer.
+  if (RunApplication(application) != 0) return kFailure;
   return desktop.QuitRequested() && desktop.QuitCode() != 0 ? kFailure : kNormalEnd;
 }
 
