@@ -10,7 +10,7 @@ namespace {
 
 void WriteAnsiField(unsigned char* field, std::size_t width, std::string_view text) {
   std::memset(field, 0, width);
-  std::memcpy(field, text.data(), std::min(text.size(), width - 1));
+  if (!text.empty()) std::memcpy(field, text.data(), std::min(text.size(), width - 1));
 }
 
 WideString ReadWideField(const unsigned char* field, std::size_t units) {
