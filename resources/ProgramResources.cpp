@@ -1,0 +1,6 @@
+#include "resources/ProgramResources.h"
+
+#include "platform/windows/MenuApi.h"
+#include "resources/ProgramMenu.h"
+
+void RegisterProgramResources() { RegisterMenuResource(kProgramMenu); }
