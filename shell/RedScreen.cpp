@@ -1,0 +1,23 @@
+#include "shell/RedScreen.h"
+
+#include <array>
+
+#include "resources/CommandIds.h"
+#include "shell/ProgramWide.h"
+
+namespace {
+
+constexpr std::array<int, 7> kCommandButtonsInRepaintOrder{
+    kCommandProgramMenu, kCommandZoomIn, kCommandZoomOut, kCommandPanLeft,
+    kCommandPanRight,    kCommandPanUp,  kCommandPanDown,
+};
+
+}  // namespace
+
+void ToggleRedScreen(CWnd& mainWindow) {
+  redScreenMode = redScreenMode == 0 ? 1 : 0;
+  theSkin->LoadSkin(redScreenMode != 0);
+  mainWindow.Invalidate(TRUE);
+  for (const int id : kCommandButtonsInRepaintOrder)
+    if (CWnd* button = mainWindow.GetDlgItem(id)) button->Invalidate(TRUE);
+}

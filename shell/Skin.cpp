@@ -1,0 +1,93 @@
+#include "shell/Skin.h"
+
+#include "app/ProgramDirectory.h"
+#include "platform/handheld/HandheldShell.h"
+#include "platform/runtime/CodePage.h"
+#include "platform/windows/MessageBox.h"
+
+namespace {
+
+constexpr int kDefinedImages = 9;
+
+// {left, top, right, bottom}, right and bottom inclusive when copied.
+constexpr std::array<RECT, kDefinedImages> kImages240{{
+    {0, 0, 25, 25},
+    {146, 0, 162, 14},
+    {128, 0, 141, 14},
+    {44, 0, 57, 14},
+    {59, 0, 72, 14},
+    {29, 0, 42, 14},
+    {74, 0, 87, 14},
+    {109, 0, 123, 14},
+    {91, 0, 105, 14},
+}};
+
+constexpr std::array<RECT, kDefinedImages> kImages480{{
+    {0, 0, 51, 51},
+    {293, 0, 326, 29},
+    {257, 0, 284, 29},
+    {89, 0, 116, 29},
+    {119, 0, 146, 29},
+    {59, 0, 86, 29},
+    {149, 0, 176, 29},
+    {219, 0, 246, 29},
+    {183, 0, 210, 29},
+}};
+
+bool InTable(int index) { return index >= 0 && index < kSkinTableSize; }
+
+}  // namespace
+
+const char* SkinFileName(bool highResolution, bool redScreen) {
+  if (highResolution) return redScreen ? "Icons480r.bmp" : "Icons480.bmp";
+  return redScreen ? "Icons240r.bmp" : "Icons240.bmp";
+}
+
+CSkin::CSkin(bool highResolution) : highResolution_(highResolution) {
+  const auto& images = highResolution ? kImages480 : kImages240;
+  std::copy(images.begin(), images.end(), imageTable_.begin());
+}
+
+void CSkin::LoadSkin(bool redScreen) {
+  LoadSkinFile(GetProgramDirectory() + SkinFileName(highResolution_, redScreen));
+}
+
+void CSkin::LoadSkinFile(const std::string& path) {
+  loaded_ = 0;
+  CBitmap loadedBitmap = SHLoadDIBitmap(path);
+  if (!loadedBitmap.GetSafeHandle()) {
+    MessageBox(nullptr, u"Cannot load skin file " + Utf8ToWide(path), u"Error:", MB_ICONEXCLAMATION | MB_OK);
+    return;
+  }
+  bitmap_ = std::move(loadedBitmap);
+  loaded_ = 1;
+}
+
+void CSkin::DrawSkinImage(CDC& dc, int index, POINT at) {
+  if (!loaded_ || !InTable(index)) return;
+  const RECT& image = imageTable_[std::size_t(index)];
+  CDC memory;
+  memory.CreateCompatibleDC(&dc);
+  CBitmap* previous = memory.SelectObject(&bitmap_);
+  dc.BitBlt(at.x, at.y, image.right - image.left + 1, image.bottom - image.top + 1, &memory, image.left,
+            image.top, SRCCOPY);
+  memory.SelectObject(previous);
+  memory.DeleteDC();
+}
+
+COLORREF CSkin::GetSkinPixel(int x, int y) {
+  CDC memory;
+  memory.CreateCompatibleDC(nullptr);
+  CBitmap* previous = memory.SelectObject(&bitmap_);
+  const COLORREF colour = memory.GetPixel(x, y);
+  memory.SelectObject(previous);
+  memory.DeleteDC();
+  return colour;
+}
+
+RECT CSkin::ImageRect(int index) const { return InTable(index) ? imageTable_[std::size_t(index)] : RECT{}; }
+
+SIZE CSkin::ImageSize(int index) const {
+  const RECT image = ImageRect(index);
+  return {image.right - image.left, image.bottom - image.top};
+}

@@ -1,0 +1,105 @@
+#pragma once
+// CSkyMapDlg: the main window. A full-screen dialog whose client area is the
+// sky map: the caption strip with the seven command buttons on top, the map,
+// and the status line at the bottom. It owns the catalogues (filled by the
+// loader thread it starts), the view, the picture with its hit caches, the
+// selection and the status texts, and runs modally until the program ends.
+//
+// Its code is split by concern: construction, initialisation and end
+// (SkyMapDlg.cpp), the loader thread (SkyMapLoader.cpp), commands and keys
+// (SkyMapCommands.cpp), the program menu (SkyMapMenu.cpp), painting
+// (SkyMapPaint.cpp), taps and the selection (SkyMapTap.cpp) and the search
+// result (SkyMapSearch.cpp).
+
+#include <array>
+#include <memory>
+
+#include "catalog/CatalogLoader.h"
+#include "info/Selection.h"
+#include "platform/framework/Framework.h"
+#include "shell/LoaderCompletion.h"
+#include "shell/SearchChoice.h"
+#include "skymap/MapLayout.h"
+#include "skymap/MapRenderer.h"
+#include "skymap/StatusLine.h"
+#include "skymap/ViewState.h"
+
+// The main window's template for the screen class: 137 on the small phones,
+// 143 on 240-wide Smartphones, 102 everywhere else.
+const DialogTemplate& MainWindowTemplate();
+
+class CSkyMapDlg : public CDialog {
+ public:
+  CSkyMapDlg();
+  ~CSkyMapDlg() override;
+
+  const MessageMap* GetMessageMap() const override;
+  void DoDataExchange(CDataExchange* exchange) override;
+  BOOL PreTranslateMessage(MSG* message) override;
+  BOOL OnInitDialog() override;
+  void DescribeState(DumpObject& state) const override;
+
+  // The loader thread's routine: reaches the window through activeMainWindow.
+  static DWORD CatalogLoaderThread(void* unused);
+
+  // What the window shows; for the automation and tests.
+  const ViewState& view() const { return view_; }
+  const Selection& selection() const { return selection_; }
+  const StatusLine& status() const { return status_; }
+  const MapLayout& layout() const { return layout_; }
+  bool dataLoaded() const { return catalogs_.IsLoaded(); }
+
+ private:
+  // Start-up and end.
+  void ReadSettings();
+  void CreateMapResources();
+  void StartCatalogLoader();
+  void RunCatalogLoader();
+  void WaitForCatalogLoader();
+  void OnDestroy();
+
+  // Painting.
+  void OnPaint();
+  // Paints the map now (no invalidation); rebuilds the picture first when
+  // the view has changed.
+  void RenderMap(CDC& dc);
+  void DrawStatusLine(CDC& dc);
+  // Asks for a new projection and paints at once on a client-area context:
+  // the end of every command that changes what the map shows.
+  void RedrawMap();
+  SkyMapParts MapParts();
+  MapOverlay Overlay();
+
+  // Commands and keys.
+  void OnExit();
+  void OnNavigationCommand(UINT id);
+  void OnAfterLoad();
+  void OnToggleConstellationLines();
+  void OnToggleShortNames();
+  void OnToggleFullNames();
+  void OnToggleRedScreen();
+  void ShowProgramMenu();
+
+  // Taps and the selection.
+  void OnMapTap(UINT flags, CPoint point);
+  void OnDoubleTap(UINT flags, CPoint point);
+  void ShowSelectionInfo();
+  void OnCenterObject();
+
+  // Search.
+  void OnSearchCommand();
+  SearchChoice RunSearchWindow();
+
+  HICON appIcon_ = nullptr;
+  SkyCatalogs catalogs_;
+  ViewState view_;
+  MapLayout layout_{};
+  MapPicture picture_;
+  StatusLine status_;
+  Selection selection_;
+  CFont mapFont_;
+
+  std::shared_ptr<LoaderCompletion> loaderCompletion_;
+  // The window the loader posts "After load" to, fixed before the thread starts.
+  HWND loaderTarget_ = nullptr;
+};

@@ -1,0 +1,38 @@
+// The catalogue loader thread: reads the six files into the window's stores,
+// publishes dataLoaded and posts "After load" to the window. The stores are
+// written by this thread only, and only before dataLoaded is published with
+// release ordering; the window reads them only after seeing it with acquire
+// ordering, so no lock is taken.
+
+#include "app/ProgramDirectory.h"
+#include "resources/CommandIds.h"
+#include "shell/ProgramWide.h"
+#include "shell/SkyMapDlg.h"
+
+void CSkyMapDlg::StartCatalogLoader() {
+  loaderTarget_ = m_hWnd;
+  loaderCompletion_ = std::make_shared<LoaderCompletion>();
+  activeMainWindow = this;
+  // A thread that cannot start leaves the window loading for good: the status
+  // keeps "Loading data..." and the map is never drawn.
+  if (!CreateThread(nullptr, 0, &CSkyMapDlg::CatalogLoaderThread, nullptr, 0, nullptr)) loaderCompletion_.reset();
+}
+
+DWORD CSkyMapDlg::CatalogLoaderThread(void* /*unused*/) {
+  activeMainWindow->RunCatalogLoader();
+  return 0;
+}
+
+void CSkyMapDlg::RunCatalogLoader() {
+  // The thread's own share: the window may go as soon as Finish has run.
+  const std::shared_ptr<LoaderCompletion> completion = loaderCompletion_;
+  LoadCatalogs(catalogs_, GetProgramDirectory());
+  // Posted, never sent, so this thread never waits for the window's. A
+  // window already gone simply refuses it.
+  ::PostMessage(loaderTarget_, WM_COMMAND, kCommandAfterLoad, 0);
+  completion->Finish();
+}
+
+void CSkyMapDlg::WaitForCatalogLoader() {
+  if (loaderCompletion_) loaderCompletion_->Wait();
+}

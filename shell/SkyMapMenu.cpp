@@ -1,0 +1,39 @@
+// The program menu under the "M" button (and the Enter key). Its check marks
+// and greyed items are set afresh each time it opens; the magnitude and zoom
+// sub-menus never show the current value.
+
+#include "platform/windows/MenuApi.h"
+#include "resources/CommandIds.h"
+#include "shell/ProgramWide.h"
+#include "shell/SkyMapDlg.h"
+
+namespace {
+
+UINT CheckedIf(bool on) { return MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED); }
+UINT EnabledIf(bool on) { return MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED); }
+
+}  // namespace
+
+void CSkyMapDlg::ShowProgramMenu() {
+  RECT button{};
+  if (CWnd* menuButton = GetDlgItem(kCommandProgramMenu)) {
+    menuButton->GetWindowRect(&button);
+    ScreenToClient(&button);
+  }
+  CMenu menu;
+  if (!menu.LoadMenu(kProgramMenuId)) return;
+  CMenu* popup = menu.GetSubMenu(0);
+  if (!popup) return;
+
+  const bool selected = selection_.hasSelection != 0;
+  popup->EnableMenuItem(kCommandCenterObject, EnabledIf(selected));
+  popup->EnableMenuItem(kCommandShowInfo, EnabledIf(selected));
+  popup->CheckMenuItem(kCommandRedScreen, CheckedIf(redScreenMode != 0));
+  popup->CheckMenuItem(kCommandConstellationLines, CheckedIf(view_.showConstellationLines != 0));
+  popup->CheckMenuItem(kCommandNamesShort, CheckedIf(view_.constellationNameStyle == NamesShort));
+  popup->CheckMenuItem(kCommandNamesFull, CheckedIf(view_.constellationNameStyle == NamesFull));
+
+  POINT corner{button.left, button.bottom + 2};
+  ClientToScreen(&corner);
+  popup->TrackPopupMenuEx(0, corner.x, corner.y, this);
+}

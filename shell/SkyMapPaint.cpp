@@ -1,0 +1,49 @@
+// Painting the main window: the caption bar, then the map with its names,
+// status line and marker. Commands that change the map paint at once on a
+// client-area context instead of invalidating and waiting for WM_PAINT.
+
+#include "app/ScreenClass.h"
+#include "shell/CaptionBar.h"
+#include "shell/FullScreen.h"
+#include "shell/ProgramWide.h"
+#include "shell/SkyMapDlg.h"
+
+namespace {
+
+// The phones' caption bars are too short for a title.
+std::u16string_view MainWindowTitle() {
+  return IsSmallPhoneScreen() || IsQvgaPhone() ? std::u16string_view() : u"Nocturna";
+}
+
+// Red-screen mode colours only the status line; its background is the
+// skin's caption colour then, read from the skin on each paint.
+StatusColours CurrentStatusColours() {
+  if (!redScreenMode) return StatusLineColours(false, 0);
+  return StatusLineColours(true, theSkin->GetSkinPixel(kSkinColourPixel.x, kSkinColourPixel.y));
+}
+
+}  // namespace
+
+void CSkyMapDlg::OnPaint() {
+  // Every paint puts the window back over the whole screen.
+  EnterFullScreen(*this, false, true);
+  CPaintDC dc(this);
+  DrawCaptionBar(dc, layout_.screenRect, MainWindowTitle());
+  RenderMap(dc);
+}
+
+SkyMapParts CSkyMapDlg::MapParts() { return {catalogs_, view_, layout_, picture_, status_, mapFont_}; }
+
+MapOverlay CSkyMapDlg::Overlay() { return {CurrentStatusColours(), SelectionMarkerPoint(selection_)}; }
+
+void CSkyMapDlg::RenderMap(CDC& dc) { ::RenderMap(dc, MapParts(), Overlay(), [] { return GetTickCount(); }); }
+
+void CSkyMapDlg::DrawStatusLine(CDC& dc) {
+  ::DrawStatusLine(dc, status_.statusText, layout_, CurrentStatusColours());
+}
+
+void CSkyMapDlg::RedrawMap() {
+  view_.needsReprojection = 1;
+  CClientDC dc(this);
+  RenderMap(dc);
+}

@@ -1,0 +1,20 @@
+// The Search command: runs the search window over the loaded catalogues and
+// shows the object the user chose.
+
+#include "shell/SkyMapDlg.h"
+
+void CSkyMapDlg::OnSearchCommand() {
+  // The search reads every store; before "After load" they may still be
+  // half-written, so the command only beeps.
+  if (!catalogs_.IsLoaded()) {
+    MessageBeep(MB_OK);
+    return;
+  }
+  if (ApplySearchChoice(RunSearchWindow(), view_, selection_, catalogs_)) RedrawMap();
+}
+
+SearchChoice CSkyMapDlg::RunSearchWindow() {
+  // The search window arrives with the program's secondary windows; until
+  // then the command chooses nothing.
+  return {};
+}

@@ -1,0 +1,33 @@
+// Stylus taps on the main window and the commands on the selected object.
+// Picking projects nothing: a tap is looked up in the hit caches the last
+// rebuild filled (empty until the catalogue is loaded, so a tap then finds
+// nothing and reads no store).
+
+#include "shell/FullScreen.h"
+#include "shell/SkyMapDlg.h"
+
+void CSkyMapDlg::OnMapTap(UINT /*flags*/, CPoint point) {
+  Default();
+  if (IsStartMenuCorner(point, layout_.geometry.mapTop)) {
+    OpenStartMenu(*this);
+    return;
+  }
+  if (!IsMapTap(layout_, point.x, point.y)) return;
+  SelectAt(selection_, catalogs_, picture_.hits, point.x, point.y);
+  CClientDC dc(this);
+  // No re-projection: the paint moves the marker to the new selection.
+  RenderMap(dc);
+  status_.statusText = DescribeSelection(selection_, catalogs_);
+  DrawStatusLine(dc);
+}
+
+// A double tap has only the effect of its first tap.
+void CSkyMapDlg::OnDoubleTap(UINT /*flags*/, CPoint /*point*/) { Default(); }
+
+void CSkyMapDlg::ShowSelectionInfo() {
+  MessageBox(m_hWnd, DescribeSelection(selection_, catalogs_), u"Selected object(s)", MB_OK);
+}
+
+void CSkyMapDlg::OnCenterObject() {
+  if (CenterOnSelection(view_, selection_)) RedrawMap();
+}

@@ -1,0 +1,114 @@
+// The main window's small rules that need no window: the name switches, the
+// Start-menu corner and what a search result does to the view.
+
+#include <gtest/gtest.h>
+
+#include "shell/DisplayToggles.h"
+#include "shell/FullScreen.h"
+#include "shell/SearchChoice.h"
+#include "tests/skymap/SkyFixtures.h"
+
+namespace {
+
+TEST(NameSwitches, ActAsAPairOverTheThreeStyles) {
+  EXPECT_EQ(AfterShortNamesToggle(NamesShort), NamesNone);
+  EXPECT_EQ(AfterShortNamesToggle(NamesFull), NamesShort);
+  EXPECT_EQ(AfterShortNamesToggle(NamesNone), NamesShort);
+  EXPECT_EQ(AfterFullNamesToggle(NamesShort), NamesFull);
+  EXPECT_EQ(AfterFullNamesToggle(NamesFull), NamesNone);
+  EXPECT_EQ(AfterFullNamesToggle(NamesNone), NamesFull);
+  // Short, then full twice, then short: full names, none, short again.
+  ConstellationNameStyle style = NamesShort;
+  style = AfterFullNamesToggle(style);
+  EXPECT_EQ(style, NamesFull);
+  style = AfterFullNamesToggle(style);
+  EXPECT_EQ(style, NamesNone);
+  EXPECT_EQ(AfterShortNamesToggle(style), NamesShort);
+  // A stored 5 counts as on and turns off.
+  EXPECT_EQ(AfterFlagToggle(5), 0);
+  EXPECT_EQ(AfterFlagToggle(AfterFlagToggle(1)), 1);
+}
+
+TEST(StartMenuCorner, IsFiftyPixelsWideAndAsHighAsTheStrip) {
+  EXPECT_TRUE(IsStartMenuCorner({49, 25}, 26));
+  EXPECT_FALSE(IsStartMenuCorner({50, 25}, 26));
+  EXPECT_FALSE(IsStartMenuCorner({49, 26}, 26));
+  EXPECT_TRUE(IsStartMenuCorner({0, 51}, 52));
+  EXPECT_FALSE(IsStartMenuCorner({0, 52}, 52));
+}
+
+struct SearchChoiceTest : ::testing::Test {
+  void SetUp() override {
+    catalogs.starCatalog.objects.Append(MakeObject(10.0f, 20.0f, 5.3f, "Star A"));
+    catalogs.starCatalog.objects.Append(MakeObject(250.5f, -40.25f, -1.4f, "Star B"));
+    catalogs.deepSkyCatalog.objects.Append(MakeObject(83.8f, -5.4f, 4.0f, "1976"));
+    catalogs.constellationLabelCatalog.labels.Append(MakeLabel(279.0f, 38.5f, u"Lyr", u"Lyra"));
+    MarkLoaded(catalogs);
+  }
+  bool Apply(std::intptr_t code, std::int32_t index) {
+    return ApplySearchChoice({code, index}, view, selection, catalogs);
+  }
+  SkyCatalogs catalogs;
+  ViewState view;
+  Selection selection;
+};
+
+TEST_F(SearchChoiceTest, AStarIsMadeVisibleSelectedAndCentredNorthUp) {
+  ASSERT_TRUE(Apply(kSearchShowStar, 0));
+  EXPECT_EQ(view.magnitudeLimit, 6.0);
+  EXPECT_EQ(view.zoom, 3.0);
+  EXPECT_EQ(selection.hasSelection, 1);
+  EXPECT_EQ(selection.kind, Star);
+  EXPECT_EQ(selection.index, 0);
+  EXPECT_DOUBLE_EQ(view.centerRa, 190.0);
+  EXPECT_DOUBLE_EQ(view.centerDec, 160.0);
+}
+
+TEST_F(SearchChoiceTest, AHigherLimitAndCloserZoomStay) {
+  view.magnitudeLimit = 9.0;
+  view.zoom = 8.0;
+  ASSERT_TRUE(Apply(kSearchShowStar, 0));
+  EXPECT_EQ(view.magnitudeLimit, 9.0);
+  EXPECT_EQ(view.zoom, 8.0);
+  // A bright star's whole magnitude above it is -1: the limit never drops.
+  ASSERT_TRUE(Apply(kSearchShowStar, 1));
+  EXPECT_EQ(view.magnitudeLimit, 9.0);
+  EXPECT_EQ(selection.index, 1);
+}
+
+TEST_F(SearchChoiceTest, ADeepSkyObjectReplacesTheSelection) {
+  ASSERT_TRUE(Apply(kSearchShowStar, 0));
+  ASSERT_TRUE(Apply(kSearchShowDeepSky, 0));
+  EXPECT_EQ(selection.kind, DeepSky);
+  EXPECT_EQ(view.magnitudeLimit, 6.0);
+}
+
+TEST_F(SearchChoiceTest, AConstellationIsCentredAtAZoomOfAtMostThreeAndKeepsTheSelection) {
+  ASSERT_TRUE(Apply(kSearchShowStar, 0));
+  view.zoom = 8.0;
+  ASSERT_TRUE(Apply(kSearchShowConstellation, 0));
+  EXPECT_EQ(view.zoom, 3.0);
+  EXPECT_DOUBLE_EQ(view.centerRa, 459.0);
+  EXPECT_DOUBLE_EQ(view.centerDec, 141.5);
+  EXPECT_EQ(selection.kind, Star);
+
+  view.zoom = 1.0;
+  ASSERT_TRUE(Apply(kSearchShowConstellation, 0));
+  EXPECT_EQ(view.zoom, 1.0);
+}
+
+TEST_F(SearchChoiceTest, NoChoiceOrAnIndexTheCatalogueLacksChangesNothing) {
+  const ViewState before = view;
+  EXPECT_FALSE(Apply(1, -1));  // "Close window"
+  EXPECT_FALSE(Apply(2, -1));  // the close button
+  EXPECT_FALSE(Apply(kSearchShowStar, -1));
+  EXPECT_FALSE(Apply(kSearchShowStar, 2));
+  EXPECT_FALSE(Apply(kSearchShowDeepSky, 99999));
+  EXPECT_FALSE(Apply(kSearchShowConstellation, 1));
+  EXPECT_EQ(view.zoom, before.zoom);
+  EXPECT_EQ(view.magnitudeLimit, before.magnitudeLimit);
+  EXPECT_EQ(view.centerRa, before.centerRa);
+  EXPECT_EQ(selection.hasSelection, 0);
+}
+
+}  // namespace
