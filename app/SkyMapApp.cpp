@@ -1,0 +1,39 @@
+#include "app/SkyMapApp.h"
+
+#include <memory>
+
+#include "app/ScreenClass.h"
+#include "platform/handheld/HandheldShell.h"
+#include "resources/ProgramResources.h"
+#include "shell/ProgramWide.h"
+#include "shell/SkyMapDlg.h"
+#include "shell/ViewSettings.h"
+
+BOOL CSkyMapApp::InitInstance() {
+  startFailed_ = false;
+  theSkin.emplace(IsHighResScreen());
+  RegisterProgramResources();
+
+  SetRegistryKey(kRegistryKey);
+  SHInitExtraControls();
+  redScreenMode = static_cast<int>(GetProfileInt(kMainSection, kRedScreenModeEntry, 0));
+  theSkin->LoadSkin(redScreenMode != 0);
+  if (!theSkin->hasBitmap()) {
+    // The skin's message box has told the user; nothing is written.
+    startFailed_ = true;
+    return FALSE;
+  }
+
+  auto mainWindow = std::make_unique<CSkyMapDlg>();
+  m_pMainWnd = mainWindow.get();
+  mainWindow->DoModal();
+  WriteProfileInt(kMainSection, kRedScreenModeEntry, redScreenMode);
+  mainWindow.reset();
+  m_pMainWnd = nullptr;
+  return FALSE;
+}
+
+int CSkyMapApp::ExitInstance() {
+  const int code = CWinApp::ExitInstance();
+  return startFailed_ ? 1 : code;
+}
