@@ -1,8 +1,10 @@
 #include "platform/framework/StandardClasses.h"
 
+#include "platform/windows/ControlClasses.h"
 #include "platform/windows/Desktop.h"
 
-void RegisterStandardWindowClasses(Desktop& /*desktop*/) {
-  // The dialog class is the window layer's own. The controls ("Button",
-  // "Edit", "Static", "ComboBox") register here once they exist.
+void RegisterStandardWindowClasses(Desktop& desktop) {
+  // The dialog class is the window layer's own; the controls come here so
+  // that every program's templates can name them.
+  RegisterControlClasses(desktop.Classes());
 }

@@ -51,35 +51,3 @@ DWORD GetMessageTime() {
   const Desktop* desktop = Desktop::Current();
   return desktop ? desktop->LastMessageTime() : 0;
 }
-
-namespace {
-
-void SendDialogCommand(HWND dialog, int id) {
-  SendMessage(dialog, WM_COMMAND, MAKEWPARAM(WORD(id), WORD(BN_CLICKED)), LParamFromHwnd(GetDlgItem(dialog, id)));
-}
-
-}  // namespace
-
-BOOL IsDialogMessage(HWND dialog, MSG* message) {
-  Desktop* desktop = Desktop::Current();
-  if (!desktop || !message || message->message != WM_KEYDOWN) return FALSE;
-  if (!desktop->Tree().Exists(dialog) || !desktop->Tree().IsSelfOrDescendant(dialog, message->hwnd)) return FALSE;
-  const UINT key = UINT(message->wParam);
-  if (key != VK_RETURN && key != VK_ESCAPE) return FALSE;
-  const LRESULT wants = SendMessage(message->hwnd, WM_GETDLGCODE, message->wParam, LParamFromPointer(message));
-  if (wants & DLGC_WANTALLKEYS) return FALSE;
-  if (key == VK_ESCAPE) {
-    SendDialogCommand(dialog, IDCANCEL);
-    return TRUE;
-  }
-  // Enter presses the focused push button, else the dialog's default button.
-  int id = IDOK;
-  if (message->hwnd != dialog && (wants & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
-    id = GetDlgCtrlID(message->hwnd);
-  } else {
-    const LRESULT defaultId = SendMessage(dialog, DM_GETDEFID, 0, 0);
-    if (HIWORD(std::uintptr_t(defaultId)) == DC_HASDEFID) id = LOWORD(std::uintptr_t(defaultId));
-  }
-  SendDialogCommand(dialog, id);
-  return TRUE;
-}

@@ -19,6 +19,10 @@ LRESULT DispatchMessage(const MSG* message);
 void PostQuitMessage(int exitCode);
 DWORD GetMessageTime();
 
-// The dialog keys: Enter presses the default button (or IDOK), Escape sends
-// IDCANCEL. TRUE when the message was meant for the dialog and was used.
+// The dialog keys, for a key aimed at the dialog or one of its controls:
+// Tab and Shift+Tab move the focus over the tab stops, the arrows through the
+// focused control's group, Enter presses the focused push button or else the
+// default one (DM_GETDEFID, IDOK), Escape sends IDCANCEL; a key the focused
+// control asks for with WM_GETDLGCODE stays the control's (DialogKeys.h).
+// TRUE when the dialog used the message.
 BOOL IsDialogMessage(HWND dialog, MSG* message);
