@@ -8,6 +8,7 @@
 
 #include "platform/backends/entry/CommandLine.h"
 #include "platform/backends/headless/HeadlessBackend.h"
+#include "platform/backends/sdl/SdlBackend.h"
 #include "platform/framework/StandardClasses.h"
 #include "platform/framework/WinApp.h"
 #include "platform/windows/Desktop.h"
@@ -49,6 +50,30 @@ int RunOnDesktop(const PlatformOptions& options, Backend& backend, Clock& clock,
   return desktop.QuitRequested() && desktop.QuitCode() != 0 ? kFailure : kNormalEnd;
 }
 
+// The real window, until the user closes it.
+int RunWindowed(const PlatformOptions& options, CWinApp& application, PlatformStreams streams) {
+  const std::string modulePath = ExecutablePath();
+  SdlWindowOptions window;
+  window.width = options.device.width;
+  window.height = options.device.height;
+  window.scale = options.scale;
+  window.title = std::filesystem::path(modulePath).stem().string();
+  window.iconPath = FindApplicationIcon(modulePath);
+  std::string error;
+  const std::unique_ptr<SdlBackend> backend = SdlBackend::Open(window, error);
+  if (!backend) {
+    streams.err << "vespera: cannot open a window: " << error << "\n(--headless --script FILE runs without one)\n";
+    return kFailure;
+  }
+  SteadyClock clock;
+  try {
+    return RunOnDesktop(options, *backend, clock, application);
+  } catch (const std::exception& e) {
+    streams.err << "vespera: " << e.what() << '\n';
+    return kFailure;
+  }
+}
+
 }  // namespace
 
 int RunPlatform(const std::vector<std::string>& arguments, CWinApp& application, PlatformStreams streams) {
@@ -62,10 +87,12 @@ int RunPlatform(const std::vector<std::string>& arguments, CWinApp& application,
     streams.out << UsageText();
     return kNormalEnd;
   }
-  // The window backend plugs in here; until it exists only headless runs work.
   if (!options.headless) {
-    streams.err << "vespera: this build has no window backend; run with --headless --script FILE\n";
-    return kBadUsage;
+    if (!options.scriptPath.empty()) {
+      streams.err << "vespera: --script is played only in --headless runs\n";
+      return kBadUsage;
+    }
+    return RunWindowed(options, application, streams);
   }
 
   const std::string scriptName = options.scriptPath == "-" ? "<stdin>" : options.scriptPath;

@@ -192,7 +192,8 @@ TEST_F(PlatformRun, BadOptionsAndAMissingScriptGiveStatusTwo) {
   EXPECT_NE(err.str().find("--depth: expected 16 or 32"), std::string::npos);
   std::istringstream in;
   EXPECT_EQ(RunPlatform({"--headless", "--script", (folder / "none.txt").string()}, app, {in, out, err}), 2);
-  EXPECT_EQ(RunPlatform({"--screen", "240x320"}, app, {in, out, err}), 2);
+  EXPECT_EQ(RunPlatform({"--screen", "240x320", "--script", "x.txt"}, app, {in, out, err}), 2);
+  EXPECT_NE(err.str().find("--script is played only in --headless runs"), std::string::npos);
   EXPECT_EQ(RunPlatform({"--help"}, app, {in, out, err}), 0);
   EXPECT_NE(out.str().find("--headless"), std::string::npos);
 }

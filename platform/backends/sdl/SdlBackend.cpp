@@ -1,0 +1,202 @@
+#include "platform/backends/sdl/SdlBackend.h"
+
+#include <SDL2/SDL.h>
+
+#include <filesystem>
+
+#include "platform/backends/sdl/SdlInput.h"
+#include "platform/gdi/ImageFiles.h"
+#include "platform/runtime/CodePage.h"
+#include "platform/windows/Desktop.h"
+#include "platform/windows/VirtualKeys.h"
+
+namespace {
+
+SIZE UsableDesktop() {
+  SDL_Rect bounds{};
+  if (SDL_GetDisplayUsableBounds(0, &bounds) == 0 && bounds.w > 0 && bounds.h > 0) return {bounds.w, bounds.h};
+  SDL_DisplayMode mode{};
+  if (SDL_GetDesktopDisplayMode(0, &mode) == 0) return {mode.w, mode.h};
+  return {0, 0};
+}
+
+void SetIcon(SDL_Window* window, const std::string& path) {
+  if (path.empty()) return;
+  std::optional<Surface> image = LoadImageFile(path);
+  if (!image) return;
+  SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(image->Bytes().data(), image->Width(), image->Height(),
+                                                         32, image->BytesPerRow(), SDL_PIXELFORMAT_RGBA32);
+  if (!icon) return;
+  SDL_SetWindowIcon(window, icon);
+  SDL_FreeSurface(icon);
+}
+
+}  // namespace
+
+void SdlBackend::WindowDeleter::operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+void SdlBackend::RendererDeleter::operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
+void SdlBackend::TextureDeleter::operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
+SdlBackend::VideoSubsystem::~VideoSubsystem() { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
+
+std::unique_ptr<SdlBackend> SdlBackend::Open(const SdlWindowOptions& options, std::string& error) {
+  // Pixels stay square blocks when magnified.
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  // Every tap counts on the device, also the one that brings the window to the front.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // Nothing but video: audio and game controllers cost start-up time for nothing.
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    error = SDL_GetError();
+    return nullptr;
+  }
+  const int scale = ChooseScale(options.scale, {options.width, options.height}, UsableDesktop());
+  std::unique_ptr<SdlBackend> backend(new SdlBackend(options, scale));
+  const std::string title = options.title.empty() ? std::string("Vespera") : options.title;
+  backend->window_.reset(SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                          int(options.width) * scale, int(options.height) * scale,
+                                          SDL_WINDOW_HIDDEN));
+  if (backend->window_)
+    backend->renderer_.reset(SDL_CreateRenderer(backend->window_.get(), -1, 0));
+  if (backend->renderer_)
+    backend->texture_.reset(SDL_CreateTexture(backend->renderer_.get(), SDL_PIXELFORMAT_RGBA32,
+                                              SDL_TEXTUREACCESS_STREAMING, int(options.width),
+                                              int(options.height)));
+  if (!backend->texture_ || backend->wakeEvent_ == std::uint32_t(-1)) {
+    error = SDL_GetError();
+    return nullptr;
+  }
+  SDL_SetTextureBlendMode(backend->texture_.get(), SDL_BLENDMODE_NONE);
+  SetIcon(backend->window_.get(), options.iconPath);
+  SDL_StartTextInput();
+  return backend;
+}
+
+SdlBackend::SdlBackend(const SdlWindowOptions& options, int scale)
+    : options_(options), scale_(scale), wakeEvent_(SDL_RegisterEvents(1)) {}
+
+SdlBackend::~SdlBackend() {
+  if (window_) SDL_StopTextInput();
+}
+
+void SdlBackend::Wake() {
+  // One wake event in flight is enough: the window thread looks at the whole
+  // queue once it is awake.
+  if (wakePending_.exchange(true)) return;
+  SDL_Event event{};
+  event.type = wakeEvent_;
+  if (SDL_PushEvent(&event) != 1) wakePending_ = false;
+}
+
+void SdlBackend::WaitForInput(Desktop& desktop, std::optional<DWORD> deadline) {
+  FollowActiveCaption(desktop);
+  if (closeRequested_ && PressEscapeToClose(desktop)) return;
+  SDL_Event event;
+  int got = 0;
+  if (deadline) {
+    const DWORD now = desktop.Now();
+    const int wait = *deadline > now ? int(std::min<DWORD>(*deadline - now, 0x7FFFFFFF)) : 0;
+    got = SDL_WaitEventTimeout(&event, wait);
+  } else {
+    got = SDL_WaitEvent(&event);
+  }
+  if (!got) return;
+  Handle(desktop, event);
+  while (SDL_PollEvent(&event)) Handle(desktop, event);
+}
+
+bool SdlBackend::PressEscapeToClose(Desktop& desktop) {
+  if (escapePresses_ >= kEscapePressesOnClose) {
+    desktop.Quit(0);
+    return true;
+  }
+  ++escapePresses_;
+  desktop.Input().KeyDown(VK_ESCAPE);
+  desktop.Input().KeyUp(VK_ESCAPE);
+  return true;
+}
+
+void SdlBackend::Handle(Desktop& desktop, const SDL_Event& event) {
+  InputRouter& input = desktop.Input();
+  const SIZE screen{options_.width, options_.height};
+  if (event.type == wakeEvent_) {
+    wakePending_ = false;
+    return;
+  }
+  switch (event.type) {
+    case SDL_QUIT:
+      closeRequested_ = true;
+      break;
+    case SDL_WINDOWEVENT:
+      if (event.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested_ = true;
+      if (event.window.event == SDL_WINDOWEVENT_EXPOSED) ShowFrame();
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+      if (event.button.button != SDL_BUTTON_LEFT || stylusHeld_) break;
+      stylusHeld_ = true;
+      input.StylusDown(WindowToScreen(event.button.x, event.button.y, scale_, screen));
+      break;
+    case SDL_MOUSEBUTTONUP:
+      if (event.button.button != SDL_BUTTON_LEFT || !stylusHeld_) break;
+      stylusHeld_ = false;
+      input.StylusUp(WindowToScreen(event.button.x, event.button.y, scale_, screen));
+      break;
+    case SDL_MOUSEMOTION:
+      // A stylus touches the screen only while it is down.
+      if (stylusHeld_) input.StylusMove(WindowToScreen(event.motion.x, event.motion.y, scale_, screen));
+      break;
+    case SDL_KEYDOWN:
+      if (const UINT key = VirtualKeyForSdlKey(event.key.keysym.sym)) input.KeyDown(key);
+      break;
+    case SDL_KEYUP:
+      if (const UINT key = VirtualKeyForSdlKey(event.key.keysym.sym)) input.KeyUp(key);
+      break;
+    case SDL_TEXTINPUT:
+      for (const char16_t unit : Utf8ToWide(event.text.text)) input.Character(unit);
+      break;
+    default:
+      break;
+  }
+}
+
+void SdlBackend::Present(const Surface& screen) {
+  const Surface* upload = &screen;
+  if (screen.BitsPerPixel() != 32) {
+    if (!staging_ || staging_->Width() != screen.Width() || staging_->Height() != screen.Height())
+      staging_ = std::make_unique<Surface>(screen.Width(), screen.Height(), 32);
+    staging_->CopyFrom(screen, screen.Bounds(), {0, 0}, staging_->Bounds());
+    upload = staging_.get();
+  }
+  SDL_UpdateTexture(texture_.get(), nullptr, upload->Bytes().data(), upload->BytesPerRow());
+  ShowFrame();
+  if (!(SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_SHOWN)) SDL_ShowWindow(window_.get());
+}
+
+void SdlBackend::ShowFrame() {
+  SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
+  SDL_RenderPresent(renderer_.get());
+}
+
+void SdlBackend::FollowActiveCaption(Desktop& desktop) {
+  const WindowRecord* active = desktop.Tree().Find(desktop.ActiveWindow());
+  if (!active || active->text.empty() || active->text == caption_) return;
+  caption_ = active->text;
+  SDL_SetWindowTitle(window_.get(), WideToUtf8(caption_).c_str());
+}
+
+std::string FindApplicationIcon(const std::string& modulePath) {
+  namespace fs = std::filesystem;
+  if (modulePath.empty()) return {};
+  const fs::path program(modulePath);
+  const fs::path folder = program.parent_path();
+  const std::string name = program.stem().string();
+  const fs::path candidates[] = {
+      folder / (name + ".png"),
+      folder / (name + "-48.png"),
+      folder / (name + ".bmp"),
+      folder / ".." / "icons" / (name + "-48.png"),
+      folder / ".." / ".." / "share" / "icons" / "hicolor" / "48x48" / "apps" / (name + ".png"),
+  };
+  std::error_code error;
+  for (const fs::path& candidate : candidates)
+    if (fs::is_regular_file(candidate, error)) return candidate.lexically_normal().string();
+  return {};
+}

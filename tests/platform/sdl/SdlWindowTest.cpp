@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "platform/backends/entry/PlatformMain.h"
+#include "platform/framework/Framework.h"
+#include "tests/platform/sdl/XUser.h"
+#include "tests/platform/sdl/XvfbServer.h"
+
+// A demo window that remembers the input it got. Outside any namespace, so
+// that its class name is plain.
+constexpr DialogTemplate kWindowDemoTemplate{1, WS_VISIBLE, 0, 0, 0, 137, 196, u"Demo", u"System", 8, {}};
+
+struct SeenInput {
+  std::atomic<int> tapX{-1};
+  std::atomic<int> tapY{-1};
+  std::atomic<UINT> key{0};
+  std::atomic<UINT> character{0};
+  std::atomic<bool> loaded{false};
+};
+
+class WindowDemoDialog : public CDialog {
+ public:
+  explicit WindowDemoDialog(SeenInput& seen) : CDialog(kWindowDemoTemplate), seen_(seen) {}
+  const MessageMap* GetMessageMap() const override {
+    static const MessageMap map = MessageMapFor<WindowDemoDialog>(CDialog::GetMessageMap())
+                                      .OnLButtonDown(&WindowDemoDialog::OnLButtonDown)
+                                      .OnKeyDown(&WindowDemoDialog::OnKeyDown)
+                                      .OnChar(&WindowDemoDialog::OnChar)
+                                      .OnCommand(1015, &WindowDemoDialog::OnAfterLoad)
+                                      .OnDestroy(&WindowDemoDialog::OnDestroy);
+    return &map;
+  }
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    if (startWorker) CreateThread(nullptr, 0, Worker, this, 0, nullptr);
+    return TRUE;
+  }
+  void OnLButtonDown(UINT, CPoint point) {
+    seen_.tapX = point.x;
+    seen_.tapY = point.y;
+  }
+  void OnKeyDown(UINT key, UINT, UINT) { seen_.key = key; }
+  void OnChar(UINT character, UINT, UINT) { seen_.character = character; }
+  void OnAfterLoad() { seen_.loaded = true; }
+  void OnDestroy() {
+    AfxGetApp()->WriteProfileInt(u"Main", u"Closed", 1);
+    CDialog::OnDestroy();
+  }
+  static DWORD Worker(void* self) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ::PostMessage(static_cast<WindowDemoDialog*>(self)->m_hWnd, WM_COMMAND, 1015, 0);
+    return 0;
+  }
+  bool startWorker = false;
+
+ private:
+  SeenInput& seen_;
+};
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class WindowDemoApp : public CWinApp {
+ public:
+  BOOL InitInstance() override {
+    SetRegistryKey(u"NocturnaMobile");
+    WindowDemoDialog dialog(seen);
+    dialog.startWorker = startWorker;
+    m_pMainWnd = &dialog;
+    result = dialog.DoModal();
+    return FALSE;
+  }
+  SeenInput seen;
+  bool startWorker = false;
+  INT_PTR result = 0;
+};
+
+class SdlWindow : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { server = std::make_unique<XvfbServer>(); }
+  static void TearDownTestSuite() { server.reset(); }
+
+  void SetUp() override {
+    if (!server->Started()) GTEST_SKIP() << "no X server could be started (Xvfb missing or failing)";
+    setenv("DISPLAY", server->Display().c_str(), 1);
+    setenv("SDL_VIDEODRIVER", "x11", 1);
+    folder = fs::temp_directory_path() / ("vespera-sdl-" + std::to_string(::getpid()) + "-" +
+                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  // Runs the demo in a 240x320 window at scale 2 while `user` acts on it.
+  int RunWindow(const std::function<void(XUser&, XWindowId)>& user) {
+    std::thread acting([&] {
+      XUser x(server->Display());
+      ASSERT_TRUE(x.Connected());
+      const XWindowId window = x.FindWindow(480, 640);
+      ASSERT_NE(window, 0u) << "the program's window did not appear";
+      user(x, window);
+    });
+    std::istringstream in;
+    const int status = RunPlatform({"--screen", "240x320", "--scale", "2", "--profile",
+                                    (folder / "settings.ini").string()},
+                                   app, {in, out, err});
+    acting.join();
+    return status;
+  }
+
+  std::string Settings() {
+    std::ifstream in(folder / "settings.ini");
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+  }
+
+  static inline std::unique_ptr<XvfbServer> server;
+  fs::path folder;
+  WindowDemoApp app;
+  std::ostringstream out;
+  std::ostringstream err;
+};
+
+TEST_F(SdlWindow, TapsAndKeysReachTheProgramAndClosingTheWindowEndsItNormally) {
+  std::string title;
+  const int status = RunWindow([&](XUser& x, XWindowId window) {
+    EXPECT_TRUE(Eventually([&] { return x.Title(window) == "Demo"; })) << x.Title(window);
+    title = x.Title(window);
+    x.Focus(window);
+    x.Click(window, 61, 99);
+    EXPECT_TRUE(Eventually([&] { return app.seen.tapX >= 0; }));
+    x.Type(window, 'a');
+    EXPECT_TRUE(Eventually([&] { return app.seen.character != 0u; }));
+    x.Close(window);
+  });
+  EXPECT_EQ(status, 0) << err.str();
+  EXPECT_EQ(title, "Demo");
+  EXPECT_EQ(app.seen.tapX, 30);
+  EXPECT_EQ(app.seen.tapY, 49);
+  EXPECT_EQ(app.seen.key, UINT('A'));
+  EXPECT_EQ(app.seen.character, UINT('a'));
+  // Closed through its cancel handling, so its settings were written.
+  EXPECT_EQ(app.result, IDCANCEL);
+  EXPECT_NE(Settings().find("Closed=1"), std::string::npos) << Settings();
+}
+
+TEST_F(SdlWindow, ABackgroundThreadsPostWakesTheIdleWindow) {
+  app.startWorker = true;
+  const int status = RunWindow([&](XUser& x, XWindowId window) {
+    // Nothing else happens meanwhile: only the post can wake the program.
+    EXPECT_TRUE(Eventually([&] { return app.seen.loaded.load(); }));
+    x.Close(window);
+  });
+  EXPECT_EQ(status, 0) << err.str();
+  EXPECT_TRUE(app.seen.loaded);
+  EXPECT_EQ(app.result, IDCANCEL);
+}
+
+}  // namespace
