@@ -36,7 +36,12 @@ void SetIcon(SDL_Window* window, const std::string& path) {
 void SdlBackend::WindowDeleter::operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
 void SdlBackend::RendererDeleter::operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
 void SdlBackend::TextureDeleter::operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
-SdlBackend::VideoSubsystem::~VideoSubsystem() { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
+SdlBackend::VideoSubsystem::~VideoSubsystem() {
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  // The whole library, not only video: SDL_Quit also closes the D-Bus
+  // connection SDL opened when it started.
+  SDL_Quit();
+}
 
 std::unique_ptr<SdlBackend> SdlBackend::Open(const SdlWindowOptions& options, std::string& error) {
   // Pixels stay square blocks when magnified.
