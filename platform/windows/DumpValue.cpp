@@ -7,6 +7,13 @@
 
 DumpValue::DumpValue(std::u16string_view value) : value_(WideToUtf8(value)) {}
 
+DumpObject::DumpObject() = default;
+DumpObject::DumpObject(const DumpObject&) = default;
+DumpObject::DumpObject(DumpObject&&) noexcept = default;
+DumpObject& DumpObject::operator=(const DumpObject&) = default;
+DumpObject& DumpObject::operator=(DumpObject&&) noexcept = default;
+DumpObject::~DumpObject() = default;
+
 void DumpObject::Set(std::string key, DumpValue value) {
   for (DumpMember& member : members_)
     if (member.key == key) {

@@ -15,6 +15,15 @@ struct DumpMember;
 // Members keep the order in which they were set.
 class DumpObject {
  public:
+  // Defined where DumpMember is complete: clang instantiates the member
+  // vector's destructor from DumpValue's inline constructors otherwise.
+  DumpObject();
+  DumpObject(const DumpObject&);
+  DumpObject(DumpObject&&) noexcept;
+  DumpObject& operator=(const DumpObject&);
+  DumpObject& operator=(DumpObject&&) noexcept;
+  ~DumpObject();
+
   // Replaces an existing member of the same key.
   void Set(std::string key, DumpValue value);
   const DumpValue* Find(std::string_view key) const;
