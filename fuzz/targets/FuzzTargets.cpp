@@ -11,6 +11,7 @@ constexpr std::array kTargets{
     FuzzTarget{"profile_store", FuzzProfileStore},
     FuzzTarget{"text_conversions", FuzzTextConversions},
     FuzzTarget{"bmp_loader", FuzzBmpLoader},
+    FuzzTarget{"script_parser", FuzzScriptParser},
 };
 
 }  // namespace

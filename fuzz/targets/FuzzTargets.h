@@ -18,6 +18,7 @@ void FuzzSearch(FuzzBytes data);
 void FuzzProfileStore(FuzzBytes data);
 void FuzzTextConversions(FuzzBytes data);
 void FuzzBmpLoader(FuzzBytes data);
+void FuzzScriptParser(FuzzBytes data);
 
 struct FuzzTarget {
   // Names the executable (fuzz_<name>) and the folders of kept inputs

@@ -17,6 +17,13 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
+// A script saved with CR LF line ends means what it means with LF: the CR
+// would otherwise cling to the last word ("wait\r" is no command).
+std::string_view StripLineEnd(std::string_view s) {
+  while (!s.empty() && s.back() == '\r') s.remove_suffix(1);
+  return s;
+}
+
 std::vector<std::string_view> Words(std::string_view s) {
   std::vector<std::string_view> words;
   std::size_t i = 0;
@@ -78,7 +85,7 @@ class LineParser {
       if (command == "key") Add(ScriptStep::Kind::Settle);
     } else if (command == "type") {
       if (rest.empty()) return Error("type: expected TEXT after the command");
-      Add(ScriptStep::Kind::Characters).text = Utf8ToWide(StripLineEnd(rest));
+      Add(ScriptStep::Kind::Characters).text = Utf8ToWide(rest);
       Add(ScriptStep::Kind::Settle);
     } else if (command == "shot" || command == "dump") {
       const std::string_view path = Trim(rest);
@@ -90,11 +97,6 @@ class LineParser {
   }
 
  private:
-  static std::string_view StripLineEnd(std::string_view s) {
-    while (!s.empty() && s.back() == '\r') s.remove_suffix(1);
-    return s;
-  }
-
   ScriptStep& Add(ScriptStep::Kind kind) {
     ScriptStep& step = out_.steps.emplace_back();
     step.kind = kind;
@@ -164,7 +166,7 @@ ParsedScript ParseScript(std::string_view text, SIZE screen) {
   int line = 0;
   while (!text.empty() || line == 0) {
     const std::size_t end = text.find('\n');
-    const std::string_view raw = text.substr(0, end);
+    const std::string_view raw = StripLineEnd(text.substr(0, end));
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     ++line;
     const std::string_view trimmed = Trim(raw);

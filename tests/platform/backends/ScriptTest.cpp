@@ -47,6 +47,14 @@ TEST(Script, EveryBadLineIsReportedWithItsNumber) {
   EXPECT_EQ(script.errors[4].message, "key: unknown key \"F13\"");
 }
 
+TEST(Script, CrLfLineEndsMeanWhatLfLineEndsMean) {
+  const ParsedScript script = ParseScript("wait\r\nkey RETURN\r\ntap 1 2\r\ntype \r\n", kScreen);
+  ASSERT_EQ(script.errors.size(), 1u);
+  EXPECT_EQ(script.errors[0].line, 4);
+  EXPECT_EQ(KindsOf(script), (std::vector<Kind>{Kind::Settle, Kind::KeyDown, Kind::Settle, Kind::KeyUp, Kind::Settle,
+                                                Kind::StylusDown, Kind::StylusUp, Kind::Settle}));
+}
+
 TEST(Script, KeyNames) {
   EXPECT_EQ(ParseKeyName("RETURN"), VK_RETURN);
   EXPECT_EQ(ParseKeyName("escape"), VK_ESCAPE);
