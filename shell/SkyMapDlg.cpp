@@ -1,12 +1,38 @@
 #include "shell/SkyMapDlg.h"
 
+#include <algorithm>
+
 #include "app/ScreenClass.h"
 #include "resources/CommandIds.h"
 #include "resources/MainWindowTemplates.h"
 #include "shell/FullScreen.h"
+#include "shell/SkinButton.h"
 #include "shell/ProgramWide.h"
 #include "shell/ViewSettings.h"
 #include "skymap/ConstellationNames.h"
+
+namespace {
+
+constexpr std::array<UINT, 7> kCommandButtonIds{kCommandPanDown, kCommandPanUp,   kCommandPanRight,   kCommandPanLeft,
+                                               kCommandZoomOut, kCommandZoomIn, kCommandProgramMenu};
+
+struct ButtonImage {
+  UINT id;
+  SkinImage image;
+};
+
+// The order in which the buttons are given their images and sizes.
+constexpr std::array<ButtonImage, 7> kButtonImages{{
+    {kCommandZoomOut, kSkinZoomOut},
+    {kCommandZoomIn, kSkinZoomIn},
+    {kCommandPanDown, kSkinPanDown},
+    {kCommandPanUp, kSkinPanUp},
+    {kCommandPanRight, kSkinPanRight},
+    {kCommandPanLeft, kSkinPanLeft},
+    {kCommandProgramMenu, kSkinMenu},
+}};
+
+}  // namespace
 
 const DialogTemplate& MainWindowTemplate() {
   if (IsSmallPhoneScreen()) return kMainSmallPhoneTemplate;
@@ -26,13 +52,27 @@ CSkyMapDlg::~CSkyMapDlg() {
   if (activeMainWindow == this) activeMainWindow = nullptr;
 }
 
-void CSkyMapDlg::DoDataExchange(CDataExchange* exchange) { CDialog::DoDataExchange(exchange); }
+void CSkyMapDlg::DoDataExchange(CDataExchange* exchange) {
+  CDialog::DoDataExchange(exchange);
+  for (std::size_t i = 0; i < kCommandButtonIds.size(); ++i)
+    DDX_Control(exchange, int(kCommandButtonIds[i]), commandButtons_[i]);
+}
+
+void CSkyMapDlg::GiveButtonsTheirImages() {
+  for (const ButtonImage& entry : kButtonImages) {
+    const auto slot = std::find(kCommandButtonIds.begin(), kCommandButtonIds.end(), entry.id);
+    CSkinButton& button = commandButtons_[std::size_t(slot - kCommandButtonIds.begin())];
+    button.SetImages(&*theSkin, entry.image, kNoSkinImage, kNoSkinImage);
+    PlaceSkinButton(*this, button, *theSkin, entry.image);
+  }
+}
 
 BOOL CSkyMapDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   InitFullScreenDialog(*this);
   SetIcon(appIcon_, TRUE);
   SetIcon(appIcon_, FALSE);
+  GiveButtonsTheirImages();
   EnterFullScreen(*this, false, true);
   // The device's framework gives dialogs an empty command bar that this
   // window hides; there is none here.

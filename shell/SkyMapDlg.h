@@ -19,6 +19,7 @@
 #include "platform/framework/Framework.h"
 #include "shell/LoaderCompletion.h"
 #include "shell/SearchChoice.h"
+#include "shell/SkinButton.h"
 #include "skymap/MapLayout.h"
 #include "skymap/MapRenderer.h"
 #include "skymap/StatusLine.h"
@@ -79,6 +80,8 @@ class CSkyMapDlg : public CDialog {
   void OnToggleFullNames();
   void OnToggleRedScreen();
   void ShowProgramMenu();
+  // The About, Help and Messier and Caldwell information windows.
+  void RunSecondaryWindow(UINT command);
 
   // Taps and the selection.
   void OnMapTap(UINT flags, CPoint point);
@@ -90,6 +93,11 @@ class CSkyMapDlg : public CDialog {
   void OnSearchCommand();
   SearchChoice RunSearchWindow();
 
+  void GiveButtonsTheirImages();
+
+  // The seven command buttons, in the order data exchange binds them:
+  // D, U, >, <, -, +, M.
+  std::array<CSkinButton, 7> commandButtons_;
   HICON appIcon_ = nullptr;
   SkyCatalogs catalogs_;
   ViewState view_;
