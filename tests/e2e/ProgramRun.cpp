@@ -149,7 +149,7 @@ const nlohmann::json* TopWindowOfClass(const nlohmann::json& dump, const std::st
 
 const nlohmann::json* MainWindow(const nlohmann::json& dump) { return TopWindowOfClass(dump, "CSkyMapDlg"); }
 
-const nlohmann::json& MainState(const nlohmann::json& dump) {
+nlohmann::json MainState(const nlohmann::json& dump) {
   const nlohmann::json* window = MainWindow(dump);
   if (!window) throw std::runtime_error("the dump holds no main window");
   return window->at("state");

@@ -85,7 +85,8 @@ class ProgramRun {
 
 // The main window's object in a dump ("CSkyMapDlg"), or null.
 const nlohmann::json* MainWindow(const nlohmann::json& dump);
-const nlohmann::json& MainState(const nlohmann::json& dump);
+// A copy, so that it may outlive the dump it was taken from.
+nlohmann::json MainState(const nlohmann::json& dump);
 // The topmost window of a class, or null.
 const nlohmann::json* TopWindowOfClass(const nlohmann::json& dump, const std::string& className);
 // A child control of a window by id, or null.
