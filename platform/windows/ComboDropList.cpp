@@ -204,8 +204,10 @@ void ComboDropList::PaintScrollBar(CDC& dc, const Layout& layout) {
     dc.FillSolidRect(box, GetSysColor(COLOR_BTNFACE));
     DrawFrame(dc, *box, frame, scale);
   }
+  // Only the frame's width in from the box's edges: at 240 pixels wide a
+  // wider margin leaves an arrow too small to read.
   const auto arrowBox = [scale](const RECT& r) {
-    return RECT{r.left + 2 * scale, r.top + 2 * scale, r.right - 2 * scale, r.bottom - 2 * scale};
+    return RECT{r.left + scale, r.top + scale, r.right - scale, r.bottom - scale};
   };
   DrawArrowHead(dc, arrowBox(layout.up), false, GetSysColor(COLOR_BTNTEXT));
   DrawArrowHead(dc, arrowBox(layout.down), true, GetSysColor(COLOR_BTNTEXT));
