@@ -50,7 +50,10 @@ const MessageMap* CSkyMapDlg::GetMessageMap() const {
           .OnCommand(kCommandCenterObject, &CSkyMapDlg::OnCenterObject)
           .OnCommand(kCommandNamesShort, &CSkyMapDlg::OnToggleShortNames)
           .OnCommand(kCommandNamesFull, &CSkyMapDlg::OnToggleFullNames)
-          .OnCommand(kCommandSearch, &CSkyMapDlg::OnSearchCommand);
+          .OnCommand(kCommandSearch, &CSkyMapDlg::OnSearchCommand)
+          .OnCommandRange(kCommandMessierInfo, kCommandCaldwellInfo, &CSkyMapDlg::RunSecondaryWindow)
+          .OnCommandRange(kCommandAbout, kCommandAbout, &CSkyMapDlg::RunSecondaryWindow)
+          .OnCommandRange(kCommandHelp, kCommandHelp, &CSkyMapDlg::RunSecondaryWindow);
   return &map;
 }
 

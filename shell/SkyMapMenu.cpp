@@ -1,9 +1,12 @@
-// The program menu under the "M" button (and the Enter key). Its check marks
-// and greyed items are set afresh each time it opens; the magnitude and zoom
-// sub-menus never show the current value.
+// The program menu under the "M" button (and the Enter key), and the windows
+// its items open. Its check marks and greyed items are set afresh each time
+// it opens; the magnitude and zoom sub-menus never show the current value.
 
 #include "platform/windows/MenuApi.h"
 #include "resources/CommandIds.h"
+#include "shell/AboutDlg.h"
+#include "shell/HelpDlg.h"
+#include "shell/ObjectDataDlg.h"
 #include "shell/ProgramWide.h"
 #include "shell/SkyMapDlg.h"
 
@@ -36,4 +39,29 @@ void CSkyMapDlg::ShowProgramMenu() {
   POINT corner{button.left, button.bottom + 2};
   ClientToScreen(&corner);
   popup->TrackPopupMenuEx(0, corner.x, corner.y, this);
+}
+
+void CSkyMapDlg::RunSecondaryWindow(UINT command) {
+  // Each window lives for its one modal run; the main window does nothing
+  // with how it ended.
+  switch (command) {
+    case kCommandMessierInfo:
+    case kCommandCaldwellInfo: {
+      CObjectDataDlg objectData;
+      objectData.mode = command == kCommandMessierInfo ? kMessierMode : kCaldwellMode;
+      objectData.DoModal();
+      break;
+    }
+    case kCommandAbout: {
+      CAboutDlg about;
+      about.DoModal();
+      break;
+    }
+    case kCommandHelp: {
+      CHelpDlg help;
+      help.DoModal();
+      break;
+    }
+    default: break;
+  }
 }

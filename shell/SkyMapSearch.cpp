@@ -1,6 +1,7 @@
 // The Search command: runs the search window over the loaded catalogues and
 // shows the object the user chose.
 
+#include "shell/SearchDlg.h"
 #include "shell/SkyMapDlg.h"
 
 void CSkyMapDlg::OnSearchCommand() {
@@ -14,7 +15,10 @@ void CSkyMapDlg::OnSearchCommand() {
 }
 
 SearchChoice CSkyMapDlg::RunSearchWindow() {
-  // The search window arrives with the program's secondary windows; until
-  // then the command chooses nothing.
-  return {};
+  CSearchDlg search;
+  search.starCatalog = &catalogs_.starCatalog;
+  search.deepSkyCatalog = &catalogs_.deepSkyCatalog;
+  search.constellationLabelCatalog = &catalogs_.constellationLabelCatalog;
+  const INT_PTR code = search.DoModal();
+  return {code, search.resultIndex};
 }

@@ -1,0 +1,55 @@
+#include "shell/HelpDlg.h"
+
+#include "app/ProgramDirectory.h"
+#include "app/ScreenClass.h"
+#include "info/InfoPages.h"
+#include "resources/HelpTemplates.h"
+#include "resources/SecondaryWindowStyles.h"
+#include "shell/FullScreen.h"
+#include "shell/HtmlPages.h"
+#include "shell/ProgramWide.h"
+
+const DialogTemplate& HelpWindowTemplate() {
+  if (IsHeight240Screen()) return kHelpHeight240Template;
+  if (IsSmallPhoneScreen()) return kHelpSmallPhoneTemplate;
+  if (IsQvgaPhone()) return kHelpQvgaPhoneTemplate;
+  return kHelpTemplate;
+}
+
+CHelpDlg::CHelpDlg() : CSecondaryWindow(HelpWindowTemplate(), u"Help", false) {}
+
+void CHelpDlg::DoDataExchange(CDataExchange* exchange) {
+  CSecondaryWindow::DoDataExchange(exchange);
+  DDX_Control(exchange, IDCANCEL, closeButton_);
+}
+
+BOOL CHelpDlg::OnInitDialog() {
+  CSecondaryWindow::OnInitDialog();
+  InitFullScreenDialog(*this);
+  EnterFullScreen();
+  DressCloseButton();
+  CreateBrushes();
+  htmlView_ = CreateHtmlView(*this, kHtmlPlaceholderId, kHelpViewId);
+  {
+    const std::string directory = GetProgramDirectory();
+    IniFile help;
+    LoadIniFile(directory + "Help.ini", help);
+    ShowHtmlPage(htmlView_, BuildHelpPage(help, redScreenMode != 0, directory));
+  }
+  // The page's links are then reachable with the keys.
+  if (htmlView_) ::SetFocus(htmlView_);
+  return TRUE;
+}
+
+BOOL CHelpDlg::PreTranslateMessage(MSG* message) {
+  if (message->message == WM_KEYDOWN && message->wParam == VK_RETURN) {
+    PostMessage(WM_COMMAND, IDOK, 0);
+    return TRUE;
+  }
+  return CSecondaryWindow::PreTranslateMessage(message);
+}
+
+BOOL CHelpDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (HandleHtmlLinkNotify(*this, kHelpViewId, lParam, result)) return TRUE;
+  return CSecondaryWindow::OnNotify(wParam, lParam, result);
+}

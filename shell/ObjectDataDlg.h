@@ -1,0 +1,44 @@
+#pragma once
+// CObjectDataDlg: the Messier or Caldwell catalogue as pages to browse. A
+// drop-down list offers "Main info" and one entry per object; the page of the
+// chosen entry comes from Messier.ini or Caldwell.ini, whose sections are
+// read once when the window opens. Enter on the list opens or closes it;
+// anywhere else Enter, like the "X" and the page's close link, ends the window.
+
+#include "info/IniFile.h"
+#include "shell/SecondaryWindow.h"
+
+// 141 on screens 240 pixels high, 142 on the small phones, 144 on 240-wide
+// Smartphones, 131 everywhere else.
+const DialogTemplate& ObjectDataWindowTemplate();
+
+enum ObjectDataMode : int {
+  kMessierMode = 1,
+  kCaldwellMode = 2,
+};
+
+inline constexpr int kObjectDataViewId = 101;
+
+class CObjectDataDlg : public CSecondaryWindow {
+ public:
+  CObjectDataDlg();
+
+  const MessageMap* GetMessageMap() const override;
+  void DoDataExchange(CDataExchange* exchange) override;
+  BOOL OnInitDialog() override;
+  BOOL PreTranslateMessage(MSG* message) override;
+  void OnOK() override;
+  BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+  void DescribeState(DumpObject& state) const override;
+
+  // Set by the opener before the window runs.
+  int mode = kMessierMode;
+
+ private:
+  void FillList();
+  void ShowSelectedPage();
+
+  CComboBox list_;
+  int entryCount_ = 0;
+  IniFile sections_;
+};

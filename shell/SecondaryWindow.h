@@ -1,0 +1,45 @@
+#pragma once
+// What the secondary windows (search, object data, About, Help) share: they
+// cover the screen, draw the skin's caption bar with their title, carry a
+// skinned "X", turn their background and static texts red in red-screen
+// mode, and treat a tap in the top-left corner as a request for the Start
+// menu. Each lives for one modal run.
+
+#include <string_view>
+
+#include "platform/framework/Framework.h"
+#include "shell/SkinButton.h"
+
+class CSecondaryWindow : public CDialog {
+ public:
+  CSecondaryWindow(const DialogTemplate& dialogTemplate, std::u16string_view title, bool showInputPanelButton);
+
+  const MessageMap* GetMessageMap() const override;
+  void DescribeState(DumpObject& state) const override;
+
+  std::u16string_view title() const { return title_; }
+  HWND htmlView() const { return htmlView_; }
+
+ protected:
+  // Both come from the window's initialisation.
+  void EnterFullScreen();
+  // The "X" shows skin image 1 and takes its size, keeping its corner.
+  void DressCloseButton();
+  void CreateBrushes();
+  void SetTitle(std::u16string_view title) { title_ = title; }
+
+  void OnPaint();
+  void OnDestroy();
+  void OnTap(UINT flags, CPoint point);
+  HBRUSH OnCtlColorStatic(CDC* dc, CWnd* control, UINT kind);
+  HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind);
+
+  CSkinButton closeButton_;
+  HWND htmlView_ = nullptr;
+
+ private:
+  std::u16string_view title_;
+  bool showInputPanelButton_;
+  CBrush redBrush_;
+  CBrush windowBrush_;
+};
