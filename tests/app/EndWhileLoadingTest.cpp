@@ -1,0 +1,197 @@
+// The program ended while its catalogue loader is still reading. The star
+// file is a pipe that this test fills only once the settings have been
+// written, so the window surely goes while the loader waits: the loading
+// state answers taps with nothing, the settings are all written, and the
+// window's stores outlive the loader's last write.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <thread>
+
+#include "app/SkyMapApp.h"
+#include "platform/framework/StandardClasses.h"
+#include "platform/windows/Desktop.h"
+#include "platform/windows/VirtualKeys.h"
+#include "platform/windows/WindowDump.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool HoldsAllSettings(const std::string& text) {
+  for (const char* name : {"ConstellationLines=", "ConstellationNames=", "V_RA1=", "V_DEC1=", "V_ZOOM=", "V_MAG=",
+                           "RedScreenMode="})
+    if (text.find(name) == std::string::npos) return false;
+  return true;
+}
+
+// Takes a dump, taps the map, takes another and presses Escape, all while
+// loading; it never
+// waits for the loader. Should the program not end, it quits with 1 once the
+// loader is done, so a fault shows as a failure and not as a hang.
+class EscapeWhileLoading final : public Backend {
+ public:
+  void WaitForInput(Desktop& desktop, std::optional<DWORD> /*deadline*/) override {
+    MessageQueue& queue = desktop.Queue();
+    const bool loading = queue.BackgroundWorkPending();
+    switch (step_++) {
+      case 0:
+        loadingAtFirstLook = loading;
+        firstDump = nlohmann::json::parse(DumpDesktop(desktop).ToJson());
+        desktop.Input().StylusDown({120, 165});
+        desktop.Input().StylusUp({120, 165});
+        return;
+      case 1:
+        loadingAfterTap = loading;
+        tapDump = nlohmann::json::parse(DumpDesktop(desktop).ToJson());
+        desktop.Input().KeyDown(VK_ESCAPE);
+        desktop.Input().KeyUp(VK_ESCAPE);
+        return;
+      default:
+        if (loading) {
+          queue.WaitForChange(queue.Generation());
+          return;
+        }
+        desktop.Quit(1);
+    }
+  }
+  void Wake() override {}
+  void Present(const Surface&) override {}
+
+  bool loadingAtFirstLook = false;
+  bool loadingAfterTap = false;
+  nlohmann::json firstDump;
+  nlohmann::json tapDump;
+
+ private:
+  int step_ = 0;
+};
+
+nlohmann::json MainWindowState(const nlohmann::json& dump) {
+  for (const auto& window : dump.at("windows"))
+    if (window.at("class") == "CSkyMapDlg") return window.at("state");
+  throw std::runtime_error("the dump holds no main window");
+}
+
+class Folder {
+ public:
+  Folder() {
+    std::string pattern = (fs::temp_directory_path() / "vespera-app-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a scratch folder");
+    path_ = pattern;
+  }
+  Folder(const Folder&) = delete;
+  Folder& operator=(const Folder&) = delete;
+  ~Folder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  const fs::path& Path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+// Opens the pipe once the loader has it open for reading, waits until the
+// settings file holds every value, then writes an empty table and closes. Gives up
+// waiting after a generous while, so a program that never ends still lets
+// the loader finish.
+class StarPipeWriter {
+ public:
+  StarPipeWriter(fs::path pipe, fs::path settings)
+      : thread_([this, pipe = std::move(pipe), settings = std::move(settings)] { Run(pipe, settings); }) {}
+  StarPipeWriter(const StarPipeWriter&) = delete;
+  StarPipeWriter& operator=(const StarPipeWriter&) = delete;
+  ~StarPipeWriter() {
+    if (thread_.joinable()) thread_.join();
+  }
+  // True when the settings were all written while the loader still waited.
+  bool Finish() {
+    thread_.join();
+    return settingsWhileLoading_;
+  }
+
+ private:
+  void Run(const fs::path& pipe, const fs::path& settings) {
+    constexpr int kPatienceSteps = 3000;  // of 10 ms
+    int fd = -1;
+    for (int i = 0; i < kPatienceSteps && fd < 0; ++i) {
+      fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+      if (fd < 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (fd < 0) return;
+    for (int i = 0; i < kPatienceSteps && !settingsWhileLoading_; ++i) {
+      settingsWhileLoading_ = HoldsAllSettings(ReadText(settings));
+      if (!settingsWhileLoading_) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    // An empty table: the loader needs nothing more than the count.
+    const unsigned char count[4] = {0, 0, 0, 0};
+    ::fcntl(fd, F_SETFL, 0);
+    if (::write(fd, count, sizeof count) != ssize_t(sizeof count)) settingsWhileLoading_ = false;
+    ::close(fd);
+  }
+
+  bool settingsWhileLoading_ = false;
+  std::thread thread_;
+};
+
+TEST(EndWhileLoading, EscapeEndsTheProgramWithTheSettingsSavedAndTheLoaderAwaited) {
+  Folder folder;
+  for (const char* skin : {"Icons240.bmp", "Icons240r.bmp"})
+    fs::copy_file(fs::path(VESPERA_PROGRAM_DIR) / skin, folder.Path() / skin);
+  const fs::path pipe = folder.Path() / "Stars.dat";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const fs::path settings = folder.Path() / "settings.ini";
+  StarPipeWriter writer(pipe, settings);
+
+  DeviceProfile device;
+  device.width = 240;
+  device.height = 320;
+  device.modulePath = (folder.Path() / "vespera").string();
+  VirtualClock clock;
+  EscapeWhileLoading backend;
+  int status = -1;
+  {
+    Desktop desktop(device, clock, backend);
+    RegisterStandardWindowClasses(desktop);
+    CSkyMapApp application;
+    application.SetModulePath(device.modulePath);
+    application.SetProfileFile(settings.string());
+    status = RunApplication(application);
+    EXPECT_EQ(desktop.QuitCode(), 0);  // Escape ended it, not the backend
+  }
+  EXPECT_TRUE(writer.Finish()) << "the settings were not all written while the loader waited";
+  EXPECT_EQ(status, 0);
+
+  ASSERT_TRUE(backend.loadingAtFirstLook);
+  ASSERT_TRUE(backend.loadingAfterTap);
+  const nlohmann::json first = MainWindowState(backend.firstDump);
+  EXPECT_EQ(first.at("statusText"), "Loading data...");
+  EXPECT_EQ(first.at("dataLoaded"), 0);
+  // The caches are still empty: the tap finds nothing and reads no store.
+  const nlohmann::json tapped = MainWindowState(backend.tapDump);
+  EXPECT_EQ(tapped.at("statusText"), "No objects found at this position");
+  EXPECT_EQ(tapped.at("hasSelection"), 0);
+  EXPECT_EQ(tapped.at("dataLoaded"), 0);
+
+  const std::string stored = ReadText(settings);
+  EXPECT_TRUE(HoldsAllSettings(stored)) << stored;
+  EXPECT_NE(stored.find("V_MAG=400"), std::string::npos) << stored;
+}
+
+}  // namespace
