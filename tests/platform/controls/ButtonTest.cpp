@@ -79,14 +79,6 @@ TEST_F(ButtonFixture, CheckBoxesTickByTapAndSpaceOnlyWhenAutomatic) {
   EXPECT_EQ(SendMessage(push, BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
-TEST_F(ButtonFixture, ATapOnAButtonInsideAGroupBoxCreatedBeforeItGetsThrough) {
-  Create(u"Button", u"Buttons", BS_GROUPBOX, {0, 0, 200, 100}, 8);
-  const HWND inner = Create(u"Button", u"Push", WS_TABSTOP, {10, 20, 60, 40}, 9);
-  TapIn(inner, {10, 10});
-  Run();
-  EXPECT_EQ(Count(9, BN_CLICKED), 1);
-}
-
 TEST_F(ButtonFixture, OwnerDrawnButtonsTellTheirParentTheirState) {
   const HWND owner = Create(u"Button", u"", BS_OWNERDRAW | WS_TABSTOP, {10, 10, 40, 40}, 6);
   UpdateWindow(owner);
