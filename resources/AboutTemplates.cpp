@@ -28,9 +28,9 @@ constexpr std::array<DialogControlTemplate, 5> kPocketPcControls{{
 
 constexpr std::array<DialogControlTemplate, 5> kSmallPhoneControls{{
     {u"Button", IDOK, u"X", 89, 2, 12, 10, kCloseButtonStyle},
-    {u"Static", kUnnamedStaticId, kProductText, 2, 20, 99, 40, kCentredText},
-    {u"Static", kUnnamedStaticId, kContactTwoLines, 2, 62, 99, 20, kCentredText},
-    {u"Static", kUnnamedStaticId, kDataCredit, 2, 84, 99, 20, kCentredText},
+    {u"Static", kUnnamedStaticId, kProductText, 2, 20, 98, 40, kCentredText},
+    {u"Static", kUnnamedStaticId, kContactTwoLines, 2, 62, 98, 20, kCentredText},
+    {u"Static", kUnnamedStaticId, kDataCredit, 2, 84, 98, 20, kCentredText},
     {u"Static", kUnnamedStaticId, kShortCloseHint, 4, 108, 95, 10, kLeftText},
 }};
 
