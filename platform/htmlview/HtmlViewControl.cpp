@@ -98,9 +98,9 @@ void HtmlViewControl::AddText(const WCHAR* text, bool plainText) {
 }
 
 void HtmlViewControl::EndOfSource(HWND window) {
-  const Desktop* desktop = Desktop::Current();
+  Desktop* desktop = Desktop::Current();
   if (!desktop) return;
-  page_ = std::make_unique<HtmlPage>(const_cast<Desktop*>(desktop)->Fonts(), ViewMetrics(), source_);
+  page_ = std::make_unique<HtmlPage>(desktop->Fonts(), ViewMetrics(), source_);
   scrollTop_ = 0;
   focusedLink_.reset();
   Layout(window);
