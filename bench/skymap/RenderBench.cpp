@@ -10,12 +10,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <memory>
 #include <numbers>
 #include <random>
 
-#include "skymap/ConstellationNames.h"
-#include "skymap/MapRenderer.h"
+#include "bench/skymap/MapWindowFixture.h"
 
 namespace {
 
@@ -67,57 +65,17 @@ std::unique_ptr<SkyCatalogs> MakeSky(const Sky& sky) {
   return catalogs;
 }
 
-// The main window's parts for one screen size, at 32 bits.
-class Window {
- public:
-  Window(int width, int height, const Sky& sky, double limit)
-      : catalogs_(MakeSky(sky)),
-        screen_(width, height, 32),
-        dc_(screen_, {0, 0}, screen_.Bounds(), &fonts_),
-        layout_(ComputeMapLayout(width, height)) {
-    view_.magnitudeLimit = limit;
-    const LOGFONT font = MapFontDescription();
-    mapFont_.CreateFontIndirect(&font);
-    if (width >= kHighResScreenWidth) fonts_.SetDefaultFont(MakeSystemFont(2 * kSystemFontCellHeight));
-    MapSurface& surface = picture_.surface;
-    surface.CreateMapSurface(&dc_, layout_.geometry.mapWidth, layout_.geometry.mapHeight);
-    surface.AllocatePixels();
-    surface.ClearPixels();
-    surface.CommitPixels();
-    status_.statusPrefix = u"Ready";
-  }
-
-  void Paint(bool rebuild) {
-    view_.needsReprojection = rebuild ? 1 : 0;
-    RenderMap(dc_, SkyMapParts{*catalogs_, view_, layout_, picture_, status_, mapFont_}, MapOverlay{}, ticks_);
-    benchmark::DoNotOptimize(screen_.Bytes().data());
-  }
-  std::size_t starsDrawn() const { return picture_.hits.stars.count(); }
-
- private:
-  std::unique_ptr<SkyCatalogs> catalogs_;
-  FontEngine fonts_;
-  Surface screen_;
-  CDC dc_;
-  MapLayout layout_;
-  ViewState view_;
-  MapPicture picture_;
-  StatusLine status_;
-  CFont mapFont_;
-  TickSource ticks_ = [] { return DWORD{0}; };
-};
-
 // Arguments: screen width, height, star count, faintest magnitude x 10, limit.
 void BM_Rebuild(benchmark::State& state) {
-  Window window(int(state.range(0)), int(state.range(1)), {int(state.range(2)), float(state.range(3)) / 10},
-                double(state.range(4)));
+  MapWindowFixture window(int(state.range(0)), int(state.range(1)),
+                          MakeSky({int(state.range(2)), float(state.range(3)) / 10}), double(state.range(4)));
   window.Paint(true);  // fonts loaded and glyphs cached, as after the first paint
   for (auto _ : state) window.Paint(true);
   state.counters["cached_stars"] = double(window.starsDrawn());
 }
 
 void BM_Paint(benchmark::State& state) {
-  Window window(int(state.range(0)), int(state.range(1)), {120000, 12.0f}, 20);
+  MapWindowFixture window(int(state.range(0)), int(state.range(1)), MakeSky({120000, 12.0f}), 20);
   window.Paint(true);
   for (auto _ : state) window.Paint(false);
 }

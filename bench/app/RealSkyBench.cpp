@@ -1,0 +1,89 @@
+// The map, a tap and a search over the real catalogue the program ships (the
+// staged program folder; VESPERA_PROGRAM_DIR may name another): a rebuild at
+// the two screen sizes, magnitude limits 6 and 20 and zoom 1 and 8; a paint
+// without rebuild; a tap looked up in the hit caches; a one-letter search
+// without regard to case.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "bench/skymap/MapWindowFixture.h"
+#include "catalog/CatalogLoader.h"
+#include "info/Selection.h"
+#include "search/SearchEngine.h"
+
+namespace {
+
+std::string ProgramDirectory() {
+  const char* dir = std::getenv("VESPERA_PROGRAM_DIR");
+  std::string path = dir ? dir : VESPERA_STAGED_PROGRAM_DIR;
+  if (!path.empty() && path.back() != '/') path += '/';
+  return path;
+}
+
+std::unique_ptr<SkyCatalogs> RealSky() {
+  auto catalogs = std::make_unique<SkyCatalogs>();
+  LoadCatalogs(*catalogs, ProgramDirectory());
+  return catalogs;
+}
+
+// The catalogue must be there: figures over empty tables would look splendid.
+bool CheckLoaded(benchmark::State& state, const SkyCatalogs& catalogs) {
+  if (catalogs.starCatalog.objects.count() > 100000) return true;
+  state.SkipWithError(("no real catalogue in " + ProgramDirectory()).c_str());
+  return false;
+}
+
+// Arguments: screen width, height, magnitude limit, zoom.
+void BM_Rebuild(benchmark::State& state) {
+  MapWindowFixture window(int(state.range(0)), int(state.range(1)), RealSky(), double(state.range(2)),
+                          double(state.range(3)));
+  if (!CheckLoaded(state, window.catalogs())) return;
+  window.Paint(true);
+  for (auto _ : state) window.Paint(true);
+  state.counters["cached_stars"] = double(window.starsDrawn());
+}
+
+void BM_Paint(benchmark::State& state) {
+  MapWindowFixture window(int(state.range(0)), int(state.range(1)), RealSky(), 6);
+  if (!CheckLoaded(state, window.catalogs())) return;
+  window.Paint(true);
+  for (auto _ : state) window.Paint(false);
+}
+
+// The look-up of a tap, with the star cache full (limit 20): a tap on empty
+// sky scans both caches to the end, which is the slowest case.
+void BM_Tap(benchmark::State& state) {
+  MapWindowFixture window(480, 640, RealSky(), 20);
+  if (!CheckLoaded(state, window.catalogs())) return;
+  window.Paint(true);
+  Selection selection;
+  const MapGeometry& map = window.layout().geometry;
+  int x = 0;
+  for (auto _ : state) {
+    x = (x + 37) % map.mapWidth;
+    benchmark::DoNotOptimize(SelectAt(selection, window.catalogs(), window.hits(), x, map.mapHeight / 2));
+  }
+}
+
+void BM_SearchOneLetter(benchmark::State& state) {
+  const std::unique_ptr<SkyCatalogs> sky = RealSky();
+  if (!CheckLoaded(state, *sky)) return;
+  const WideString query(1, char16_t(state.range(0)));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(BuildSearchPage(query, false, sky->starCatalog, sky->deepSkyCatalog,
+                                             sky->constellationLabelCatalog));
+}
+
+}  // namespace
+
+BENCHMARK(BM_Rebuild)
+    ->ArgNames({"w", "h", "limit", "zoom"})
+    ->ArgsProduct({{240}, {320}, {6, 20}, {1, 8}})
+    ->ArgsProduct({{480}, {640}, {6, 20}, {1, 8}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Paint)->ArgNames({"w", "h"})->Args({240, 320})->Args({480, 640})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Tap)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SearchOneLetter)->ArgName("letter")->Arg('a')->Arg('V')->Unit(benchmark::kMillisecond);

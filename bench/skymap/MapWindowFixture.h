@@ -1,0 +1,55 @@
+#pragma once
+// The main window's map parts for one screen size at 32 bits, over given
+// catalogues: what the map benchmarks paint on. The first paint loads the
+// fonts and caches the glyphs, as the program's first paint does.
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "skymap/ConstellationNames.h"
+#include "skymap/MapRenderer.h"
+
+class MapWindowFixture {
+ public:
+  MapWindowFixture(int width, int height, std::unique_ptr<SkyCatalogs> catalogs, double limit, double zoom = 1.0)
+      : catalogs_(std::move(catalogs)),
+        screen_(width, height, 32),
+        dc_(screen_, {0, 0}, screen_.Bounds(), &fonts_),
+        layout_(ComputeMapLayout(width, height)) {
+    view_.magnitudeLimit = limit;
+    view_.zoom = zoom;
+    const LOGFONT font = MapFontDescription();
+    mapFont_.CreateFontIndirect(&font);
+    if (width >= kHighResScreenWidth) fonts_.SetDefaultFont(MakeSystemFont(2 * kSystemFontCellHeight));
+    MapSurface& surface = picture_.surface;
+    surface.CreateMapSurface(&dc_, layout_.geometry.mapWidth, layout_.geometry.mapHeight);
+    surface.AllocatePixels();
+    surface.ClearPixels();
+    surface.CommitPixels();
+    status_.statusPrefix = u"Ready";
+  }
+
+  void Paint(bool rebuild) {
+    view_.needsReprojection = rebuild ? 1 : 0;
+    RenderMap(dc_, SkyMapParts{*catalogs_, view_, layout_, picture_, status_, mapFont_}, MapOverlay{}, ticks_);
+    benchmark::DoNotOptimize(screen_.Bytes().data());
+  }
+  std::size_t starsDrawn() const { return picture_.hits.stars.count(); }
+
+  const SkyCatalogs& catalogs() const { return *catalogs_; }
+  const MapLayout& layout() const { return layout_; }
+  const MapHitCaches& hits() const { return picture_.hits; }
+
+ private:
+  std::unique_ptr<SkyCatalogs> catalogs_;
+  FontEngine fonts_;
+  Surface screen_;
+  CDC dc_;
+  MapLayout layout_;
+  ViewState view_;
+  MapPicture picture_;
+  StatusLine status_;
+  CFont mapFont_;
+  TickSource ticks_ = [] { return DWORD{0}; };
+};
