@@ -95,6 +95,17 @@ TEST_F(ObjectDataWindowTest, WithoutTheFileEveryEntryShowsTheMissingSectionAndTh
   EXPECT_EQ(TopWindowOfClass(after, "CObjectDataDlg"), nullptr);
 }
 
+TEST_F(ObjectDataWindowTest, LinksToOtherTargetsDoNothing) {
+  run.WriteFile("Messier.ini", "[0]\n<A HREF=\"close_wnd\">lower</A><BR>\n<A HREF=\"STARLINK_1\">star</A><BR>\n");
+  const nlohmann::json dump = After('M', "");
+  const nlohmann::json& view = HtmlViewOf(WindowOfClass(dump, "CObjectDataDlg"));
+  for (const char* href : {"close_wnd", "STARLINK_1"}) {
+    const nlohmann::json after = After('M', TapLink(view, href));
+    EXPECT_NE(TopWindowOfClass(after, "CObjectDataDlg"), nullptr) << href;
+    EXPECT_EQ(MainState(after).at("hasSelection"), 0);
+  }
+}
+
 TEST_F(ObjectDataWindowTest, EnterTogglesTheListWhileItHasTheFocusAndClosesOtherwise) {
   const nlohmann::json opened = After('M', "key RETURN\n");
   EXPECT_NE(TopWindowOfClass(opened, "ComboLBox"), nullptr);
