@@ -12,6 +12,7 @@ constexpr std::array kTargets{
     FuzzTarget{"text_conversions", FuzzTextConversions},
     FuzzTarget{"bmp_loader", FuzzBmpLoader},
     FuzzTarget{"script_parser", FuzzScriptParser},
+    FuzzTarget{"html_view", FuzzHtmlView},
 };
 
 }  // namespace

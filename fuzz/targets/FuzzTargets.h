@@ -19,6 +19,7 @@ void FuzzProfileStore(FuzzBytes data);
 void FuzzTextConversions(FuzzBytes data);
 void FuzzBmpLoader(FuzzBytes data);
 void FuzzScriptParser(FuzzBytes data);
+void FuzzHtmlView(FuzzBytes data);
 
 struct FuzzTarget {
   // Names the executable (fuzz_<name>) and the folders of kept inputs
