@@ -142,6 +142,10 @@ const CatalogueDamage kCatalogueDamages[] = {
     {"UnterminatedTexts", LeaveTextsUnterminated},
 };
 
+// Failure messages name the file and the damage rather than their bytes.
+void PrintTo(const CatalogueFile& file, std::ostream* out) { *out << file.name; }
+void PrintTo(const CatalogueDamage& damage, std::ostream* out) { *out << damage.name; }
+
 class DamagedCatalogueTest
     : public ::testing::TestWithParam<std::tuple<CatalogueFile, CatalogueDamage>> {};
 
