@@ -4,35 +4,9 @@
 #include "platform/handheld/HandheldShell.h"
 #include "platform/runtime/CodePage.h"
 #include "platform/windows/MessageBox.h"
+#include "shell/SkinImageTable.h"
 
 namespace {
-
-constexpr int kDefinedImages = 9;
-
-// {left, top, right, bottom}, right and bottom inclusive when copied.
-constexpr std::array<RECT, kDefinedImages> kImages240{{
-    {0, 0, 25, 25},
-    {146, 0, 162, 14},
-    {128, 0, 141, 14},
-    {44, 0, 57, 14},
-    {59, 0, 72, 14},
-    {29, 0, 42, 14},
-    {74, 0, 87, 14},
-    {109, 0, 123, 14},
-    {91, 0, 105, 14},
-}};
-
-constexpr std::array<RECT, kDefinedImages> kImages480{{
-    {0, 0, 51, 51},
-    {293, 0, 326, 29},
-    {257, 0, 284, 29},
-    {89, 0, 116, 29},
-    {119, 0, 146, 29},
-    {59, 0, 86, 29},
-    {149, 0, 176, 29},
-    {219, 0, 246, 29},
-    {183, 0, 210, 29},
-}};
 
 bool InTable(int index) { return index >= 0 && index < kSkinTableSize; }
 
@@ -44,7 +18,7 @@ const char* SkinFileName(bool highResolution, bool redScreen) {
 }
 
 CSkin::CSkin(bool highResolution) : highResolution_(highResolution) {
-  const auto& images = highResolution ? kImages480 : kImages240;
+  const auto& images = highResolution ? kSkinImages480 : kSkinImages240;
   std::copy(images.begin(), images.end(), imageTable_.begin());
 }
 

@@ -1,30 +1,21 @@
 #include "tools/skins/SkinStrip.h"
 
-SkinLayout SkinLayout240() {
-  return {163, 26,
-          {{{0, 0, 25, 25},
-            {146, 0, 162, 14},
-            {128, 0, 141, 14},
-            {44, 0, 57, 14},
-            {59, 0, 72, 14},
-            {29, 0, 42, 14},
-            {74, 0, 87, 14},
-            {109, 0, 123, 14},
-            {91, 0, 105, 14}}}};
+#include <cstddef>
+
+namespace {
+
+SkinLayout LayoutOf(int width, int height, const std::array<RECT, kDefinedSkinImages>& table) {
+  SkinLayout layout{width, height, {}};
+  for (std::size_t i = 0; i < table.size(); ++i)
+    layout.images[i] = {int(table[i].left), int(table[i].top), int(table[i].right), int(table[i].bottom)};
+  return layout;
 }
 
-SkinLayout SkinLayout480() {
-  return {327, 52,
-          {{{0, 0, 51, 51},
-            {293, 0, 326, 29},
-            {257, 0, 284, 29},
-            {89, 0, 116, 29},
-            {119, 0, 146, 29},
-            {59, 0, 86, 29},
-            {149, 0, 176, 29},
-            {219, 0, 246, 29},
-            {183, 0, 210, 29}}}};
-}
+}  // namespace
+
+SkinLayout SkinLayout240() { return LayoutOf(163, 26, kSkinImages240); }
+
+SkinLayout SkinLayout480() { return LayoutOf(327, 52, kSkinImages480); }
 
 Canvas DrawSkinStrip(const SkinLayout& layout, const SkinPalette& palette) {
   Canvas strip(layout.width, layout.height, palette.caption);

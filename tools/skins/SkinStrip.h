@@ -3,10 +3,11 @@
 // the images of the left, up, down, right, zoom-out, zoom-in, menu and close
 // buttons, on a background of the caption-bar colour that the program reads
 // at pixel (52, 15). Where each image lies is fixed by the program's image
-// table; the numbers below are that table for the two screen classes.
+// table (shell/SkinImageTable.h), which the layouts below take over.
 
 #include <array>
 
+#include "shell/SkinImageTable.h"
 #include "tools/skins/Canvas.h"
 #include "tools/skins/SkinArtwork.h"
 
@@ -20,7 +21,7 @@ struct SkinRect {
 struct SkinLayout {
   int width = 0;   // of the whole strip
   int height = 0;
-  std::array<SkinRect, 9> images{};  // indexes as the program's image table
+  std::array<SkinRect, kDefinedSkinImages> images{};  // indexes as the program's image table
 };
 
 // Indexes of the program's image table.
