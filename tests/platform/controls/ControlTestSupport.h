@@ -56,22 +56,10 @@ struct ControlsFixture : ::testing::Test {
                           r.Height(), parent, id, nullptr, nullptr);
   }
 
-  void Run() {
-    test.backend.Add([](Desktop& d) { d.Post(nullptr, TestDesktop::kStopMessage, 0, 0); });
-    MSG message;
-    while (test.desktop.GetMessage(message) && message.message != TestDesktop::kStopMessage) {
-      if (IsDialogMessage(parent, &message)) continue;
-      TranslateMessage(&message);
-      test.desktop.Dispatch(message);
-    }
-  }
+  void Run() { test.RunDialogUntilIdle(parent); }
 
   // Keys pressed one after the other, with Shift held for those asked.
-  void Keys(std::initializer_list<UINT> keys, bool shift = false) {
-    if (shift) test.Then([](Desktop& d) { d.Input().KeyDown(VK_SHIFT); });
-    for (UINT key : keys) test.Key(key);
-    if (shift) test.Then([](Desktop& d) { d.Input().KeyUp(VK_SHIFT); });
-  }
+  void Keys(std::initializer_list<UINT> keys, bool shift = false) { test.Keys(keys, shift); }
   void Type(std::u16string_view text) {
     test.Then([text = WideString(text)](Desktop& d) {
       for (char16_t c : text) d.Input().Character(c);

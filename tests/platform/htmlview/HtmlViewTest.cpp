@@ -71,20 +71,8 @@ struct HtmlViewTest : ::testing::Test {
   }
 
   // Plays the queued steps with the dialog keys in the loop, as a dialog does.
-  void Run() {
-    test.backend.Add([](Desktop& d) { d.Post(nullptr, TestDesktop::kStopMessage, 0, 0); });
-    MSG message;
-    while (test.desktop.GetMessage(message) && message.message != TestDesktop::kStopMessage) {
-      if (IsDialogMessage(parent, &message)) continue;
-      TranslateMessage(&message);
-      test.desktop.Dispatch(message);
-    }
-  }
-  void Keys(std::initializer_list<UINT> keys, bool shift = false) {
-    if (shift) test.Then([](Desktop& d) { d.Input().KeyDown(VK_SHIFT); });
-    for (UINT key : keys) test.Key(key);
-    if (shift) test.Then([](Desktop& d) { d.Input().KeyUp(VK_SHIFT); });
-  }
+  void Run() { test.RunDialogUntilIdle(parent); }
+  void Keys(std::initializer_list<UINT> keys, bool shift = false) { test.Keys(keys, shift); }
 
   DumpObject Dump() const {
     DumpObject fields;

@@ -6,8 +6,11 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 
 #include "platform/windows/Desktop.h"
+#include "platform/windows/MessageApi.h"
+#include "platform/windows/VirtualKeys.h"
 
 class StepBackend final : public Backend {
  public:
@@ -66,12 +69,28 @@ struct TestDesktop {
     backend.Add([this, ms](Desktop&) { clock.Advance(ms); });
   }
   void Then(StepBackend::Step step) { backend.Add(std::move(step)); }
+  // Keys one after the other, with Shift held through them when asked.
+  void Keys(std::initializer_list<UINT> keys, bool shift = false) {
+    if (shift) Then([](Desktop& d) { d.Input().KeyDown(VK_SHIFT); });
+    for (UINT key : keys) Key(key);
+    if (shift) Then([](Desktop& d) { d.Input().KeyUp(VK_SHIFT); });
+  }
 
   // Runs messages until the program has nothing left to do and no step remains.
   void RunUntilIdle() {
     backend.Add([](Desktop& d) { d.Post(nullptr, kStopMessage, 0, 0); });
     MSG message;
     while (desktop.GetMessage(message) && message.message != kStopMessage) desktop.Dispatch(message);
+  }
+  // The same with the dialog keys taken first, as a dialog's own loop does.
+  void RunDialogUntilIdle(HWND dialog) {
+    backend.Add([](Desktop& d) { d.Post(nullptr, kStopMessage, 0, 0); });
+    MSG message;
+    while (desktop.GetMessage(message) && message.message != kStopMessage) {
+      if (IsDialogMessage(dialog, &message)) continue;
+      TranslateMessage(&message);
+      desktop.Dispatch(message);
+    }
   }
   static constexpr UINT kStopMessage = WM_USER + 0x7FFF;
 
