@@ -15,7 +15,7 @@ namespace {
 
 // Describes a BMP file for BuildBmp; `pixel` gives the raw stored value of
 // each pixel: a palette index, 0xRRGGBB for 24 and 32 bits, the word for 16.
-struct BmpSpec {
+struct BmpLayout {
   std::int32_t width = 5;
   std::int32_t height = 3;  // negative: rows stored top-down
   std::uint16_t bitsPerPixel = 24;
@@ -38,29 +38,29 @@ void Set32(std::vector<BYTE>& out, std::size_t at, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) out[at + i] = BYTE(v >> (8 * i));
 }
 
-std::vector<BYTE> BuildBmp(const BmpSpec& spec) {
+std::vector<BYTE> BuildBmp(const BmpLayout& layout) {
   std::vector<BYTE> out = {'B', 'M'};
   Put32(out, 0);  // file size, patched below
   Put32(out, 0);
   Put32(out, 0);  // pixel offset, patched below
-  Put32(out, spec.headerSize);
-  const bool core = spec.headerSize == 12;
+  Put32(out, layout.headerSize);
+  const bool core = layout.headerSize == 12;
   if (core) {
-    Put16(out, std::uint32_t(spec.width));
-    Put16(out, std::uint32_t(spec.height));
+    Put16(out, std::uint32_t(layout.width));
+    Put16(out, std::uint32_t(layout.height));
     Put16(out, 1);
-    Put16(out, spec.bitsPerPixel);
+    Put16(out, layout.bitsPerPixel);
   } else {
-    Put32(out, std::uint32_t(spec.width));
-    Put32(out, std::uint32_t(spec.height));
+    Put32(out, std::uint32_t(layout.width));
+    Put32(out, std::uint32_t(layout.height));
     Put16(out, 1);
-    Put16(out, spec.bitsPerPixel);
-    Put32(out, spec.compression);
+    Put16(out, layout.bitsPerPixel);
+    Put32(out, layout.compression);
     for (int i = 0; i < 5; ++i) Put32(out, 0);  // image size, resolution, colours used/important
-    out.resize(14 + spec.headerSize, 0);
-    for (std::uint32_t m : spec.masks) Put32(out, m);
+    out.resize(14 + layout.headerSize, 0);
+    for (std::uint32_t m : layout.masks) Put32(out, m);
   }
-  for (std::uint32_t c : spec.palette) {
+  for (std::uint32_t c : layout.palette) {
     out.push_back(BYTE(c));
     out.push_back(BYTE(c >> 8));
     out.push_back(BYTE(c >> 16));
@@ -68,17 +68,17 @@ std::vector<BYTE> BuildBmp(const BmpSpec& spec) {
   }
   Set32(out, 10, std::uint32_t(out.size()));
 
-  const int height = spec.height < 0 ? -spec.height : spec.height;
-  const std::size_t stride = ((std::size_t(spec.width) * spec.bitsPerPixel + 31) / 32) * 4;
+  const int height = layout.height < 0 ? -layout.height : layout.height;
+  const std::size_t stride = ((std::size_t(layout.width) * layout.bitsPerPixel + 31) / 32) * 4;
   for (int row = 0; row < height; ++row) {
-    const int y = spec.height < 0 ? row : height - 1 - row;
+    const int y = layout.height < 0 ? row : height - 1 - row;
     std::vector<BYTE> line(stride, 0);
-    for (int x = 0; x < spec.width; ++x) {
-      const std::uint32_t v = spec.pixel(x, y);
-      switch (spec.bitsPerPixel) {
+    for (int x = 0; x < layout.width; ++x) {
+      const std::uint32_t v = layout.pixel(x, y);
+      switch (layout.bitsPerPixel) {
         case 1: case 4: case 8: {
-          const std::size_t bit = std::size_t(x) * spec.bitsPerPixel;
-          line[bit / 8] |= BYTE(v << (8 - spec.bitsPerPixel - bit % 8));
+          const std::size_t bit = std::size_t(x) * layout.bitsPerPixel;
+          line[bit / 8] |= BYTE(v << (8 - layout.bitsPerPixel - bit % 8));
           break;
         }
         case 16: line[2 * x] = BYTE(v); line[2 * x + 1] = BYTE(v >> 8); break;
@@ -120,58 +120,58 @@ std::vector<std::uint32_t> Palette(std::size_t n) {
 
 TEST(BmpDecode, PalettedDepths) {
   for (std::uint16_t bpp : {1, 4, 8}) {
-    BmpSpec spec;
-    spec.width = 13;  // odd widths exercise bit packing and row padding
-    spec.bitsPerPixel = bpp;
-    spec.palette = Palette(std::size_t(1) << bpp);
+    BmpLayout layout;
+    layout.width = 13;  // odd widths exercise bit packing and row padding
+    layout.bitsPerPixel = bpp;
+    layout.palette = Palette(std::size_t(1) << bpp);
     const std::uint32_t mask = (1u << bpp) - 1;
-    spec.pixel = [&](int x, int y) { return std::uint32_t(x * 7 + y * 3) & mask; };
-    ExpectPixels(DecodeBmp(BuildBmp(spec)), 13, 3,
-                 [&](int x, int y) { return FromRgb(spec.palette[std::uint32_t(x * 7 + y * 3) & mask]); });
+    layout.pixel = [&](int x, int y) { return std::uint32_t(x * 7 + y * 3) & mask; };
+    ExpectPixels(DecodeBmp(BuildBmp(layout)), 13, 3,
+                 [&](int x, int y) { return FromRgb(layout.palette[std::uint32_t(x * 7 + y * 3) & mask]); });
   }
 }
 
 TEST(BmpDecode, DirectDepthsBottomUpAndTopDown) {
   for (std::uint16_t bpp : {24, 32}) {
     for (std::int32_t height : {3, -3}) {
-      BmpSpec spec;
-      spec.bitsPerPixel = bpp;
-      spec.height = height;
-      spec.pixel = Rainbow;
-      ExpectPixels(DecodeBmp(BuildBmp(spec)), 5, 3, [](int x, int y) { return FromRgb(Rainbow(x, y)); });
+      BmpLayout layout;
+      layout.bitsPerPixel = bpp;
+      layout.height = height;
+      layout.pixel = Rainbow;
+      ExpectPixels(DecodeBmp(BuildBmp(layout)), 5, 3, [](int x, int y) { return FromRgb(Rainbow(x, y)); });
     }
   }
 }
 
 TEST(BmpDecode, SixteenBitsDefaultToFiveFiveFiveAndHonourMasks) {
-  BmpSpec spec;
-  spec.bitsPerPixel = 16;
-  spec.width = 3;
-  spec.height = 1;
+  BmpLayout layout;
+  layout.bitsPerPixel = 16;
+  layout.width = 3;
+  layout.height = 1;
   const std::uint32_t words555[] = {0x7C00, 0x03E0, 0x001F};
-  spec.pixel = [&](int x, int) { return words555[x]; };
-  ExpectPixels(DecodeBmp(BuildBmp(spec)), 3, 1, [](int x, int) {
+  layout.pixel = [&](int x, int) { return words555[x]; };
+  ExpectPixels(DecodeBmp(BuildBmp(layout)), 3, 1, [](int x, int) {
     const COLORREF expected[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)};
     return expected[x];
   });
 
-  spec.compression = 3;
-  spec.masks = {0xF800, 0x07E0, 0x001F};
+  layout.compression = 3;
+  layout.masks = {0xF800, 0x07E0, 0x001F};
   const std::uint32_t words565[] = {0xF800, 0x0400, 0x0010};
-  spec.pixel = [&](int x, int) { return words565[x]; };
-  ExpectPixels(DecodeBmp(BuildBmp(spec)), 3, 1, [](int x, int) {
+  layout.pixel = [&](int x, int) { return words565[x]; };
+  ExpectPixels(DecodeBmp(BuildBmp(layout)), 3, 1, [](int x, int) {
     const COLORREF expected[] = {RGB(255, 0, 0), RGB(0, 32 * 255 / 63, 0), RGB(0, 0, 16 * 255 / 31)};
     return expected[x];
   });
 }
 
 TEST(BmpDecode, ThirtyTwoBitsWithMasksAndAVersionFiveHeader) {
-  BmpSpec spec;
-  spec.bitsPerPixel = 32;
-  spec.compression = 3;
-  spec.headerSize = 124;
-  spec.pixel = [](int x, int y) { return Rainbow(x, y) << 8; };  // stored as 0xRRGGBB00
-  auto file = BuildBmp(spec);
+  BmpLayout layout;
+  layout.bitsPerPixel = 32;
+  layout.compression = 3;
+  layout.headerSize = 124;
+  layout.pixel = [](int x, int y) { return Rainbow(x, y) << 8; };  // stored as 0xRRGGBB00
+  auto file = BuildBmp(layout);
   // A version 5 header holds its masks inside, right after the first 40 bytes.
   Set32(file, 54, 0xFF000000);
   Set32(file, 58, 0x00FF0000);
@@ -180,40 +180,40 @@ TEST(BmpDecode, ThirtyTwoBitsWithMasksAndAVersionFiveHeader) {
 }
 
 TEST(BmpDecode, OldCoreHeaderWithThreeBytePalette) {
-  BmpSpec spec;
-  spec.headerSize = 12;
-  spec.bitsPerPixel = 8;
-  spec.palette = Palette(256);
-  spec.pixel = [](int x, int y) { return std::uint32_t(x + 16 * y); };
-  ExpectPixels(DecodeBmp(BuildBmp(spec)), 5, 3, [&](int x, int y) { return FromRgb(spec.palette[x + 16 * y]); });
+  BmpLayout layout;
+  layout.headerSize = 12;
+  layout.bitsPerPixel = 8;
+  layout.palette = Palette(256);
+  layout.pixel = [](int x, int y) { return std::uint32_t(x + 16 * y); };
+  ExpectPixels(DecodeBmp(BuildBmp(layout)), 5, 3, [&](int x, int y) { return FromRgb(layout.palette[x + 16 * y]); });
 }
 
 TEST(BmpDecode, IndexesPastAShortPaletteReadBlack) {
-  BmpSpec spec;
-  spec.bitsPerPixel = 8;
-  spec.palette = Palette(2);
-  spec.pixel = [](int x, int) { return std::uint32_t(x); };
-  auto file = BuildBmp(spec);
+  BmpLayout layout;
+  layout.bitsPerPixel = 8;
+  layout.palette = Palette(2);
+  layout.pixel = [](int x, int) { return std::uint32_t(x); };
+  auto file = BuildBmp(layout);
   Set32(file, 14 + 32, 2);  // colours used
   ExpectPixels(DecodeBmp(file), 5, 3,
-               [&](int x, int) { return x < 2 ? FromRgb(spec.palette[std::size_t(x)]) : RGB(0, 0, 0); });
+               [&](int x, int) { return x < 2 ? FromRgb(layout.palette[std::size_t(x)]) : RGB(0, 0, 0); });
 }
 
-BmpSpec Plain24() {
-  BmpSpec spec;
-  spec.pixel = Rainbow;
-  return spec;
+BmpLayout Plain24() {
+  BmpLayout layout;
+  layout.pixel = Rainbow;
+  return layout;
 }
 
 TEST(BmpBroken, EveryTruncationFailsCleanly) {
   for (std::uint16_t bpp : {1, 8, 24}) {
-    BmpSpec spec = Plain24();
-    spec.bitsPerPixel = bpp;
-    if (bpp <= 8) spec.palette = Palette(std::size_t(1) << bpp);
-    if (bpp <= 8) spec.pixel = [](int x, int) { return std::uint32_t(x & 1); };
-    const auto file = BuildBmp(spec);
-    const std::size_t lastRowBytes = (std::size_t(spec.width) * bpp + 7) / 8;
-    const std::size_t stride = ((std::size_t(spec.width) * bpp + 31) / 32) * 4;
+    BmpLayout layout = Plain24();
+    layout.bitsPerPixel = bpp;
+    if (bpp <= 8) layout.palette = Palette(std::size_t(1) << bpp);
+    if (bpp <= 8) layout.pixel = [](int x, int) { return std::uint32_t(x & 1); };
+    const auto file = BuildBmp(layout);
+    const std::size_t lastRowBytes = (std::size_t(layout.width) * bpp + 7) / 8;
+    const std::size_t stride = ((std::size_t(layout.width) * bpp + 31) / 32) * 4;
     const std::size_t shortestValid = file.size() - (stride - lastRowBytes);
     for (std::size_t length = 0; length < file.size(); ++length) {
       std::vector<BYTE> cut(file.begin(), file.begin() + std::ptrdiff_t(length));
@@ -248,13 +248,13 @@ TEST(BmpBroken, BadHeadersAreRefused) {
 TEST(BmpBroken, AbsurdDimensionsAreRefusedBeforeAllocating) {
   // A 1-bit file claiming millions of pixels but holding a few bytes: the
   // size is checked against the data before any pixel memory is taken.
-  BmpSpec spec;
-  spec.width = 1;
-  spec.height = 1;
-  spec.bitsPerPixel = 1;
-  spec.palette = Palette(2);
-  spec.pixel = [](int, int) { return 0u; };
-  auto file = BuildBmp(spec);
+  BmpLayout layout;
+  layout.width = 1;
+  layout.height = 1;
+  layout.bitsPerPixel = 1;
+  layout.palette = Palette(2);
+  layout.pixel = [](int, int) { return 0u; };
+  auto file = BuildBmp(layout);
   Set32(file, 18, 4096);  // within the surface limits: only the data check stops it
   Set32(file, 22, 4096);
   EXPECT_FALSE(DecodeBmp(file));
