@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <thread>
 
 #include "app/SkyMapApp.h"
@@ -21,17 +20,11 @@
 #include "platform/windows/Desktop.h"
 #include "platform/windows/VirtualKeys.h"
 #include "platform/windows/WindowDump.h"
+#include "tests/support/FileText.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 bool HoldsAllSettings(const std::string& text) {
   for (const char* name : {"ConstellationLines=", "ConstellationNames=", "V_RA1=", "V_DEC1=", "V_ZOOM=", "V_MAG=",
@@ -136,7 +129,7 @@ class StarPipeWriter {
     }
     if (fd < 0) return;
     for (int i = 0; i < kPatienceSteps && !settingsWhileLoading_; ++i) {
-      settingsWhileLoading_ = HoldsAllSettings(ReadText(settings));
+      settingsWhileLoading_ = HoldsAllSettings(ReadFileText(settings));
       if (!settingsWhileLoading_) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     // An empty table: the loader needs nothing more than the count.
@@ -189,7 +182,7 @@ TEST(EndWhileLoading, EscapeEndsTheProgramWithTheSettingsSavedAndTheLoaderAwaite
   EXPECT_EQ(tapped.at("hasSelection"), 0);
   EXPECT_EQ(tapped.at("dataLoaded"), 0);
 
-  const std::string stored = ReadText(settings);
+  const std::string stored = ReadFileText(settings);
   EXPECT_TRUE(HoldsAllSettings(stored)) << stored;
   EXPECT_NE(stored.find("V_MAG=400"), std::string::npos) << stored;
 }

@@ -7,17 +7,11 @@
 #include <sstream>
 
 #include "platform/gdi/PngCodec.h"
+#include "tests/support/FileText.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 template <class Record>
 void WriteTable(const fs::path& path, const std::vector<Record>& records) {
@@ -108,16 +102,16 @@ RunResult ProgramRun::Run(const std::string& script, const Device& device) {
   const int raw = std::system(command.c_str());
   RunResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  result.errors = ReadText(folder_ / "errors.txt");
+  result.errors = ReadFileText(folder_ / "errors.txt");
   return result;
 }
 
 nlohmann::json ProgramRun::Dump(const std::string& name) const {
-  return nlohmann::json::parse(ReadText(folder_ / name));
+  return nlohmann::json::parse(ReadFileText(folder_ / name));
 }
 
 Surface ProgramRun::Shot(const std::string& name) const {
-  const std::string bytes = ReadText(folder_ / name);
+  const std::string bytes = ReadFileText(folder_ / name);
   std::optional<Surface> image =
       DecodePng(std::span(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size()));
   if (!image) throw std::runtime_error("not a PNG file: " + name);
@@ -128,7 +122,7 @@ bool ProgramRun::SettingsFileExists() const { return fs::exists(folder_ / "setti
 
 std::vector<std::pair<std::string, std::uint32_t>> ProgramRun::Settings() const {
   std::vector<std::pair<std::string, std::uint32_t>> values;
-  std::istringstream lines(ReadText(folder_ / "settings.ini"));
+  std::istringstream lines(ReadFileText(folder_ / "settings.ini"));
   std::string section, line;
   while (std::getline(lines, line)) {
     if (line.size() > 2 && line.front() == '[' && line.back() == ']') {

@@ -59,13 +59,6 @@ pid_t Spawn(const std::vector<std::string>& arguments, const fs::path& folder, c
 
 }  // namespace
 
-std::string ReadFileText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 const std::vector<DeviceChoice>& SupportedDevices() {
   static const std::vector<DeviceChoice> devices{
       {"240x320 PocketPC", 240, 320, "PocketPC"},

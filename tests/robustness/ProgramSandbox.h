@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/FileText.h"
+
 struct DeviceChoice {
   std::string name;  // for messages: "240x320 PocketPC"
   int width = 240;
@@ -65,9 +67,6 @@ class ProgramSandbox {
  private:
   std::filesystem::path folder_;
 };
-
-// The whole file, or "" when it cannot be read.
-std::string ReadFileText(const std::filesystem::path& path);
 
 // Where the build staged the program, and the executable to test; the
 // environment (VESPERA_PROGRAM_DIR, VESPERA_EXECUTABLE) may name others.
