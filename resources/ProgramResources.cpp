@@ -1,6 +1,6 @@
 #include "resources/ProgramResources.h"
 
-#include "platform/windows/MenuApi.h"
+#include "platform/menus/MenuApi.h"
 #include "resources/ProgramMenu.h"
 
 void RegisterProgramResources() { RegisterMenuResource(kProgramMenu); }

@@ -3,7 +3,7 @@
 // have in common: a bordered pop-up without caption text, the skinned "X"
 // in the top strip and the group box that only marks where the HTML view goes.
 
-#include "platform/windows/ControlMessages.h"
+#include "platform/controls/ControlMessages.h"
 #include "resources/TemplateStyles.h"
 
 inline constexpr DWORD kSecondaryWindowStyle = WS_POPUP | WS_VISIBLE | WS_BORDER | DS_SETFONT;

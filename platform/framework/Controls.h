@@ -7,8 +7,8 @@
 
 #include <string_view>
 
+#include "platform/controls/ControlMessages.h"
 #include "platform/framework/Wnd.h"
-#include "platform/windows/ControlMessages.h"
 
 class CStatic : public CWnd {
  public:

@@ -1,6 +1,7 @@
 #pragma once
 // Everything a program window needs from the framework, in one include.
 
+#include "platform/windows/DialogKeys.h"
 #include "platform/framework/Controls.h"
 #include "platform/framework/DataExchange.h"
 #include "platform/framework/Dialog.h"
@@ -12,7 +13,6 @@
 #include "platform/framework/Wnd.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/GdiObjects.h"
-#include "platform/windows/DialogKeys.h"
 #include "platform/windows/MessageApi.h"
 #include "platform/windows/MessageBox.h"
 #include "platform/windows/SystemApi.h"

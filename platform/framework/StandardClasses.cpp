@@ -1,6 +1,6 @@
 #include "platform/framework/StandardClasses.h"
 
-#include "platform/windows/ControlClasses.h"
+#include "platform/controls/ControlClasses.h"
 #include "platform/windows/Desktop.h"
 
 void RegisterStandardWindowClasses(Desktop& desktop) {

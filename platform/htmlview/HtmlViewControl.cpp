@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/controls/ControlSupport.h"
 #include "platform/htmlview/HtmlSource.h"
 #include "platform/htmlview/HtmlView.h"
-#include "platform/windows/ControlSupport.h"
 #include "platform/windows/Desktop.h"
 #include "platform/windows/DumpValue.h"
 #include "platform/windows/MessageApi.h"

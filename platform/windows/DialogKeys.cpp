@@ -3,7 +3,6 @@
 #include <functional>
 #include <vector>
 
-#include "platform/windows/ControlMessages.h"
 #include "platform/windows/Desktop.h"
 #include "platform/windows/MessageApi.h"
 #include "platform/windows/SystemApi.h"

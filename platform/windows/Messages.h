@@ -112,7 +112,12 @@ inline constexpr LRESULT DLGC_HASSETSEL = 0x0008;
 inline constexpr LRESULT DLGC_DEFPUSHBUTTON = 0x0010;
 inline constexpr LRESULT DLGC_UNDEFPUSHBUTTON = 0x0020;
 inline constexpr LRESULT DLGC_WANTCHARS = 0x0080;
+// The answer of static texts and group boxes, which the dialog keys pass over.
+inline constexpr LRESULT DLGC_STATIC = 0x0100;
 inline constexpr LRESULT DLGC_BUTTON = 0x2000;
+// What the dialog keys send a control that answers DLGC_HASSETSEL, to select
+// all its text when the keys give it the focus.
+inline constexpr UINT EM_SETSEL = 0x00B1;
 
 struct MSG {
   HWND hwnd = nullptr;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/windows/ComboBoxControl.h"
+#include "platform/controls/ComboBoxControl.h"
 #include "platform/windows/Desktop.h"
 #include "platform/windows/DumpValue.h"
 #include "platform/windows/SystemApi.h"

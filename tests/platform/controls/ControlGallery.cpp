@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "platform/controls/ControlSupport.h"
 #include "platform/runtime/CodePage.h"
-#include "platform/windows/ControlSupport.h"
 
 namespace gallery {
 namespace {

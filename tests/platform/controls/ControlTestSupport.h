@@ -12,8 +12,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/controls/ControlMessages.h"
 #include "platform/framework/StandardClasses.h"
-#include "platform/windows/ControlMessages.h"
 #include "platform/windows/MessageApi.h"
 #include "platform/windows/WindowApi.h"
 #include "tests/platform/windows/RecordingWindow.h"

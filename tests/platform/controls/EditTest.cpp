@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/windows/EditControl.h"
-#include "platform/windows/EditText.h"
+#include "platform/controls/EditControl.h"
+#include "platform/controls/EditText.h"
 #include "platform/windows/SystemApi.h"
 #include "tests/platform/controls/ControlTestSupport.h"
 

@@ -11,7 +11,7 @@ set -eu
 
 build=${1:-build}
 out=${2:-gallery-shots}
-cmake --build "$build" --target control_gallery -j2 >/dev/null
+cmake --build "$build" --target control_gallery -j "$(nproc)" >/dev/null
 program="$build/tests/platform/controls/control_gallery"
 mkdir -p "$out"
 

@@ -5,10 +5,10 @@
 
 #include <functional>
 
+#include "platform/controls/ControlMessages.h"
 #include "platform/framework/StandardClasses.h"
 #include "platform/htmlview/HtmlView.h"
 #include "platform/runtime/CodePage.h"
-#include "platform/windows/ControlMessages.h"
 #include "platform/windows/DumpValue.h"
 #include "platform/windows/MessageApi.h"
 #include "platform/windows/VirtualKeys.h"

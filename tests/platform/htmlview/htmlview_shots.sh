@@ -10,6 +10,6 @@ set -eu
 
 build=${1:-build}
 out=${2:-htmlview-shots}
-cmake --build "$build" --target htmlview_shots -j2 >/dev/null
+cmake --build "$build" --target htmlview_shots -j "$(nproc)" >/dev/null
 "$build/tests/platform/htmlview/htmlview_shots" "$out"
 ls "$out"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/windows/MenuApi.h"
+#include "platform/menus/MenuApi.h"
 #include "tests/platform/menus/TestMenus.h"
 #include "tests/platform/windows/TestDesktop.h"
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "platform/gdi/PngCodec.h"
-#include "platform/windows/MenuApi.h"
+#include "platform/menus/MenuApi.h"
 #include "platform/windows/SystemApi.h"
 #include "platform/windows/WindowDump.h"
 #include "tests/platform/menus/TestMenus.h"

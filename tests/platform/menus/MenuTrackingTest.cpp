@@ -2,8 +2,8 @@
 
 #include <thread>
 
-#include "platform/windows/MenuApi.h"
-#include "platform/windows/MenuWindow.h"
+#include "platform/menus/MenuApi.h"
+#include "platform/menus/MenuWindow.h"
 #include "platform/windows/MessageApi.h"
 #include "platform/windows/WindowDump.h"
 #include "tests/platform/menus/TestMenus.h"

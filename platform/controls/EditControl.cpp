@@ -1,8 +1,8 @@
-#include "platform/windows/EditControl.h"
+#include "platform/controls/EditControl.h"
 
 #include <algorithm>
 
-#include "platform/windows/ControlSupport.h"
+#include "platform/controls/ControlSupport.h"
 #include "platform/windows/Desktop.h"
 #include "platform/windows/MessageApi.h"
 #include "platform/windows/SystemApi.h"

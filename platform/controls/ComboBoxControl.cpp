@@ -1,10 +1,10 @@
-#include "platform/windows/ComboBoxControl.h"
+#include "platform/controls/ComboBoxControl.h"
 
 #include <algorithm>
 
+#include "platform/controls/ComboDropList.h"
+#include "platform/controls/ControlSupport.h"
 #include "platform/runtime/CaseFold.h"
-#include "platform/windows/ComboDropList.h"
-#include "platform/windows/ControlSupport.h"
 #include "platform/windows/Desktop.h"
 #include "platform/windows/DumpValue.h"
 #include "platform/windows/MessageApi.h"

@@ -1,6 +1,6 @@
-#include "platform/windows/StaticControl.h"
+#include "platform/controls/StaticControl.h"
 
-#include "platform/windows/ControlSupport.h"
+#include "platform/controls/ControlSupport.h"
 #include "platform/windows/MessageApi.h"
 #include "platform/windows/SystemApi.h"
 #include "platform/windows/WindowApi.h"

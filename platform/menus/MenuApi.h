@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "platform/gdi/GdiTypes.h"
+#include "platform/menus/MenuLayout.h"
 #include "platform/runtime/WinTypes.h"
-#include "platform/windows/MenuLayout.h"
 #include "platform/windows/MenuTemplate.h"
 #include "platform/windows/Messages.h"
 #include "platform/windows/WindowHandles.h"

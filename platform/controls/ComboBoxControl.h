@@ -14,8 +14,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/controls/ControlMessages.h"
 #include "platform/gdi/GdiTypes.h"
-#include "platform/windows/ControlMessages.h"
 #include "platform/windows/WindowProcedure.h"
 
 class ComboDropList;

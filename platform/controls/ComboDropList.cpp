@@ -1,9 +1,9 @@
-#include "platform/windows/ComboDropList.h"
+#include "platform/controls/ComboDropList.h"
 
 #include <algorithm>
 
-#include "platform/windows/ComboBoxControl.h"
-#include "platform/windows/ControlSupport.h"
+#include "platform/controls/ComboBoxControl.h"
+#include "platform/controls/ControlSupport.h"
 #include "platform/windows/DumpValue.h"
 #include "platform/windows/MessageApi.h"
 #include "platform/windows/SystemApi.h"

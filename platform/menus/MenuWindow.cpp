@@ -1,4 +1,4 @@
-#include "platform/windows/MenuWindow.h"
+#include "platform/menus/MenuWindow.h"
 
 #include "platform/windows/Desktop.h"
 #include "platform/windows/DumpValue.h"

@@ -1,8 +1,8 @@
-#include "platform/windows/ButtonControl.h"
+#include "platform/controls/ButtonControl.h"
 
 #include <algorithm>
 
-#include "platform/windows/ControlSupport.h"
+#include "platform/controls/ControlSupport.h"
 #include "platform/windows/DumpValue.h"
 #include "platform/windows/MessageApi.h"
 #include "platform/windows/SystemApi.h"

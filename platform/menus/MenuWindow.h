@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/windows/MenuLayout.h"
+#include "platform/menus/MenuLayout.h"
 #include "platform/windows/WindowProcedure.h"
 
 inline constexpr std::u16string_view kMenuWindowClass = u"Menu";

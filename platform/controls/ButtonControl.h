@@ -7,8 +7,8 @@
 // it has the focus; either sends BN_CLICKED. A tap also gives it the focus.
 // Group boxes take neither focus nor taps.
 
+#include "platform/controls/ControlMessages.h"
 #include "platform/gdi/GdiTypes.h"
-#include "platform/windows/ControlMessages.h"
 #include "platform/windows/WindowProcedure.h"
 
 class CDC;

@@ -3,7 +3,8 @@
 // "Button", "Static", "Edit" and "ComboBox" classes, their messages, their
 // notifications (WM_COMMAND with the code in the high word) and the error
 // answers. The button messages and check states every window may send live
-// in Messages.h; the push-button styles the dialog keys need, in WindowStyles.h.
+// in Messages.h, with the WM_GETDLGCODE answers and the EM_SETSEL the dialog
+// keys use; the push-button styles the dialog keys need, in WindowStyles.h.
 
 #include <cstdint>
 
@@ -50,7 +51,6 @@ inline constexpr DWORD ES_READONLY = 0x800;
 inline constexpr DWORD ES_NUMBER = 0x2000;
 
 inline constexpr UINT EM_GETSEL = 0x00B0;
-inline constexpr UINT EM_SETSEL = 0x00B1;
 inline constexpr UINT EM_REPLACESEL = 0x00C2;
 inline constexpr UINT EM_LIMITTEXT = 0x00C5;
 inline constexpr UINT EM_SETLIMITTEXT = EM_LIMITTEXT;
@@ -109,7 +109,3 @@ inline constexpr LRESULT CB_ERRSPACE = -2;
 
 // A combo box holds at most this many entries; more answer CB_ERRSPACE.
 inline constexpr int kComboBoxMaxItems = 32767;
-
-// The WM_GETDLGCODE answer of static texts and group boxes, which the
-// dialog keys pass over.
-inline constexpr LRESULT DLGC_STATIC = 0x0100;

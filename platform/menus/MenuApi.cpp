@@ -1,7 +1,7 @@
-#include "platform/windows/MenuApi.h"
+#include "platform/menus/MenuApi.h"
 
+#include "platform/menus/MenuTracker.h"
 #include "platform/windows/Desktop.h"
-#include "platform/windows/MenuTracker.h"
 #include "platform/windows/MessageApi.h"
 #include "platform/windows/WindowApi.h"
 

@@ -1,4 +1,4 @@
-#include "platform/windows/MenuLayout.h"
+#include "platform/menus/MenuLayout.h"
 
 #include <algorithm>
 

@@ -16,7 +16,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/windows/MenuWindow.h"
+#include "platform/menus/MenuWindow.h"
 #include "platform/windows/Messages.h"
 
 class Desktop;

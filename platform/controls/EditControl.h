@@ -10,9 +10,9 @@
 
 #include <vector>
 
+#include "platform/controls/ControlMessages.h"
+#include "platform/controls/EditText.h"
 #include "platform/gdi/GdiTypes.h"
-#include "platform/windows/ControlMessages.h"
-#include "platform/windows/EditText.h"
 #include "platform/windows/WindowProcedure.h"
 
 // The new horizontal scroll (the text's pixel shown at the left edge of the

@@ -1,9 +1,9 @@
-#include "platform/windows/ControlClasses.h"
+#include "platform/controls/ControlClasses.h"
 
-#include "platform/windows/ButtonControl.h"
-#include "platform/windows/ComboBoxControl.h"
-#include "platform/windows/EditControl.h"
-#include "platform/windows/StaticControl.h"
+#include "platform/controls/ButtonControl.h"
+#include "platform/controls/ComboBoxControl.h"
+#include "platform/controls/EditControl.h"
+#include "platform/controls/StaticControl.h"
 
 namespace {
 

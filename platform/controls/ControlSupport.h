@@ -7,9 +7,9 @@
 #include <memory>
 #include <string_view>
 
+#include "platform/controls/ControlMessages.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Surface.h"
-#include "platform/windows/ControlMessages.h"
 
 // Sizes are given at 96 dpi; from 480 pixels wide everything is twice as big,
 // as the dialog units are.

@@ -1,4 +1,4 @@
-#include "platform/windows/EditText.h"
+#include "platform/controls/EditText.h"
 
 #include <algorithm>
 

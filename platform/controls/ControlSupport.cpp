@@ -1,4 +1,4 @@
-#include "platform/windows/ControlSupport.h"
+#include "platform/controls/ControlSupport.h"
 
 #include <algorithm>
 

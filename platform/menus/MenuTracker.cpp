@@ -1,4 +1,4 @@
-#include "platform/windows/MenuTracker.h"
+#include "platform/menus/MenuTracker.h"
 
 #include <algorithm>
 
