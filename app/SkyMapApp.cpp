@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/ScreenClass.h"
+#include "appcore/ScreenClass.h"
 #include "platform/handheld/HandheldShell.h"
 #include "resources/ProgramResources.h"
 #include "shell/ProgramWide.h"

@@ -1,11 +1,9 @@
 #pragma once
 // The command ids of the main window: its buttons, the program menu's items
 // and the command the catalogue loader posts. The templates, the menu and the
-// window's command map all name them from here; the navigation commands keep
-// the ids the sky map gives them.
+// window's command map all name them from here.
 
 #include "platform/runtime/WinTypes.h"
-#include "skymap/Navigation.h"
 
 enum ProgramCommandId : UINT {
   kCommandExit = 1000,
@@ -22,6 +20,31 @@ enum ProgramCommandId : UINT {
   kCommandNamesFull = 32792,
   kCommandSearch = 32793,
   kCommandHelp = 32799,
+};
+
+// The map's navigation commands (the window maps them onto the sky map's
+// NavigationStep).
+enum NavigationCommandId : UINT {
+  kCommandZoomIn = 1001,
+  kCommandZoomOut = 1003,
+  kCommandPanLeft = 1004,
+  kCommandPanRight = 1005,
+  kCommandPanUp = 1006,
+  kCommandPanDown = 1007,
+  kCommandResetView = 1010,
+  kCommandMagnitude3 = 32779,
+  kCommandMagnitude4 = 32781,
+  kCommandMagnitude5 = 32782,
+  kCommandMagnitude6 = 32783,
+  kCommandMagnitude7 = 32784,
+  kCommandMagnitude8 = 32785,
+  kCommandMagnitude9 = 32786,
+  kCommandMagnitudeAll = 32787,  // ">10": every catalogue object up to 20
+  kCommandZoomLevel1 = 32794,
+  kCommandZoomLevel2 = 32795,
+  kCommandZoomLevel4 = 32796,
+  kCommandZoomLevel8 = 32797,
+  kCommandZoomLevel16 = 32798,
 };
 
 // Resource ids of the program's icon and menu.

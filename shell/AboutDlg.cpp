@@ -1,6 +1,6 @@
 #include "shell/AboutDlg.h"
 
-#include "app/ScreenClass.h"
+#include "appcore/ScreenClass.h"
 #include "resources/AboutTemplates.h"
 #include "shell/FullScreen.h"
 

@@ -1,6 +1,6 @@
 #include "shell/CaptionBar.h"
 
-#include "app/ScreenClass.h"
+#include "appcore/ScreenClass.h"
 #include "shell/ProgramWide.h"
 
 namespace {

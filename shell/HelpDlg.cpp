@@ -1,7 +1,7 @@
 #include "shell/HelpDlg.h"
 
-#include "app/ProgramDirectory.h"
-#include "app/ScreenClass.h"
+#include "appcore/ProgramDirectory.h"
+#include "appcore/ScreenClass.h"
 #include "info/InfoPages.h"
 #include "resources/HelpTemplates.h"
 #include "resources/SecondaryWindowStyles.h"

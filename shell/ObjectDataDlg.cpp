@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/ProgramDirectory.h"
-#include "app/ScreenClass.h"
+#include "appcore/ProgramDirectory.h"
+#include "appcore/ScreenClass.h"
 #include "info/InfoPages.h"
 #include "platform/runtime/CodePage.h"
 #include "resources/ObjectDataTemplates.h"

@@ -2,4 +2,3 @@
 
 std::optional<CSkin> theSkin;
 int redScreenMode = 0;
-CSkyMapDlg* activeMainWindow = nullptr;

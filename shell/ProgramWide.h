@@ -1,14 +1,10 @@
 #pragma once
 // The program-wide objects: the few that live for the whole run and that
-// every window reads. All are used on the user-interface thread only, except
-// activeMainWindow, which the catalogue loader thread reads once when it
-// starts (the main window sets it before it starts the thread).
+// every window reads. All are used on the user-interface thread only.
 
 #include <optional>
 
 #include "shell/Skin.h"
-
-class CSkyMapDlg;
 
 // The skin every window draws its chrome from. Start-up makes it as its very
 // first step, because only then can the device's screen be measured to pick
@@ -19,7 +15,3 @@ extern std::optional<CSkin> theSkin;
 // red-screen command, saved when the main window has closed; read by
 // everything that draws chrome, the status line or a page.
 extern int redScreenMode;
-
-// The main window while it runs: the loader thread reaches the catalogue
-// stores and posts its completion command through it.
-extern CSkyMapDlg* activeMainWindow;

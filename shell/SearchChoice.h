@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "catalog/CatalogLoader.h"
-#include "info/Selection.h"
+#include "skymap/Selection.h"
 #include "skymap/ViewState.h"
 
 // The codes the search window closes with after a "Show on map" link.

@@ -1,6 +1,6 @@
 #include "shell/SearchDlg.h"
 
-#include "app/ScreenClass.h"
+#include "appcore/ScreenClass.h"
 #include "info/PageTemplate.h"
 #include "platform/handheld/HandheldShell.h"
 #include "resources/SearchTemplates.h"

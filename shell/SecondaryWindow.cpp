@@ -1,6 +1,6 @@
 #include "shell/SecondaryWindow.h"
 
-#include "app/ScreenClass.h"
+#include "appcore/ScreenClass.h"
 #include "shell/CaptionBar.h"
 #include "shell/FullScreen.h"
 #include "shell/ProgramWide.h"

@@ -1,10 +1,10 @@
 #include "shell/Skin.h"
 
-#include "app/ProgramDirectory.h"
+#include "appcore/ProgramDirectory.h"
 #include "platform/handheld/HandheldShell.h"
 #include "platform/runtime/CodePage.h"
 #include "platform/windows/MessageBox.h"
-#include "shell/SkinImageTable.h"
+#include "resources/SkinImageTable.h"
 
 namespace {
 

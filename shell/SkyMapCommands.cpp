@@ -2,6 +2,7 @@
 
 #include "resources/CommandIds.h"
 #include "shell/DisplayToggles.h"
+#include "shell/NavigationCommands.h"
 #include "shell/RedScreen.h"
 #include "shell/SkyMapDlg.h"
 
@@ -77,7 +78,8 @@ BOOL CSkyMapDlg::PreTranslateMessage(MSG* message) {
 void CSkyMapDlg::OnExit() { EndDialog(1); }
 
 void CSkyMapDlg::OnNavigationCommand(UINT id) {
-  if (ApplyNavigationCommand(view_, id) == NavigationResult::Redraw) RedrawMap();
+  const std::optional<NavigationStep> step = NavigationStepForCommand(id);
+  if (step && ApplyNavigation(view_, *step)) RedrawMap();
 }
 
 void CSkyMapDlg::OnAfterLoad() {

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "app/ScreenClass.h"
+#include "appcore/ScreenClass.h"
 #include "resources/CommandIds.h"
 #include "resources/MainWindowTemplates.h"
 #include "shell/FullScreen.h"
-#include "shell/SkinButton.h"
 #include "shell/ProgramWide.h"
+#include "shell/SkinButton.h"
 #include "shell/ViewSettings.h"
 #include "skymap/ConstellationNames.h"
 
@@ -49,7 +49,6 @@ CSkyMapDlg::~CSkyMapDlg() {
   // WM_DESTROY saves the settings even when the window outlives DoModal.
   if (m_hWnd) DestroyWindow();
   WaitForCatalogLoader();
-  if (activeMainWindow == this) activeMainWindow = nullptr;
 }
 
 void CSkyMapDlg::DoDataExchange(CDataExchange* exchange) {
@@ -118,9 +117,12 @@ void CSkyMapDlg::DescribeState(DumpObject& state) const {
   state.Set("showConstellationLines", view_.showConstellationLines);
   state.Set("constellationNameStyle", static_cast<int>(view_.constellationNameStyle));
   state.Set("dataLoaded", catalogs_.IsLoaded() ? 1 : 0);
-  state.Set("hasSelection", selection_.hasSelection);
-  state.Set("selectionKind", static_cast<int>(selection_.kind));
-  state.Set("selectionIndex", selection_.index);
+  // Without a selection the kind and index read as they do before the first
+  // pick: a star at index -1.
+  const SelectedObject selected = selection_.value_or(SelectedObject{});
+  state.Set("hasSelection", selection_.has_value() ? 1 : 0);
+  state.Set("selectionKind", static_cast<int>(selected.kind));
+  state.Set("selectionIndex", selected.index);
   state.Set("redScreenMode", redScreenMode);
   state.Set("template", Template().id);
 }

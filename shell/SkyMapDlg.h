@@ -15,13 +15,13 @@
 #include <memory>
 
 #include "catalog/CatalogLoader.h"
-#include "info/Selection.h"
 #include "platform/framework/Framework.h"
 #include "shell/LoaderCompletion.h"
 #include "shell/SearchChoice.h"
 #include "shell/SkinButton.h"
 #include "skymap/MapLayout.h"
 #include "skymap/MapRenderer.h"
+#include "skymap/Selection.h"
 #include "skymap/StatusLine.h"
 #include "skymap/ViewState.h"
 
@@ -40,8 +40,8 @@ class CSkyMapDlg : public CDialog {
   BOOL OnInitDialog() override;
   void DescribeState(DumpObject& state) const override;
 
-  // The loader thread's routine: reaches the window through activeMainWindow.
-  static DWORD CatalogLoaderThread(void* unused);
+  // The loader thread's routine; its start parameter is the window.
+  static DWORD CatalogLoaderThread(void* window);
 
   // What the window shows; for the automation and tests.
   const ViewState& view() const { return view_; }

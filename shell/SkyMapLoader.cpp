@@ -4,22 +4,21 @@
 // release ordering; the window reads them only after seeing it with acquire
 // ordering, so no lock is taken.
 
-#include "app/ProgramDirectory.h"
+#include "appcore/ProgramDirectory.h"
 #include "resources/CommandIds.h"
-#include "shell/ProgramWide.h"
 #include "shell/SkyMapDlg.h"
 
 void CSkyMapDlg::StartCatalogLoader() {
   loaderTarget_ = m_hWnd;
   loaderCompletion_ = std::make_shared<LoaderCompletion>();
-  activeMainWindow = this;
   // A thread that cannot start leaves the window loading for good: the status
   // keeps "Loading data..." and the map is never drawn.
-  if (!CreateThread(nullptr, 0, &CSkyMapDlg::CatalogLoaderThread, nullptr, 0, nullptr)) loaderCompletion_.reset();
+  if (!CreateThread(nullptr, 0, &CSkyMapDlg::CatalogLoaderThread, this, 0, nullptr)) loaderCompletion_.reset();
 }
 
-DWORD CSkyMapDlg::CatalogLoaderThread(void* /*unused*/) {
-  activeMainWindow->RunCatalogLoader();
+DWORD CSkyMapDlg::CatalogLoaderThread(void* window) {
+  // The window outlives the thread: it waits for the loader before it goes.
+  static_cast<CSkyMapDlg*>(window)->RunCatalogLoader();
   return 0;
 }
 

@@ -2,7 +2,7 @@
 // its items open. Its check marks and greyed items are set afresh each time
 // it opens; the magnitude and zoom sub-menus never show the current value.
 
-#include "platform/windows/MenuApi.h"
+#include "platform/menus/MenuApi.h"
 #include "resources/CommandIds.h"
 #include "shell/AboutDlg.h"
 #include "shell/HelpDlg.h"
@@ -28,7 +28,7 @@ void CSkyMapDlg::ShowProgramMenu() {
   CMenu* popup = menu.GetSubMenu(0);
   if (!popup) return;
 
-  const bool selected = selection_.hasSelection != 0;
+  const bool selected = selection_.has_value();
   popup->EnableMenuItem(kCommandCenterObject, EnabledIf(selected));
   popup->EnableMenuItem(kCommandShowInfo, EnabledIf(selected));
   popup->CheckMenuItem(kCommandRedScreen, CheckedIf(redScreenMode != 0));

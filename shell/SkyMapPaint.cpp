@@ -2,7 +2,7 @@
 // status line and marker. Commands that change the map paint at once on a
 // client-area context instead of invalidating and waiting for WM_PAINT.
 
-#include "app/ScreenClass.h"
+#include "appcore/ScreenClass.h"
 #include "shell/CaptionBar.h"
 #include "shell/FullScreen.h"
 #include "shell/ProgramWide.h"

@@ -1,6 +1,6 @@
 #include "shell/ViewSettings.h"
 
-#include "app/SettingsCodec.h"
+#include "appcore/SettingsCodec.h"
 
 namespace {
 

@@ -60,32 +60,30 @@ bool ResetView(ViewState& view) {
   return true;
 }
 
-NavigationResult ApplyNavigationCommand(ViewState& view, UINT commandId) {
-  bool redraw = false;
-  switch (commandId) {
-    case kCommandZoomIn: redraw = ZoomIn(view); break;
-    case kCommandZoomOut: redraw = ZoomOut(view); break;
-    case kCommandPanLeft: redraw = PanLeft(view); break;
-    case kCommandPanRight: redraw = PanRight(view); break;
-    case kCommandPanUp: redraw = PanUp(view); break;
-    case kCommandPanDown: redraw = PanDown(view); break;
-    case kCommandResetView: redraw = ResetView(view); break;
-    case kCommandMagnitude3: redraw = SetMagnitudeLimit(view, 3); break;
-    case kCommandMagnitude4: redraw = SetMagnitudeLimit(view, 4); break;
-    case kCommandMagnitude5: redraw = SetMagnitudeLimit(view, 5); break;
-    case kCommandMagnitude6: redraw = SetMagnitudeLimit(view, 6); break;
-    case kCommandMagnitude7: redraw = SetMagnitudeLimit(view, 7); break;
-    case kCommandMagnitude8: redraw = SetMagnitudeLimit(view, 8); break;
-    case kCommandMagnitude9: redraw = SetMagnitudeLimit(view, 9); break;
-    case kCommandMagnitudeAll: redraw = SetMagnitudeLimit(view, 20); break;
-    case kCommandZoomLevel1: redraw = SetZoomLevel(view, 1); break;
-    case kCommandZoomLevel2: redraw = SetZoomLevel(view, 2); break;
-    case kCommandZoomLevel4: redraw = SetZoomLevel(view, 4); break;
-    case kCommandZoomLevel8: redraw = SetZoomLevel(view, 8); break;
-    case kCommandZoomLevel16: redraw = SetZoomLevel(view, 16); break;
-    default: return NavigationResult::NotNavigation;
+bool ApplyNavigation(ViewState& view, NavigationStep step) {
+  switch (step) {
+    case NavigationStep::ZoomIn: return ZoomIn(view);
+    case NavigationStep::ZoomOut: return ZoomOut(view);
+    case NavigationStep::PanLeft: return PanLeft(view);
+    case NavigationStep::PanRight: return PanRight(view);
+    case NavigationStep::PanUp: return PanUp(view);
+    case NavigationStep::PanDown: return PanDown(view);
+    case NavigationStep::ResetView: return ResetView(view);
+    case NavigationStep::Magnitude3: return SetMagnitudeLimit(view, 3);
+    case NavigationStep::Magnitude4: return SetMagnitudeLimit(view, 4);
+    case NavigationStep::Magnitude5: return SetMagnitudeLimit(view, 5);
+    case NavigationStep::Magnitude6: return SetMagnitudeLimit(view, 6);
+    case NavigationStep::Magnitude7: return SetMagnitudeLimit(view, 7);
+    case NavigationStep::Magnitude8: return SetMagnitudeLimit(view, 8);
+    case NavigationStep::Magnitude9: return SetMagnitudeLimit(view, 9);
+    case NavigationStep::MagnitudeAll: return SetMagnitudeLimit(view, 20);
+    case NavigationStep::ZoomLevel1: return SetZoomLevel(view, 1);
+    case NavigationStep::ZoomLevel2: return SetZoomLevel(view, 2);
+    case NavigationStep::ZoomLevel4: return SetZoomLevel(view, 4);
+    case NavigationStep::ZoomLevel8: return SetZoomLevel(view, 8);
+    case NavigationStep::ZoomLevel16: return SetZoomLevel(view, 16);
   }
-  return redraw ? NavigationResult::Redraw : NavigationResult::NothingChanged;
+  return false;
 }
 
 void RevealObject(ViewState& view, float magnitude) {

@@ -8,7 +8,6 @@
 // bound. Saved views depend on the values staying exactly as the steps make
 // them.
 
-#include "platform/runtime/WinTypes.h"
 #include "skymap/ViewState.h"
 
 inline constexpr double kZoomInFactor = 1.1;
@@ -39,37 +38,34 @@ double PanStep(const ViewState& view);
 // stay as they are.
 [[nodiscard]] bool ResetView(ViewState& view);
 
-// The main window's command ids for these commands.
-enum NavigationCommandId : UINT {
-  kCommandZoomIn = 1001,
-  kCommandZoomOut = 1003,
-  kCommandPanLeft = 1004,
-  kCommandPanRight = 1005,
-  kCommandPanUp = 1006,
-  kCommandPanDown = 1007,
-  kCommandResetView = 1010,
-  kCommandMagnitude3 = 32779,
-  kCommandMagnitude4 = 32781,
-  kCommandMagnitude5 = 32782,
-  kCommandMagnitude6 = 32783,
-  kCommandMagnitude7 = 32784,
-  kCommandMagnitude8 = 32785,
-  kCommandMagnitude9 = 32786,
-  kCommandMagnitudeAll = 32787,  // ">10": every catalogue object up to 20
-  kCommandZoomLevel1 = 32794,
-  kCommandZoomLevel2 = 32795,
-  kCommandZoomLevel4 = 32796,
-  kCommandZoomLevel8 = 32797,
-  kCommandZoomLevel16 = 32798,
+// The navigation commands of the main window's buttons, keys and menu; the
+// window maps its command ids onto them.
+enum class NavigationStep {
+  ZoomIn,
+  ZoomOut,
+  PanLeft,
+  PanRight,
+  PanUp,
+  PanDown,
+  ResetView,
+  Magnitude3,
+  Magnitude4,
+  Magnitude5,
+  Magnitude6,
+  Magnitude7,
+  Magnitude8,
+  Magnitude9,
+  MagnitudeAll,  // ">10": every catalogue object up to 20
+  ZoomLevel1,
+  ZoomLevel2,
+  ZoomLevel4,
+  ZoomLevel8,
+  ZoomLevel16,
 };
 
-enum class NavigationResult {
-  NotNavigation,   // the id is no navigation command; the view is untouched
-  NothingChanged,  // a zoom level the view already has
-  Redraw,
-};
-
-NavigationResult ApplyNavigationCommand(ViewState& view, UINT commandId);
+// Whether the step changed the view so that the map must be drawn again
+// (false only for a zoom level the view already has).
+[[nodiscard]] bool ApplyNavigation(ViewState& view, NavigationStep step);
 
 // Showing a star or deep-sky object found by the search: the magnitude limit
 // rises to the next whole magnitude above the object (floor(m) + 1, rounded to

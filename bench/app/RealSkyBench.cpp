@@ -11,8 +11,8 @@
 
 #include "bench/skymap/MapWindowFixture.h"
 #include "catalog/CatalogLoader.h"
-#include "info/Selection.h"
 #include "search/SearchEngine.h"
+#include "skymap/Selection.h"
 
 namespace {
 

@@ -1,10 +1,12 @@
 // The main window's small rules that need no window: the name switches, the
-// Start-menu corner and what a search result does to the view.
+// Start-menu corner, the navigation command ids and what a search result does
+// to the view.
 
 #include <gtest/gtest.h>
 
 #include "shell/DisplayToggles.h"
 #include "shell/FullScreen.h"
+#include "shell/NavigationCommands.h"
 #include "shell/SearchChoice.h"
 #include "tests/skymap/SkyFixtures.h"
 
@@ -37,6 +39,17 @@ TEST(StartMenuCorner, IsFiftyPixelsWideAndAsHighAsTheStrip) {
   EXPECT_FALSE(IsStartMenuCorner({0, 52}, 52));
 }
 
+TEST(NavigationCommands, CommandIdsReachTheirSteps) {
+  EXPECT_EQ(NavigationStepForCommand(1001), NavigationStep::ZoomIn);
+  EXPECT_EQ(NavigationStepForCommand(1004), NavigationStep::PanLeft);
+  EXPECT_EQ(NavigationStepForCommand(1010), NavigationStep::ResetView);
+  EXPECT_EQ(NavigationStepForCommand(32779), NavigationStep::Magnitude3);
+  EXPECT_EQ(NavigationStepForCommand(32787), NavigationStep::MagnitudeAll);
+  EXPECT_EQ(NavigationStepForCommand(32798), NavigationStep::ZoomLevel16);
+  EXPECT_EQ(NavigationStepForCommand(1002), std::nullopt);  // the menu button
+  EXPECT_EQ(NavigationStepForCommand(32780), std::nullopt);  // About
+}
+
 struct SearchChoiceTest : ::testing::Test {
   void SetUp() override {
     catalogs.starCatalog.objects.Append(MakeObject(10.0f, 20.0f, 5.3f, "Star A"));
@@ -57,9 +70,9 @@ TEST_F(SearchChoiceTest, AStarIsMadeVisibleSelectedAndCentredNorthUp) {
   ASSERT_TRUE(Apply(kSearchShowStar, 0));
   EXPECT_EQ(view.magnitudeLimit, 6.0);
   EXPECT_EQ(view.zoom, 3.0);
-  EXPECT_EQ(selection.hasSelection, 1);
-  EXPECT_EQ(selection.kind, Star);
-  EXPECT_EQ(selection.index, 0);
+  EXPECT_TRUE(selection.has_value());
+  EXPECT_EQ(selection->kind, Star);
+  EXPECT_EQ(selection->index, 0);
   EXPECT_DOUBLE_EQ(view.centerRa, 190.0);
   EXPECT_DOUBLE_EQ(view.centerDec, 160.0);
 }
@@ -73,13 +86,13 @@ TEST_F(SearchChoiceTest, AHigherLimitAndCloserZoomStay) {
   // A bright star's whole magnitude above it is -1: the limit never drops.
   ASSERT_TRUE(Apply(kSearchShowStar, 1));
   EXPECT_EQ(view.magnitudeLimit, 9.0);
-  EXPECT_EQ(selection.index, 1);
+  EXPECT_EQ(selection->index, 1);
 }
 
 TEST_F(SearchChoiceTest, ADeepSkyObjectReplacesTheSelection) {
   ASSERT_TRUE(Apply(kSearchShowStar, 0));
   ASSERT_TRUE(Apply(kSearchShowDeepSky, 0));
-  EXPECT_EQ(selection.kind, DeepSky);
+  EXPECT_EQ(selection->kind, DeepSky);
   EXPECT_EQ(view.magnitudeLimit, 6.0);
 }
 
@@ -90,7 +103,7 @@ TEST_F(SearchChoiceTest, AConstellationIsCentredAtAZoomOfAtMostThreeAndKeepsTheS
   EXPECT_EQ(view.zoom, 3.0);
   EXPECT_DOUBLE_EQ(view.centerRa, 459.0);
   EXPECT_DOUBLE_EQ(view.centerDec, 141.5);
-  EXPECT_EQ(selection.kind, Star);
+  EXPECT_EQ(selection->kind, Star);
 
   view.zoom = 1.0;
   ASSERT_TRUE(Apply(kSearchShowConstellation, 0));
@@ -108,7 +121,7 @@ TEST_F(SearchChoiceTest, NoChoiceOrAnIndexTheCatalogueLacksChangesNothing) {
   EXPECT_EQ(view.zoom, before.zoom);
   EXPECT_EQ(view.magnitudeLimit, before.magnitudeLimit);
   EXPECT_EQ(view.centerRa, before.centerRa);
-  EXPECT_EQ(selection.hasSelection, 0);
+  EXPECT_FALSE(selection.has_value());
 }
 
 }  // namespace

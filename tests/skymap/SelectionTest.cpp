@@ -1,11 +1,11 @@
-#include "info/Selection.h"
+#include "skymap/Selection.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "info/SelectionMarker.h"
+#include "skymap/SelectionMarker.h"
 #include "tests/skymap/SkyFixtures.h"
 
 namespace {
@@ -68,15 +68,15 @@ TEST_F(SelectionTest, DamagedMagnitudeIsDescribedWithoutHarm) {
 
 TEST_F(SelectionTest, SelectingCopiesThePositionAndRefusesIndexesOutsideTheTable) {
   EXPECT_TRUE(SelectDeepSky(selection, catalogs, 0));
-  EXPECT_EQ(selection.kind, DeepSky);
-  EXPECT_EQ(selection.ra, 83.8f);
-  EXPECT_EQ(selection.dec, -5.4f);
+  EXPECT_EQ(selection->kind, DeepSky);
+  EXPECT_EQ(selection->ra, 83.8f);
+  EXPECT_EQ(selection->dec, -5.4f);
   EXPECT_EQ(SelectionMarkerPoint(selection), (SkyPoint{83.8f, -5.4f}));
 
   EXPECT_FALSE(SelectStar(selection, catalogs, 4));
   EXPECT_FALSE(SelectStar(selection, catalogs, -1));
-  EXPECT_EQ(selection.kind, DeepSky);
-  EXPECT_EQ(selection.index, 0);
+  EXPECT_EQ(selection->kind, DeepSky);
+  EXPECT_EQ(selection->index, 0);
 
   ClearSelection(selection);
   EXPECT_EQ(SelectionMarkerPoint(selection), std::nullopt);
@@ -89,12 +89,12 @@ TEST_F(SelectionTest, TapTakesTheDeepSkyObjectOverTheStarUnderIt) {
   hits.deepSky.Append({101, 81, 0});
 
   EXPECT_TRUE(SelectAt(selection, catalogs, hits, 100, 80));
-  EXPECT_EQ(selection.kind, DeepSky);
-  EXPECT_EQ(selection.index, 0);
+  EXPECT_EQ(selection->kind, DeepSky);
+  EXPECT_EQ(selection->index, 0);
 
   EXPECT_TRUE(SelectAt(selection, catalogs, hits, 150, 80));
-  EXPECT_EQ(selection.kind, Star);
-  EXPECT_EQ(selection.index, 2);
+  EXPECT_EQ(selection->kind, Star);
+  EXPECT_EQ(selection->index, 2);
 
   // Empty sky drops the old selection.
   EXPECT_FALSE(SelectAt(selection, catalogs, hits, 200, 200));

@@ -3,11 +3,11 @@
 // the images of the left, up, down, right, zoom-out, zoom-in, menu and close
 // buttons, on a background of the caption-bar colour that the program reads
 // at pixel (52, 15). Where each image lies is fixed by the program's image
-// table (shell/SkinImageTable.h), which the layouts below take over.
+// table (resources/SkinImageTable.h), which the layouts below take over.
 
 #include <array>
 
-#include "shell/SkinImageTable.h"
+#include "resources/SkinImageTable.h"
 #include "tools/skins/Canvas.h"
 #include "tools/skins/SkinArtwork.h"
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ProgramDirectory.h"
-#include "app/ScreenClass.h"
+#include "appcore/ProgramDirectory.h"
+#include "appcore/ScreenClass.h"
 #include "tests/platform/windows/TestDesktop.h"
 
 namespace {

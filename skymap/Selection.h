@@ -19,16 +19,18 @@ enum SelectionKind : std::int32_t {
   DeepSky = 1,  // index into deepSkyCatalog.objects
 };
 
-// The other fields are meaningful only while hasSelection is non-zero. The
-// position is copied when the object is selected: the marker and the centring
-// work from it, the description reads the record again.
-struct Selection {
-  std::int32_t hasSelection = 0;
+// The picked object. The position is copied when the object is selected:
+// the marker and the centring work from it, the description reads the record
+// again.
+struct SelectedObject {
   SelectionKind kind = Star;
   std::int32_t index = -1;
   float ra = 0.0f;
   float dec = 0.0f;
 };
+
+// Empty while nothing is selected.
+using Selection = std::optional<SelectedObject>;
 
 // Both select record `index` of their catalogue and answer true; an index
 // outside the table selects nothing, leaves the selection as it was and

@@ -1,4 +1,4 @@
-#include "app/ScreenClass.h"
+#include "appcore/ScreenClass.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "info/Selection.h"
+#include "skymap/Selection.h"
 
 #include <cmath>
 
@@ -9,21 +9,17 @@ namespace {
 bool SelectRecord(Selection& selection, const CatalogStore& catalog, SelectionKind kind, std::int32_t index) {
   if (index < 0 || static_cast<std::size_t>(index) >= catalog.objects.count()) return false;
   const SkyObjectRecord& record = catalog.objects[static_cast<std::size_t>(index)];
-  selection.hasSelection = 1;
-  selection.kind = kind;
-  selection.index = index;
-  selection.ra = record.ra();
-  selection.dec = record.dec();
+  selection = SelectedObject{kind, index, record.ra(), record.dec()};
   return true;
 }
 
 // The selected record, or null when the selection names none (nothing
 // selected, or an index its catalogue does not hold).
 const SkyObjectRecord* SelectedRecord(const Selection& selection, const SkyCatalogs& catalogs) {
-  if (!selection.hasSelection) return nullptr;
-  const CatalogStore& catalog = selection.kind == DeepSky ? catalogs.deepSkyCatalog : catalogs.starCatalog;
-  if (selection.index < 0 || static_cast<std::size_t>(selection.index) >= catalog.objects.count()) return nullptr;
-  return &catalog.objects[static_cast<std::size_t>(selection.index)];
+  if (!selection) return nullptr;
+  const CatalogStore& catalog = selection->kind == DeepSky ? catalogs.deepSkyCatalog : catalogs.starCatalog;
+  if (selection->index < 0 || static_cast<std::size_t>(selection->index) >= catalog.objects.count()) return nullptr;
+  return &catalog.objects[static_cast<std::size_t>(selection->index)];
 }
 
 WideString DescribeStar(const SkyObjectRecord& record, const CatalogStore& stars) {
@@ -59,18 +55,18 @@ bool SelectDeepSky(Selection& selection, const SkyCatalogs& catalogs, std::int32
   return SelectRecord(selection, catalogs.deepSkyCatalog, DeepSky, index);
 }
 
-void ClearSelection(Selection& selection) { selection.hasSelection = 0; }
+void ClearSelection(Selection& selection) { selection.reset(); }
 
 WideString DescribeSelection(const Selection& selection, const SkyCatalogs& catalogs) {
   const SkyObjectRecord* record = SelectedRecord(selection, catalogs);
   if (record == nullptr) return u"No objects found at this position";
-  if (selection.kind == DeepSky) return DescribeDeepSky(*record, catalogs.deepSkyCatalog);
+  if (selection->kind == DeepSky) return DescribeDeepSky(*record, catalogs.deepSkyCatalog);
   return DescribeStar(*record, catalogs.starCatalog);
 }
 
 std::optional<SkyPoint> SelectionMarkerPoint(const Selection& selection) {
-  if (!selection.hasSelection) return std::nullopt;
-  return SkyPoint{selection.ra, selection.dec};
+  if (!selection) return std::nullopt;
+  return SkyPoint{selection->ra, selection->dec};
 }
 
 bool IsMapTap(const MapLayout& layout, int x, int y) { return MapAreaRect(layout).Contains({x, y}); }
@@ -81,7 +77,7 @@ bool SelectAt(Selection& selection, const SkyCatalogs& catalogs, const MapHitCac
   const ScreenHit deepSky = FindDeepSkyAt(hits.deepSky, x, y);
   if (star.index != kNoHit) SelectStar(selection, catalogs, star.index);
   if (deepSky.index != kNoHit) SelectDeepSky(selection, catalogs, deepSky.index);
-  return selection.hasSelection != 0;
+  return selection.has_value();
 }
 
 void CenterOn(ViewState& view, float ra, float dec) {
@@ -95,7 +91,7 @@ void CenterOn(ViewState& view, float ra, float dec) {
 }
 
 bool CenterOnSelection(ViewState& view, const Selection& selection) {
-  if (!selection.hasSelection) return false;
-  CenterOn(view, selection.ra, selection.dec);
+  if (!selection) return false;
+  CenterOn(view, selection->ra, selection->dec);
   return true;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The square that shows the selected object on the map.
 
-#include "info/Selection.h"
 #include "platform/gdi/DeviceContext.h"
+#include "skymap/Selection.h"
 #include "skymap/ViewState.h"
 
 // Draws the white 7 x 7 outline around the selected object when there is a

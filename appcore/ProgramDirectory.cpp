@@ -1,4 +1,4 @@
-#include "app/ProgramDirectory.h"
+#include "appcore/ProgramDirectory.h"
 
 #include <array>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "app/SettingsCodec.h"
+#include "appcore/SettingsCodec.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "info/SelectionMarker.h"
+#include "skymap/SelectionMarker.h"
 
 #include "skymap/MapMarker.h"
 #include "skymap/Projection.h"
