@@ -1,6 +1,7 @@
 # The decoder turns published integrity strings into the digests file(<HASH>)
 # computes: known vectors, including padding of one and two characters.
 include(${INTEGRITY_SCRIPT})
+include(${SKY_PACKAGE_PIN})
 
 function(expect integrity algorithm hex)
   vespera_integrity_to_hex("${integrity}" gotAlgorithm gotHex)
@@ -16,5 +17,5 @@ expect("sha256-47DEQpj8HBSa+/TImW+5JCeuQeRkm5NMpJWZG3hSuFU=" SHA256
 expect("sha512-3a81oZNherrMQXNJriBBMRLm+k6JqX6iCp7u5ktV05ohkpkqJ0/BqDa6PCOj/uu9RU1EI2Q86A4qmslPpUyknw==" SHA512
        "ddaf35a193617abacc417349ae20413112e6fa4e89a97ea20a9eeee64b55d39a2192992a274fc1a836ba3c23a3feebbd454d4423643ce80e2a9ac94fa54ca49f")
 # The pinned package's published integrity.
-expect("sha512-cURxIl0E+FGWnYj6gTDt80SjuiM9lklcGykj/skVy7glDg5nj/QxTUoPPArU+bpEQ+1fLy5hi920OvJ/TgliRw==" SHA512
+expect("${VESPERA_SKY_PACKAGE_INTEGRITY}" SHA512
        "714471225d04f851969d88fa8130edf344a3ba233d96495c1b2923fec915cbb8250e0e678ff4314d4a0f3c0ad4f9ba4443ed5f2f2e618bddb43af27f4e096247")

@@ -10,8 +10,8 @@
 
 #include "platform/backends/entry/PlatformMain.h"
 #include "platform/framework/Framework.h"
-#include "tests/platform/sdl/XUser.h"
-#include "tests/platform/sdl/XvfbServer.h"
+#include "tests/platform/backends/sdl/XUser.h"
+#include "tests/platform/backends/sdl/XvfbServer.h"
 
 // A demo window that remembers the input it got. Outside any namespace, so
 // that its class name is plain.

@@ -1,4 +1,4 @@
-#include "tests/platform/sdl/XUser.h"
+#include "tests/platform/backends/sdl/XUser.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
