@@ -29,5 +29,7 @@ struct SkyCatalogs {
 };
 
 // Reads the six files from directory (which ends with its separator) in the
-// fixed order, then publishes dataLoaded. A missing file leaves its table empty.
-void LoadCatalogs(SkyCatalogs& catalogs, const std::string& directory);
+// fixed order, then publishes dataLoaded. A missing file leaves its table
+// empty and the others are read all the same; the answer names the first file
+// that was missing or damaged and why ("Stars.dat: the file cannot be opened").
+Expected<void> LoadCatalogs(SkyCatalogs& catalogs, const std::string& directory);

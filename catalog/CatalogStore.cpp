@@ -6,9 +6,9 @@
 #include "platform/runtime/CaseFold.h"
 #include "platform/runtime/CodePage.h"
 
-void CatalogStore::LoadObjects(const std::string& path) { LoadRecordFile(path, objects); }
-void CatalogStore::LoadNames(const std::string& path) { LoadRecordFile(path, names); }
-void CatalogStore::LoadLabels(const std::string& path) { LoadRecordFile(path, labels); }
+Expected<void> CatalogStore::LoadObjects(const std::string& path) { return LoadRecordFile(path, objects); }
+Expected<void> CatalogStore::LoadNames(const std::string& path) { return LoadRecordFile(path, names); }
+Expected<void> CatalogStore::LoadLabels(const std::string& path) { return LoadRecordFile(path, labels); }
 
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include "catalog/RecordTable.h"
 #include "catalog/SkyRecords.h"
+#include "platform/runtime/Expected.h"
 #include "platform/runtime/WinTypes.h"
 
 class CatalogStore {
@@ -21,10 +22,10 @@ class CatalogStore {
   RecordTable<ConstellationLabel> labels;
 
   // Fill one table from one data file (UTF-8 path). Missing, short or empty
-  // files leave the table as it was; nothing is reported.
-  void LoadObjects(const std::string& path);
-  void LoadNames(const std::string& path);
-  void LoadLabels(const std::string& path);
+  // files leave the table as it was; the answer says why a file was not whole.
+  Expected<void> LoadObjects(const std::string& path);
+  Expected<void> LoadNames(const std::string& path);
+  Expected<void> LoadLabels(const std::string& path);
 
   // The common name of the first name record whose designation equals key
   // exactly (case-sensitive). key and name may be the same string.

@@ -31,31 +31,31 @@ void WriteWideField(unsigned char* field, std::size_t units, std::u16string_view
 
 }  // namespace
 
-float SkyObjectRecord::ra() const { return ReadLittleFloat(bytes.data()); }
-float SkyObjectRecord::dec() const { return ReadLittleFloat(bytes.data() + 4); }
-float SkyObjectRecord::magnitude() const { return ReadLittleFloat(bytes.data() + 8); }
-void SkyObjectRecord::SetRa(float v) { WriteLittleFloat(bytes.data(), v); }
-void SkyObjectRecord::SetDec(float v) { WriteLittleFloat(bytes.data() + 4, v); }
-void SkyObjectRecord::SetMagnitude(float v) { WriteLittleFloat(bytes.data() + 8, v); }
+float SkyObjectRecord::ra() const { return ReadLittleFloat(bytes.data() + SkyObjectLayout::kRa); }
+float SkyObjectRecord::dec() const { return ReadLittleFloat(bytes.data() + SkyObjectLayout::kDec); }
+float SkyObjectRecord::magnitude() const { return ReadLittleFloat(bytes.data() + SkyObjectLayout::kMagnitude); }
+void SkyObjectRecord::SetRa(float v) { WriteLittleFloat(bytes.data() + SkyObjectLayout::kRa, v); }
+void SkyObjectRecord::SetDec(float v) { WriteLittleFloat(bytes.data() + SkyObjectLayout::kDec, v); }
+void SkyObjectRecord::SetMagnitude(float v) { WriteLittleFloat(bytes.data() + SkyObjectLayout::kMagnitude, v); }
 void SkyObjectRecord::SetDesignation(std::string_view ansi) {
-  WriteAnsiField(bytes.data() + 12, kDesignationBytes, ansi);
+  WriteAnsiField(bytes.data() + SkyObjectLayout::kDesignation, kDesignationBytes, ansi);
 }
 
 void ObjectNameRecord::SetDesignation(std::string_view ansi) {
-  WriteAnsiField(bytes.data(), kDesignationBytes, ansi);
+  WriteAnsiField(bytes.data() + ObjectNameLayout::kDesignation, kDesignationBytes, ansi);
 }
 void ObjectNameRecord::SetName(std::string_view ansi) {
-  WriteAnsiField(bytes.data() + 10, kNameBytes, ansi);
+  WriteAnsiField(bytes.data() + ObjectNameLayout::kName, kNameBytes, ansi);
 }
 
-WideString ConstellationLabel::shortName() const { return ReadWideField(bytes.data(), kShortNameUnits); }
-WideString ConstellationLabel::fullName() const { return ReadWideField(bytes.data() + 8, kFullNameUnits); }
-float ConstellationLabel::ra() const { return ReadLittleFloat(bytes.data() + 58); }
-float ConstellationLabel::dec() const { return ReadLittleFloat(bytes.data() + 62); }
-void ConstellationLabel::SetShortName(std::u16string_view t) { WriteWideField(bytes.data(), kShortNameUnits, t); }
-void ConstellationLabel::SetFullName(std::u16string_view t) { WriteWideField(bytes.data() + 8, kFullNameUnits, t); }
-void ConstellationLabel::SetRa(float v) { WriteLittleFloat(bytes.data() + 58, v); }
-void ConstellationLabel::SetDec(float v) { WriteLittleFloat(bytes.data() + 62, v); }
+WideString ConstellationLabel::shortName() const { return ReadWideField(bytes.data() + ConstellationLabelLayout::kShortName, kShortNameUnits); }
+WideString ConstellationLabel::fullName() const { return ReadWideField(bytes.data() + ConstellationLabelLayout::kFullName, kFullNameUnits); }
+float ConstellationLabel::ra() const { return ReadLittleFloat(bytes.data() + ConstellationLabelLayout::kRa); }
+float ConstellationLabel::dec() const { return ReadLittleFloat(bytes.data() + ConstellationLabelLayout::kDec); }
+void ConstellationLabel::SetShortName(std::u16string_view t) { WriteWideField(bytes.data() + ConstellationLabelLayout::kShortName, kShortNameUnits, t); }
+void ConstellationLabel::SetFullName(std::u16string_view t) { WriteWideField(bytes.data() + ConstellationLabelLayout::kFullName, kFullNameUnits, t); }
+void ConstellationLabel::SetRa(float v) { WriteLittleFloat(bytes.data() + ConstellationLabelLayout::kRa, v); }
+void ConstellationLabel::SetDec(float v) { WriteLittleFloat(bytes.data() + ConstellationLabelLayout::kDec, v); }
 
 WideString DesignationText(const SkyObjectRecord& r) { return AnsiToWide(r.designation(), kDesignationBytes); }
 WideString DesignationText(const ObjectNameRecord& r) { return AnsiToWide(r.designation(), kDesignationBytes); }

@@ -15,6 +15,19 @@ inline constexpr std::size_t kNameBytes = 303;
 inline constexpr std::size_t kShortNameUnits = 4;
 inline constexpr std::size_t kFullNameUnits = 25;
 
+// Where each field starts within its record; every record is its fields back
+// to back, with no padding.
+struct SkyObjectLayout {
+  static constexpr std::size_t kRa = 0, kDec = 4, kMagnitude = 8, kDesignation = 12;
+};
+struct ObjectNameLayout {
+  static constexpr std::size_t kDesignation = 0, kName = kDesignation + kDesignationBytes;
+};
+struct ConstellationLabelLayout {
+  static constexpr std::size_t kShortName = 0, kFullName = kShortName + 2 * kShortNameUnits,
+                               kRa = kFullName + 2 * kFullNameUnits, kDec = kRa + 4;
+};
+
 // One star, deep-sky object or constellation line end point.
 struct SkyObjectRecord {
   static constexpr std::size_t kSize = 22;
@@ -25,7 +38,7 @@ struct SkyObjectRecord {
   float magnitude() const;
   // ANSI text, NUL-terminated within its 10 bytes in a well-formed file; a
   // damaged record may fill the field, so readers bound it by kDesignationBytes.
-  const char* designation() const { return reinterpret_cast<const char*>(bytes.data() + 12); }
+  const char* designation() const { return reinterpret_cast<const char*>(bytes.data() + SkyObjectLayout::kDesignation); }
 
   void SetRa(float value);
   void SetDec(float value);
@@ -38,8 +51,10 @@ struct ObjectNameRecord {
   static constexpr std::size_t kSize = 313;
   std::array<unsigned char, kSize> bytes{};
 
-  const char* designation() const { return reinterpret_cast<const char*>(bytes.data()); }
-  const char* name() const { return reinterpret_cast<const char*>(bytes.data() + 10); }
+  const char* designation() const {
+    return reinterpret_cast<const char*>(bytes.data() + ObjectNameLayout::kDesignation);
+  }
+  const char* name() const { return reinterpret_cast<const char*>(bytes.data() + ObjectNameLayout::kName); }
 
   void SetDesignation(std::string_view ansi);  // cut to 9 bytes
   void SetName(std::string_view ansi);         // cut to 302 bytes
@@ -61,6 +76,9 @@ struct ConstellationLabel {
   void SetDec(float value);
 };
 
+static_assert(SkyObjectLayout::kDesignation + kDesignationBytes == SkyObjectRecord::kSize);
+static_assert(ObjectNameLayout::kName + kNameBytes == ObjectNameRecord::kSize);
+static_assert(ConstellationLabelLayout::kDec + 4 == ConstellationLabel::kSize);
 static_assert(sizeof(SkyObjectRecord) == SkyObjectRecord::kSize);
 static_assert(sizeof(ObjectNameRecord) == ObjectNameRecord::kSize);
 static_assert(sizeof(ConstellationLabel) == ConstellationLabel::kSize);

@@ -35,6 +35,8 @@ function(vespera_test name)
   include(GoogleTest)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE vespera_options ${ARG_DEPENDS} GTest::gtest GTest::gtest_main GTest::gmock)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+  # Every parameterised suite names its instances; NO_PRETTY_VALUES keeps the
+  # parameter's byte dump ("# GetParam() = <0D-00 ...>") out of the CTest name.
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
     PROPERTIES ENVIRONMENT "VESPERA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()

@@ -59,14 +59,16 @@ class SectionCollector {
 
 }  // namespace
 
-void LoadIniFile(const std::string& path, IniFile& file) {
+Expected<void> LoadIniFile(const std::string& path, IniFile& file) {
   file.clear();
   WideLineReader reader(path);
-  if (!reader.IsOpen()) return;
+  if (!reader.IsOpen()) return Failure("the file cannot be opened");
   SectionCollector collector(file);
   WideString piece;
   while (reader.ReadPiece(piece)) collector.AddLine(piece);
   collector.CompleteSection();
+  if (reader.ReadFailed()) return Failure("reading the file failed part way");
+  return {};
 }
 
 int FindSection(const IniFile& file, std::u16string_view key) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/runtime/Expected.h"
 #include "platform/runtime/WinTypes.h"
 
 struct IniSection {
@@ -20,7 +21,8 @@ using IniFile = std::vector<IniSection>;
 
 // Empties file, then fills it from the UTF-8 file at path. A file that cannot
 // be opened leaves file empty; a read error keeps what was read before it.
-void LoadIniFile(const std::string& path, IniFile& file);
+// Either answers with the reason.
+Expected<void> LoadIniFile(const std::string& path, IniFile& file);
 
 // Position of the first section whose name equals key exactly, or -1.
 int FindSection(const IniFile& file, std::u16string_view key);

@@ -19,6 +19,8 @@ class WideLineReader {
   explicit WideLineReader(const std::string& path, std::size_t maxPieceUnits = kDefaultPieceUnits);
 
   bool IsOpen() const { return file_ != nullptr; }
+  // True once a read failed (a folder opened as a file, an I/O error).
+  bool ReadFailed() const { return file_ && std::ferror(file_.get()) != 0; }
 
   // The next piece, at most maxPieceUnits UTF-16 units. False at the end of
   // the file, and after a read error, which ends the file early.

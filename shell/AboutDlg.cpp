@@ -1,16 +1,9 @@
 #include "shell/AboutDlg.h"
 
-#include "appcore/ScreenClass.h"
-#include "resources/AboutTemplates.h"
 #include "shell/FullScreen.h"
+#include "shell/WindowTemplates.h"
 
-const DialogTemplate& AboutWindowTemplate() {
-  if (IsSmallPhoneScreen()) return kAboutSmallPhoneTemplate;
-  if (IsQvgaPhone()) return kAboutQvgaPhoneTemplate;
-  return kAboutTemplate;
-}
-
-CAboutDlg::CAboutDlg() : CSecondaryWindow(AboutWindowTemplate(), u"About", false) {}
+CAboutDlg::CAboutDlg() : CSecondaryWindow(ChooseTemplate(ProgramWindow::About), u"About", false) {}
 
 void CAboutDlg::DoDataExchange(CDataExchange* exchange) {
   CSecondaryWindow::DoDataExchange(exchange);

@@ -4,10 +4,6 @@
 
 #include "shell/SecondaryWindow.h"
 
-// The About window's template for the screen class: 138 on the small phones,
-// 146 on 240-wide Smartphones, 132 everywhere else.
-const DialogTemplate& AboutWindowTemplate();
-
 class CAboutDlg : public CSecondaryWindow {
  public:
   CAboutDlg();

@@ -6,11 +6,11 @@
 #include "skymap/ViewState.h"
 
 constexpr ConstellationNameStyle AfterShortNamesToggle(ConstellationNameStyle style) {
-  return style == NamesShort ? NamesNone : NamesShort;
+  return style == ConstellationNameStyle::Short ? ConstellationNameStyle::None : ConstellationNameStyle::Short;
 }
 
 constexpr ConstellationNameStyle AfterFullNamesToggle(ConstellationNameStyle style) {
-  return style == NamesFull ? NamesNone : NamesFull;
+  return style == ConstellationNameStyle::Full ? ConstellationNameStyle::None : ConstellationNameStyle::Full;
 }
 
 // Any non-zero stored value counts as on, and turns off.

@@ -1,22 +1,14 @@
 #include "shell/HelpDlg.h"
 
 #include "appcore/ProgramDirectory.h"
-#include "appcore/ScreenClass.h"
 #include "info/InfoPages.h"
-#include "resources/HelpTemplates.h"
 #include "resources/SecondaryWindowStyles.h"
 #include "shell/FullScreen.h"
 #include "shell/HtmlPages.h"
 #include "shell/ProgramWide.h"
+#include "shell/WindowTemplates.h"
 
-const DialogTemplate& HelpWindowTemplate() {
-  if (IsHeight240Screen()) return kHelpHeight240Template;
-  if (IsSmallPhoneScreen()) return kHelpSmallPhoneTemplate;
-  if (IsQvgaPhone()) return kHelpQvgaPhoneTemplate;
-  return kHelpTemplate;
-}
-
-CHelpDlg::CHelpDlg() : CSecondaryWindow(HelpWindowTemplate(), u"Help", false) {}
+CHelpDlg::CHelpDlg() : CSecondaryWindow(ChooseTemplate(ProgramWindow::Help), u"Help", false) {}
 
 void CHelpDlg::DoDataExchange(CDataExchange* exchange) {
   CSecondaryWindow::DoDataExchange(exchange);

@@ -5,10 +5,6 @@
 
 #include "shell/SecondaryWindow.h"
 
-// 136 on screens 240 pixels high, 139 on the small phones, 147 on 240-wide
-// Smartphones, 134 everywhere else.
-const DialogTemplate& HelpWindowTemplate();
-
 inline constexpr int kHelpViewId = 104;
 
 class CHelpDlg : public CSecondaryWindow {

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "appcore/ProgramDirectory.h"
-#include "appcore/ScreenClass.h"
 #include "info/InfoPages.h"
 #include "platform/runtime/CodePage.h"
 #include "resources/ObjectDataTemplates.h"
@@ -11,6 +10,7 @@
 #include "shell/FullScreen.h"
 #include "shell/HtmlPages.h"
 #include "shell/ProgramWide.h"
+#include "shell/WindowTemplates.h"
 
 namespace {
 
@@ -30,14 +30,7 @@ WideString EntryText(char prefix, int number) { return Utf8ToWide(prefix + std::
 
 }  // namespace
 
-const DialogTemplate& ObjectDataWindowTemplate() {
-  if (IsHeight240Screen()) return kObjectDataHeight240Template;
-  if (IsSmallPhoneScreen()) return kObjectDataSmallPhoneTemplate;
-  if (IsQvgaPhone()) return kObjectDataQvgaPhoneTemplate;
-  return kObjectDataTemplate;
-}
-
-CObjectDataDlg::CObjectDataDlg() : CSecondaryWindow(ObjectDataWindowTemplate(), u"", false) {}
+CObjectDataDlg::CObjectDataDlg() : CSecondaryWindow(ChooseTemplate(ProgramWindow::ObjectData), u"", false) {}
 
 const MessageMap* CObjectDataDlg::GetMessageMap() const {
   static const MessageMap map = MessageMapFor<CObjectDataDlg>(CSecondaryWindow::GetMessageMap())

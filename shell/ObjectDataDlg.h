@@ -8,10 +8,6 @@
 #include "info/IniFile.h"
 #include "shell/SecondaryWindow.h"
 
-// 141 on screens 240 pixels high, 142 on the small phones, 144 on 240-wide
-// Smartphones, 131 everywhere else.
-const DialogTemplate& ObjectDataWindowTemplate();
-
 enum ObjectDataMode : int {
   kMessierMode = 1,
   kCaldwellMode = 2,

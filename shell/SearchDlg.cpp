@@ -1,6 +1,5 @@
 #include "shell/SearchDlg.h"
 
-#include "appcore/ScreenClass.h"
 #include "info/PageTemplate.h"
 #include "platform/handheld/HandheldShell.h"
 #include "resources/SearchTemplates.h"
@@ -9,6 +8,7 @@
 #include "shell/HtmlPages.h"
 #include "shell/ProgramWide.h"
 #include "shell/SearchLinks.h"
+#include "shell/WindowTemplates.h"
 
 namespace {
 
@@ -25,14 +25,7 @@ int StoredMatchCase() {
 
 }  // namespace
 
-const DialogTemplate& SearchWindowTemplate() {
-  if (IsHeight240Screen()) return kSearchHeight240Template;
-  if (IsSmallPhoneScreen()) return kSearchSmallPhoneTemplate;
-  if (IsQvgaPhone()) return kSearchQvgaPhoneTemplate;
-  return kSearchTemplate;
-}
-
-CSearchDlg::CSearchDlg() : CSecondaryWindow(SearchWindowTemplate(), u"Search", true), matchCase(StoredMatchCase()) {}
+CSearchDlg::CSearchDlg() : CSecondaryWindow(ChooseTemplate(ProgramWindow::Search), u"Search", true), matchCase(StoredMatchCase()) {}
 
 const MessageMap* CSearchDlg::GetMessageMap() const {
   static const MessageMap map = MessageMapFor<CSearchDlg>(CSecondaryWindow::GetMessageMap())

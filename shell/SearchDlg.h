@@ -10,10 +10,6 @@
 #include "catalog/CatalogStore.h"
 #include "shell/SecondaryWindow.h"
 
-// 135 on screens 240 pixels high, 140 on the small phones, 145 on 240-wide
-// Smartphones, 133 everywhere else.
-const DialogTemplate& SearchWindowTemplate();
-
 inline constexpr int kSearchViewId = 102;
 
 // The settings value that remembers "Match case".

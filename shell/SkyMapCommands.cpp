@@ -83,7 +83,7 @@ void CSkyMapDlg::OnNavigationCommand(UINT id) {
 }
 
 void CSkyMapDlg::OnAfterLoad() {
-  view_.needsReprojection = 1;
+  view_.needsReprojection = true;
   CClientDC dc(this);
   // Shown while the first projection runs; RenderMap then writes the
   // drawing time over it, and the hint replaces that.

@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
-#include "appcore/ScreenClass.h"
 #include "resources/CommandIds.h"
-#include "resources/MainWindowTemplates.h"
 #include "shell/FullScreen.h"
 #include "shell/ProgramWide.h"
 #include "shell/SkinButton.h"
 #include "shell/ViewSettings.h"
+#include "shell/WindowTemplates.h"
 #include "skymap/ConstellationNames.h"
 
 namespace {
@@ -34,13 +33,7 @@ constexpr std::array<ButtonImage, 7> kButtonImages{{
 
 }  // namespace
 
-const DialogTemplate& MainWindowTemplate() {
-  if (IsSmallPhoneScreen()) return kMainSmallPhoneTemplate;
-  if (IsQvgaPhone()) return kMainQvgaPhoneTemplate;
-  return kMainTemplate;
-}
-
-CSkyMapDlg::CSkyMapDlg() : CDialog(MainWindowTemplate()) {
+CSkyMapDlg::CSkyMapDlg() : CDialog(ChooseTemplate(ProgramWindow::Main)) {
   if (CWinApp* app = AfxGetApp()) appIcon_ = app->LoadIcon(kApplicationIconId);
 }
 

@@ -25,10 +25,6 @@
 #include "skymap/StatusLine.h"
 #include "skymap/ViewState.h"
 
-// The main window's template for the screen class: 137 on the small phones,
-// 143 on 240-wide Smartphones, 102 everywhere else.
-const DialogTemplate& MainWindowTemplate();
-
 class CSkyMapDlg : public CDialog {
  public:
   CSkyMapDlg();

@@ -33,8 +33,8 @@ void CSkyMapDlg::ShowProgramMenu() {
   popup->EnableMenuItem(kCommandShowInfo, EnabledIf(selected));
   popup->CheckMenuItem(kCommandRedScreen, CheckedIf(redScreenMode != 0));
   popup->CheckMenuItem(kCommandConstellationLines, CheckedIf(view_.showConstellationLines != 0));
-  popup->CheckMenuItem(kCommandNamesShort, CheckedIf(view_.constellationNameStyle == NamesShort));
-  popup->CheckMenuItem(kCommandNamesFull, CheckedIf(view_.constellationNameStyle == NamesFull));
+  popup->CheckMenuItem(kCommandNamesShort, CheckedIf(view_.constellationNameStyle == ConstellationNameStyle::Short));
+  popup->CheckMenuItem(kCommandNamesFull, CheckedIf(view_.constellationNameStyle == ConstellationNameStyle::Full));
 
   POINT corner{button.left, button.bottom + 2};
   ClientToScreen(&corner);

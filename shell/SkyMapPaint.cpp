@@ -43,7 +43,7 @@ void CSkyMapDlg::DrawStatusLine(CDC& dc) {
 }
 
 void CSkyMapDlg::RedrawMap() {
-  view_.needsReprojection = 1;
+  view_.needsReprojection = true;
   CClientDC dc(this);
   RenderMap(dc);
 }

@@ -26,7 +26,7 @@ void ReadViewSettings(CWinApp& app, ViewState& view) {
   const ViewState defaults;
   view.showConstellationLines = static_cast<int>(app.GetProfileInt(kMainSection, kLinesEntry, defaults.showConstellationLines));
   view.constellationNameStyle = static_cast<ConstellationNameStyle>(
-      SettingsCodec::DecodeNameStyle(app.GetProfileInt(kMainSection, kNamesEntry, defaults.constellationNameStyle)));
+      SettingsCodec::DecodeNameStyle(app.GetProfileInt(kMainSection, kNamesEntry, static_cast<int>(defaults.constellationNameStyle))));
   view.centerRa = SettingsCodec::DecodeAngle(app.GetProfileInt(kMainSection, kRaEntry, kDefaultRa));
   view.centerDec = SettingsCodec::DecodeAngle(app.GetProfileInt(kMainSection, kDecEntry, kDefaultDec));
   view.zoom = SettingsCodec::DecodeScaled(app.GetProfileInt(kMainSection, kZoomEntry, kDefaultZoom));
@@ -35,7 +35,7 @@ void ReadViewSettings(CWinApp& app, ViewState& view) {
 
 void WriteViewSettings(CWinApp& app, const ViewState& view) {
   app.WriteProfileInt(kMainSection, kLinesEntry, view.showConstellationLines);
-  app.WriteProfileInt(kMainSection, kNamesEntry, view.constellationNameStyle);
+  app.WriteProfileInt(kMainSection, kNamesEntry, static_cast<int>(view.constellationNameStyle));
   app.WriteProfileInt(kMainSection, kRaEntry, AsStored(SettingsCodec::EncodeAngle(view.centerRa)));
   app.WriteProfileInt(kMainSection, kDecEntry, AsStored(SettingsCodec::EncodeAngle(view.centerDec)));
   app.WriteProfileInt(kMainSection, kZoomEntry, AsStored(SettingsCodec::EncodeScaled(view.zoom)));

@@ -29,7 +29,7 @@ bool LabelFitsMap(int x, int y, const MapGeometry& geometry) {
 
 void DrawConstellationNames(CDC& dc, const CatalogStore& labels, const ViewProjection& projection,
                             const MapGeometry& geometry, ConstellationNameStyle style, CFont& mapFont) {
-  if (style != NamesShort && style != NamesFull) return;
+  if (style != ConstellationNameStyle::Short && style != ConstellationNameStyle::Full) return;
   const int previousMode = dc.SetBkMode(TRANSPARENT);
   const COLORREF previousColour = dc.SetTextColor(kConstellationNameColour);
   CFont* previousFont = dc.SelectObject(&mapFont);
@@ -38,7 +38,7 @@ void DrawConstellationNames(CDC& dc, const CatalogStore& labels, const ViewProje
     int x = 0, y = 0;
     if (!ProjectToScreen(projection, label.ra(), label.dec(), x, y)) continue;
     if (!LabelFitsMap(x, y, geometry)) continue;
-    const WideString name = style == NamesShort ? label.shortName() : label.fullName();
+    const WideString name = style == ConstellationNameStyle::Short ? label.shortName() : label.fullName();
     const int px = x + geometry.mapLeft;
     const int py = y + geometry.mapTop;
     RECT box{px - kNameHalfWidth, py - kNameHalfHeight, px + kNameHalfWidth, py + kNameHalfHeight};

@@ -22,7 +22,7 @@ bool LabelFitsMap(int x, int y, const MapGeometry& geometry);
 // pixels wide and 18 high around its point and cut at the box's sides. The
 // names are asked to be centred both ways (DT_CENTER | DT_VCENTER) without
 // DT_SINGLELINE, which the platform honours horizontally only, so they sit at
-// the top of their box as they always have on the device. NamesNone draws
-// nothing. The context's background mode, text colour and font are restored.
+// the top of their box as they always have on the device. The style None
+// draws nothing. The context's background mode, text colour and font are restored.
 void DrawConstellationNames(CDC& dc, const CatalogStore& labels, const ViewProjection& projection,
                             const MapGeometry& geometry, ConstellationNameStyle style, CFont& mapFont);

@@ -9,7 +9,7 @@ namespace {
 void RebuildPicture(const SkyMapParts& parts, DWORD startTick, const TickSource& ticks) {
   ViewState& view = parts.view;
   MapPicture& picture = parts.picture;
-  view.needsReprojection = 0;
+  view.needsReprojection = false;
   DrawSkyPicture(picture.surface.pixels(), picture.hits, parts.catalogs, view, parts.layout.geometry);
   picture.surface.CommitPixels();
   parts.status.statusText = DrawingTimeText(parts.status.statusPrefix, startTick, ticks());
@@ -31,7 +31,7 @@ void RenderMap(CDC& dc, const SkyMapParts& parts, const MapOverlay& overlay, con
 
   parts.picture.surface.BlitMapSurface(&dc, geometry.mapLeft, geometry.mapTop);
   const ViewProjection projection(parts.view, geometry);
-  if (parts.view.constellationNameStyle != NamesNone) {
+  if (parts.view.constellationNameStyle != ConstellationNameStyle::None) {
     DrawConstellationNames(dc, parts.catalogs.constellationLabelCatalog, projection, geometry,
                            parts.view.constellationNameStyle, parts.mapFont);
   }

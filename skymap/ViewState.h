@@ -3,10 +3,10 @@
 // geometry of the map area on this screen.
 
 // Values are those stored in the settings, so they must not be renumbered.
-enum ConstellationNameStyle : int {
-  NamesShort = 0,
-  NamesFull = 1,
-  NamesNone = 2,
+enum class ConstellationNameStyle : int {
+  Short = 0,
+  Full = 1,
+  None = 2,
 };
 
 struct ViewState {
@@ -18,9 +18,11 @@ struct ViewState {
   // map centre. There is no upper bound.
   double zoom = 1.0;
   double magnitudeLimit = 4.0;
+  // An int, not a bool: any non-zero number the settings hold means on, and
+  // is written back as it was read.
   int showConstellationLines = 1;
-  ConstellationNameStyle constellationNameStyle = NamesShort;
-  int needsReprojection = 0;
+  ConstellationNameStyle constellationNameStyle = ConstellationNameStyle::Short;
+  bool needsReprojection = false;
 };
 
 // Pixels, fixed once the main window has measured the screen.

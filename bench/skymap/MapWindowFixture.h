@@ -31,7 +31,7 @@ class MapWindowFixture {
   }
 
   void Paint(bool rebuild) {
-    view_.needsReprojection = rebuild ? 1 : 0;
+    view_.needsReprojection = rebuild;
     RenderMap(dc_, SkyMapParts{*catalogs_, view_, layout_, picture_, status_, mapFont_}, MapOverlay{}, ticks_);
     benchmark::DoNotOptimize(screen_.Bytes().data());
   }

@@ -44,10 +44,12 @@ void DrawOnScreens(const Surface& image) {
 }  // namespace
 
 void FuzzBmpLoader(FuzzBytes data) {
-  const std::optional<Surface> bmp = DecodeBmp(data);
+  const Expected<Surface> bmp = DecodeBmp(data);
   if (bmp) {
     CheckDecodedBmp(*bmp, data.size());
     DrawOnScreens(*bmp);
+  } else {
+    FUZZ_CHECK(bmp.reason().starts_with("BMP "));
   }
 
   ScratchFolder folder;
@@ -58,10 +60,11 @@ void FuzzBmpLoader(FuzzBytes data) {
   if (bmp) FUZZ_CHECK(SamePixels(*bitmap.GetSurface(), *bmp));
 
   const bool png = data.size() >= 8 && data[0] == 0x89 && data[1] == 'P';
-  const std::optional<Surface> image = LoadImageFile(path);
+  const Expected<Surface> image = LoadImageFile(path);
   if (!png) {
     FUZZ_CHECK(image.has_value() == bmp.has_value());
     if (bmp) FUZZ_CHECK(SamePixels(*image, *bmp));
+    else FUZZ_CHECK(image.reason() == bmp.reason());
   } else if (image) {
     FUZZ_CHECK(image->BitsPerPixel() == 32 && Surface::CanCreate(image->Width(), image->Height(), 32));
     DrawOnScreens(*image);

@@ -128,8 +128,11 @@ void FuzzCatalogLoader(FuzzBytes data) {
   }
 
   SkyCatalogs catalogs;
-  LoadCatalogs(catalogs, folder.directory());
+  const Expected<void> loaded = LoadCatalogs(catalogs, folder.directory());
   FUZZ_CHECK(catalogs.IsLoaded());
+  // The answer names the first file that was missing or damaged.
+  if (!files[0].written) FUZZ_CHECK(!loaded && loaded.reason().starts_with(std::string(kStarsFile) + ": "));
+  if (!loaded) FUZZ_CHECK(loaded.reason().find(".dat: ") != std::string::npos);
   CheckTableHoldsFile(catalogs.starCatalog.objects, files[0]);
   CheckTableHoldsFile(catalogs.starCatalog.names, files[1]);
   CheckTableHoldsFile(catalogs.deepSkyCatalog.objects, files[2]);

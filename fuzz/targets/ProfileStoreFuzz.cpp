@@ -46,6 +46,7 @@ void FuzzProfileStore(FuzzBytes data) {
   const std::string path = folder.PathOf("Vespera.ini");
   if (flags & 1) folder.Write("Vespera.ini", text);
   ProfileStore store(path);
+  FUZZ_CHECK(store.readResult().has_value() == bool(flags & 1));
   if (!(flags & 1)) store.Parse(std::string(text));
 
   const std::string written = store.Serialize();
@@ -61,6 +62,7 @@ void FuzzProfileStore(FuzzBytes data) {
     FUZZ_CHECK(reread.Find(section, entry) == store.Find(section, entry));
   } else {
     ProfileStore reread(folder.PathOf("Other.ini"));
+    FUZZ_CHECK(reread.readResult().reason() == "the settings file cannot be opened");
     reread.Parse(written);
     FUZZ_CHECK(reread.Serialize() == written);
   }

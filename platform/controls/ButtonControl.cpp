@@ -88,112 +88,142 @@ void ButtonControl::Click(HWND window) {
   NotifyParent(window, BN_CLICKED);
 }
 
-void ButtonControl::StylusDown(HWND window) {
-  if (GetFocus() != window) SetFocus(window);
-  // Taking the focus can run program code that hides or disables the button.
-  if (!IsWindow(window) || !IsWindowEnabled(window)) return;
-  SetCapture(window);
-  stylusHeld_ = true;
-  SetPushed(window, true);
-}
-
-void ButtonControl::StylusUp(HWND window, LPARAM lParam) {
-  if (!stylusHeld_) return;
-  stylusHeld_ = false;
-  const bool click = pushed_ && Inside(window, PointFromLParam(lParam));
-  SetPushed(window, false);
-  if (GetCapture() == window) ReleaseCapture();
-  if (click) Click(window);
-}
-
 LRESULT ButtonControl::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const Kind kind = KindOf(window);
   if (kind == Kind::GroupBox && IsMouseMessage(message)) return PassStylusThrough(window, message, wParam, lParam);
   switch (message) {
-    case WM_GETDLGCODE:
-      return DialogCode(window);
+    case WM_GETDLGCODE: return DialogCode(window);
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      StylusDown(window);
-      return 0;
-    case WM_MOUSEMOVE:
-      if (stylusHeld_) SetPushed(window, Inside(window, PointFromLParam(lParam)));
-      return 0;
-    case WM_LBUTTONUP:
-      StylusUp(window, lParam);
-      return 0;
-    case WM_CAPTURECHANGED:
-      if (stylusHeld_) {
-        stylusHeld_ = false;
-        SetPushed(window, false);
-      }
-      return 0;
-    case WM_KEYDOWN:
-      if (wParam == VK_SPACE && kind != Kind::GroupBox && !stylusHeld_ && !spaceHeld_) {
-        spaceHeld_ = true;
-        SetPushed(window, true);
-      }
-      return 0;
-    case WM_KEYUP:
-      if (wParam == VK_SPACE && spaceHeld_) {
-        spaceHeld_ = false;
-        SetPushed(window, false);
-        Click(window);
-      }
-      return 0;
-    case WM_SETFOCUS:
-      focused_ = true;
-      InvalidateRect(window, nullptr, FALSE);
-      if (GetWindowLong(window, GWL_STYLE) & BS_NOTIFY) NotifyParent(window, BN_SETFOCUS);
-      return 0;
-    case WM_KILLFOCUS:
-      focused_ = false;
-      if (spaceHeld_) {
-        spaceHeld_ = false;
-        SetPushed(window, false);
-      }
-      InvalidateRect(window, nullptr, FALSE);
-      if (GetWindowLong(window, GWL_STYLE) & BS_NOTIFY) NotifyParent(window, BN_KILLFOCUS);
-      return 0;
-    case BM_GETCHECK:
-      return IsCheckBox(kind) ? LRESULT(check_) : LRESULT(BST_UNCHECKED);
-    case BM_SETCHECK:
-      if (IsCheckBox(kind)) SetCheck(window, wParam);
-      return 0;
-    case BM_GETSTATE:
-      return LRESULT(check_) | (pushed_ ? BST_PUSHED : 0) | (focused_ ? BST_FOCUS : 0);
-    case BM_SETSTATE:
-      SetPushed(window, wParam != 0);
-      return 0;
-    case BM_SETSTYLE: {
-      const DWORD style = DWORD(GetWindowLong(window, GWL_STYLE));
-      SetWindowLong(window, GWL_STYLE, LONG((style & ~BS_TYPEMASK) | (DWORD(wParam) & BS_TYPEMASK)));
-      if (lParam) InvalidateRect(window, nullptr, TRUE);
-      return 0;
-    }
-    case BM_CLICK:
-      if (IsWindowEnabled(window) && kind != Kind::GroupBox) Click(window);
-      return 0;
-    case WM_SETTEXT: {
-      const LRESULT result = DefWindowProc(window, message, wParam, lParam);
-      InvalidateRect(window, nullptr, TRUE);
-      return result;
-    }
-    case WM_ERASEBKGND:
-      return 1;  // the paint covers what it needs; an owner-drawn button is all its parent's
-    case WM_PAINT:
-      Paint(window);
-      return 0;
-    default:
-      return DefWindowProc(window, message, wParam, lParam);
+    case WM_LBUTTONDBLCLK: return OnStylusDown(window);
+    case WM_MOUSEMOVE: return OnStylusMove(window, PointFromLParam(lParam));
+    case WM_LBUTTONUP: return OnStylusUp(window, PointFromLParam(lParam));
+    case WM_CAPTURECHANGED: return OnCaptureChanged(window);
+    case WM_KEYDOWN: return OnKeyDown(window, kind, wParam);
+    case WM_KEYUP: return OnKeyUp(window, wParam);
+    case WM_SETFOCUS: return OnSetFocus(window);
+    case WM_KILLFOCUS: return OnKillFocus(window);
+    case BM_GETCHECK: return OnGetCheck(kind);
+    case BM_SETCHECK: return OnSetCheck(window, kind, wParam);
+    case BM_GETSTATE: return OnGetState();
+    case BM_SETSTATE: return OnSetState(window, wParam != 0);
+    case BM_SETSTYLE: return OnSetStyle(window, wParam, lParam != 0);
+    case BM_CLICK: return OnClick(window, kind);
+    case WM_SETTEXT: return OnSetText(window, wParam, lParam);
+    case WM_ERASEBKGND: return 1;  // the paint covers what it needs; an owner-drawn button is all its parent's
+    case WM_PAINT: return OnPaint(window);
+    default: return DefWindowProc(window, message, wParam, lParam);
   }
+}
+
+LRESULT ButtonControl::OnStylusDown(HWND window) {
+  if (GetFocus() != window) SetFocus(window);
+  // Taking the focus can run program code that hides or disables the button.
+  if (!IsWindow(window) || !IsWindowEnabled(window)) return 0;
+  SetCapture(window);
+  stylusHeld_ = true;
+  SetPushed(window, true);
+  return 0;
+}
+
+LRESULT ButtonControl::OnStylusMove(HWND window, POINT point) {
+  if (stylusHeld_) SetPushed(window, Inside(window, point));
+  return 0;
+}
+
+LRESULT ButtonControl::OnStylusUp(HWND window, POINT point) {
+  if (!stylusHeld_) return 0;
+  stylusHeld_ = false;
+  const bool click = pushed_ && Inside(window, point);
+  SetPushed(window, false);
+  if (GetCapture() == window) ReleaseCapture();
+  if (click) Click(window);
+  return 0;
+}
+
+LRESULT ButtonControl::OnCaptureChanged(HWND window) {
+  if (stylusHeld_) {
+    stylusHeld_ = false;
+    SetPushed(window, false);
+  }
+  return 0;
+}
+
+LRESULT ButtonControl::OnKeyDown(HWND window, Kind kind, WPARAM key) {
+  if (key == VK_SPACE && kind != Kind::GroupBox && !stylusHeld_ && !spaceHeld_) {
+    spaceHeld_ = true;
+    SetPushed(window, true);
+  }
+  return 0;
+}
+
+LRESULT ButtonControl::OnKeyUp(HWND window, WPARAM key) {
+  if (key == VK_SPACE && spaceHeld_) {
+    spaceHeld_ = false;
+    SetPushed(window, false);
+    Click(window);
+  }
+  return 0;
+}
+
+LRESULT ButtonControl::OnSetFocus(HWND window) {
+  focused_ = true;
+  InvalidateRect(window, nullptr, FALSE);
+  if (GetWindowLong(window, GWL_STYLE) & BS_NOTIFY) NotifyParent(window, BN_SETFOCUS);
+  return 0;
+}
+
+LRESULT ButtonControl::OnKillFocus(HWND window) {
+  focused_ = false;
+  if (spaceHeld_) {
+    spaceHeld_ = false;
+    SetPushed(window, false);
+  }
+  InvalidateRect(window, nullptr, FALSE);
+  if (GetWindowLong(window, GWL_STYLE) & BS_NOTIFY) NotifyParent(window, BN_KILLFOCUS);
+  return 0;
+}
+
+LRESULT ButtonControl::OnGetCheck(Kind kind) const {
+  return IsCheckBox(kind) ? LRESULT(check_) : LRESULT(BST_UNCHECKED);
+}
+
+LRESULT ButtonControl::OnSetCheck(HWND window, Kind kind, WPARAM state) {
+  if (IsCheckBox(kind)) SetCheck(window, state);
+  return 0;
+}
+
+LRESULT ButtonControl::OnGetState() const {
+  return LRESULT(check_) | (pushed_ ? BST_PUSHED : 0) | (focused_ ? BST_FOCUS : 0);
+}
+
+LRESULT ButtonControl::OnSetState(HWND window, bool pushed) {
+  SetPushed(window, pushed);
+  return 0;
+}
+
+LRESULT ButtonControl::OnSetStyle(HWND window, WPARAM style, bool redraw) {
+  const DWORD current = DWORD(GetWindowLong(window, GWL_STYLE));
+  SetWindowLong(window, GWL_STYLE, LONG((current & ~BS_TYPEMASK) | (DWORD(style) & BS_TYPEMASK)));
+  if (redraw) InvalidateRect(window, nullptr, TRUE);
+  return 0;
+}
+
+LRESULT ButtonControl::OnClick(HWND window, Kind kind) {
+  if (IsWindowEnabled(window) && kind != Kind::GroupBox) Click(window);
+  return 0;
+}
+
+LRESULT ButtonControl::OnSetText(HWND window, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = DefWindowProc(window, WM_SETTEXT, wParam, lParam);
+  InvalidateRect(window, nullptr, TRUE);
+  return result;
 }
 
 void ButtonControl::DescribeForDump(HWND window, DumpObject& fields) const {
   if (IsCheckBox(KindOf(window))) fields.Set("checked", check_ == BST_CHECKED);
 }
 
-void ButtonControl::Paint(HWND window) {
+LRESULT ButtonControl::OnPaint(HWND window) {
   PaintDC dc(window);
   RECT client;
   GetClientRect(window, &client);
@@ -206,6 +236,7 @@ void ButtonControl::Paint(HWND window) {
     case Kind::GroupBox: PaintGroupBox(window, dc, client); break;
     case Kind::OwnerDraw: PaintOwnerDrawn(window, dc, client); break;
   }
+  return 0;
 }
 
 void ButtonControl::PaintPushButton(HWND window, CDC& dc, const RECT& client, bool isDefault) {

@@ -29,10 +29,25 @@ class ButtonControl final : public WindowProcedure {
   void SetCheck(HWND window, WPARAM state);
   // The press ends in a click: tick an automatic check box, tell the parent.
   void Click(HWND window);
-  void StylusDown(HWND window);
-  void StylusUp(HWND window, LPARAM lParam);
 
-  void Paint(HWND window);
+  // Message handlers, one a message (or a pair that means the same).
+  LRESULT OnStylusDown(HWND window);
+  LRESULT OnStylusMove(HWND window, POINT point);
+  LRESULT OnStylusUp(HWND window, POINT point);
+  LRESULT OnCaptureChanged(HWND window);
+  LRESULT OnKeyDown(HWND window, Kind kind, WPARAM key);
+  LRESULT OnKeyUp(HWND window, WPARAM key);
+  LRESULT OnSetFocus(HWND window);
+  LRESULT OnKillFocus(HWND window);
+  LRESULT OnGetCheck(Kind kind) const;
+  LRESULT OnSetCheck(HWND window, Kind kind, WPARAM state);
+  LRESULT OnGetState() const;
+  LRESULT OnSetState(HWND window, bool pushed);
+  LRESULT OnSetStyle(HWND window, WPARAM style, bool redraw);
+  LRESULT OnClick(HWND window, Kind kind);
+  LRESULT OnSetText(HWND window, WPARAM wParam, LPARAM lParam);
+  LRESULT OnPaint(HWND window);
+
   void PaintPushButton(HWND window, CDC& dc, const RECT& client, bool isDefault);
   void PaintCheckBox(HWND window, CDC& dc, const RECT& client);
   void PaintGroupBox(HWND window, CDC& dc, const RECT& client);

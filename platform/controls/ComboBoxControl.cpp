@@ -4,7 +4,6 @@
 
 #include "platform/controls/ComboDropList.h"
 #include "platform/controls/ControlSupport.h"
-#include "platform/runtime/CaseFold.h"
 #include "platform/windows/Desktop.h"
 #include "platform/windows/DumpValue.h"
 #include "platform/windows/MessageApi.h"
@@ -18,19 +17,6 @@ namespace {
 constexpr LONG kTextMargin = 2;    // at 96 dpi, inside the frame
 constexpr LONG kItemPadding = 4;   // added to the line height of a list row
 constexpr UINT kF4 = 0x73;          // drops or closes the list, as on the device
-
-WideString Folded(std::u16string_view text) {
-  WideString folded(text);
-  FoldWide(folded);
-  return folded;
-}
-
-// An index as the messages carry it: WPARAM(-1) and anything past the
-// entries become -1.
-int IndexFrom(WPARAM wParam, std::size_t count) {
-  const auto index = static_cast<std::intptr_t>(wParam);
-  return index >= 0 && std::size_t(index) < count ? int(index) : -1;
-}
 
 }  // namespace
 
@@ -83,27 +69,19 @@ RECT ComboBoxControl::ListRect(HWND window, int& rows) const {
   return {field.left, field.top - (rows * itemHeight + 2 * border), field.right, field.top};
 }
 
-int ComboBoxControl::Insert(HWND window, int index, const WCHAR* text) {
-  if (items_.size() >= std::size_t(kComboBoxMaxItems)) return int(CB_ERRSPACE);
-  ComboItem item;
-  if (text) item.text = text;
-  std::size_t at = index < 0 ? items_.size() : std::size_t(index);
-  if (at > items_.size()) return int(CB_ERR);
-  if (index < 0 && (GetWindowLong(window, GWL_STYLE) & CBS_SORT)) {
-    const WideString key = Folded(item.text);
-    at = std::size_t(std::upper_bound(items_.begin(), items_.end(), key,
-                                      [](const WideString& k, const ComboItem& i) { return k < Folded(i.text); }) -
-                     items_.begin());
-  }
-  items_.insert(items_.begin() + std::ptrdiff_t(at), std::move(item));
-  if (selected_ >= int(at)) ++selected_;
+LRESULT ComboBoxControl::Insert(HWND window, int index, const WCHAR* text) {
+  const auto placement = index < 0 && (GetWindowLong(window, GWL_STYLE) & CBS_SORT) ? ComboItemList::Placement::InOrder
+                                                                                    : ComboItemList::Placement::At;
+  const ComboItemList::Inserted inserted = items_.Insert(index, text ? WideString(text) : WideString(), placement);
+  if (inserted.full) return CB_ERRSPACE;
+  if (inserted.index < 0) return CB_ERR;
   if (listWindow_) InvalidateRect(listWindow_, nullptr, FALSE);
-  return int(at);
+  return inserted.index;
 }
 
 void ComboBoxControl::SetSelection(HWND window, int index) {
-  selected_ = index;
-  const WideString text = index >= 0 ? items_[std::size_t(index)].text : WideString();
+  items_.Select(index);
+  const WideString text = index >= 0 ? items_[index].text : WideString();
   // The window's text is the chosen entry's, for WM_GETTEXT and the dump.
   DefWindowProc(window, WM_SETTEXT, 0, LParamFromPointer(text.c_str()));
   InvalidateRect(window, nullptr, FALSE);
@@ -116,13 +94,13 @@ void ComboBoxControl::SetSelection(HWND window, int index) {
 void ComboBoxControl::MoveSelection(HWND window, int index) {
   if (items_.empty()) return;
   index = std::clamp(index, 0, int(items_.size()) - 1);
-  if (index == selected_) return;
+  if (index == items_.Selection()) return;
   SetSelection(window, index);
   NotifyParent(window, CBN_SELCHANGE);
 }
 
 void ComboBoxControl::ChooseFromList(HWND window, int index) {
-  if (index >= 0 && index < int(items_.size()) && index != selected_) {
+  if (index >= 0 && index < int(items_.size()) && index != items_.Selection()) {
     SetSelection(window, index);
     NotifyParent(window, CBN_SELCHANGE);
   }
@@ -147,7 +125,7 @@ void ComboBoxControl::OpenList(HWND window) {
     list_.reset();
     return;
   }
-  if (selected_ >= 0) list_->ShowEntry(listWindow_, selected_);
+  if (items_.Selection() >= 0) list_->ShowEntry(listWindow_, items_.Selection());
   SetCapture(listWindow_);
   InvalidateRect(window, nullptr, FALSE);
 }
@@ -163,18 +141,19 @@ void ComboBoxControl::CloseList(HWND window, bool chosen) {
   if (IsWindow(window)) NotifyParent(window, CBN_CLOSEUP);
 }
 
-void ComboBoxControl::KeyDown(HWND window, UINT key) {
+LRESULT ComboBoxControl::OnKeyDown(HWND window, UINT key) {
+  const int selected = items_.Selection();
   int rows = 1;
   ListRect(window, rows);
   switch (key) {
     case VK_UP:
-    case VK_LEFT: MoveSelection(window, selected_ < 0 ? 0 : selected_ - 1); break;
+    case VK_LEFT: MoveSelection(window, selected < 0 ? 0 : selected - 1); break;
     case VK_DOWN:
-    case VK_RIGHT: MoveSelection(window, selected_ + 1); break;
+    case VK_RIGHT: MoveSelection(window, selected + 1); break;
     case VK_HOME: MoveSelection(window, 0); break;
     case VK_END: MoveSelection(window, int(items_.size()) - 1); break;
-    case VK_PRIOR: MoveSelection(window, std::max(0, selected_) - rows); break;
-    case VK_NEXT: MoveSelection(window, selected_ + rows); break;
+    case VK_PRIOR: MoveSelection(window, std::max(0, selected) - rows); break;
+    case VK_NEXT: MoveSelection(window, selected + rows); break;
     case kF4:
       if (listWindow_)
         CloseList(window, true);
@@ -185,167 +164,189 @@ void ComboBoxControl::KeyDown(HWND window, UINT key) {
     case VK_ESCAPE: CloseList(window, false); break;
     default: break;
   }
+  return 0;
 }
 
 LRESULT ComboBoxControl::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE: {
-      const auto* create = PointerFromLParam<CREATESTRUCT>(lParam);
-      droppedHeight_ = create ? create->cy : 0;
-      DefWindowProc(window, WM_SETTEXT, 0, LParamFromPointer(u""));
-      FitToField(window);
-      return 0;
-    }
-    case WM_SETFONT:
-      DefWindowProc(window, message, wParam, lParam);
-      FitToField(window);
-      return 0;
-    case WM_DESTROY:
-      if (listWindow_) {
-        const HWND list = listWindow_;
-        ListDestroyed();
-        DestroyWindow(list);
-      }
-      return 0;
-    case WM_GETDLGCODE: {
-      LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
-      const auto* msg = PointerFromLParam<const MSG>(lParam);
-      // While the list is down, Enter and Escape close it instead of the dialog.
-      if (listWindow_ && msg && msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE))
-        code |= DLGC_WANTALLKEYS;
-      return code;
-    }
-    case WM_KEYDOWN:
-      KeyDown(window, UINT(wParam));
-      return 0;
-    case WM_CHAR:
-      return 0;
+    case WM_CREATE: return OnCreate(window, PointerFromLParam<CREATESTRUCT>(lParam));
+    case WM_SETFONT: return OnSetFont(window, wParam, lParam);
+    case WM_DESTROY: return OnDestroy();
+    case WM_GETDLGCODE: return OnGetDlgCode(PointerFromLParam<const MSG>(lParam));
+    case WM_KEYDOWN: return OnKeyDown(window, UINT(wParam));
+    case WM_CHAR: return 0;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      if (GetFocus() != window) SetFocus(window);
-      if (IsWindow(window) && GetFocus() == window) OpenList(window);
-      return 0;
-    case WM_SETFOCUS:
-      focused_ = true;
-      InvalidateRect(window, nullptr, FALSE);
-      NotifyParent(window, CBN_SETFOCUS);
-      return 0;
-    case WM_KILLFOCUS:
-      focused_ = false;
-      CloseList(window, false);
-      if (!IsWindow(window)) return 0;
-      InvalidateRect(window, nullptr, FALSE);
-      NotifyParent(window, CBN_KILLFOCUS);
-      return 0;
-    case WM_ENABLE:
-      if (!wParam) CloseList(window, false);
-      return 0;
-    case WM_SETTEXT: {
-      // A drop-down list shows entries only: the text picks the entry.
-      const auto* text = PointerFromLParam<const WCHAR>(lParam);
-      const LRESULT found = HandleMessage(window, CB_FINDSTRINGEXACT, WPARAM(-1), LParamFromPointer(text ? text : u""));
-      if (found == CB_ERR) return CB_ERR;
-      SetSelection(window, int(found));
-      return TRUE;
-    }
-    case CB_ADDSTRING:
-      return Insert(window, -1, PointerFromLParam<const WCHAR>(lParam));
-    case CB_INSERTSTRING: {
-      const auto index = static_cast<std::intptr_t>(wParam);
-      if (index < -1 || index > std::intptr_t(items_.size())) return CB_ERR;
-      return Insert(window, index < 0 ? int(items_.size()) : int(index), PointerFromLParam<const WCHAR>(lParam));
-    }
-    case CB_DELETESTRING: {
-      const int index = IndexFrom(wParam, items_.size());
-      if (index < 0) return CB_ERR;
-      items_.erase(items_.begin() + index);
-      if (selected_ == index)
-        SetSelection(window, -1);
-      else if (selected_ > index)
-        --selected_;
-      if (listWindow_) InvalidateRect(listWindow_, nullptr, FALSE);
-      return LRESULT(items_.size());
-    }
-    case CB_RESETCONTENT:
-      CloseList(window, false);
-      items_.clear();
-      SetSelection(window, -1);
-      return CB_OKAY;
-    case CB_GETCOUNT:
-      return LRESULT(items_.size());
-    case CB_GETCURSEL:
-      return selected_ < 0 ? CB_ERR : LRESULT(selected_);
-    case CB_SETCURSEL: {
-      const int index = IndexFrom(wParam, items_.size());
-      SetSelection(window, index);
-      return index < 0 ? CB_ERR : LRESULT(index);
-    }
-    case CB_GETLBTEXTLEN: {
-      const int index = IndexFrom(wParam, items_.size());
-      return index < 0 ? CB_ERR : LRESULT(items_[std::size_t(index)].text.size());
-    }
-    case CB_GETLBTEXT: {
-      // The caller sizes the buffer with CB_GETLBTEXTLEN, as on the device.
-      const int index = IndexFrom(wParam, items_.size());
-      auto* buffer = PointerFromLParam<WCHAR>(lParam);
-      if (index < 0 || !buffer) return CB_ERR;
-      const WideString& text = items_[std::size_t(index)].text;
-      std::copy(text.begin(), text.end(), buffer);
-      buffer[text.size()] = 0;
-      return LRESULT(text.size());
-    }
-    case CB_SETITEMDATA: {
-      const int index = IndexFrom(wParam, items_.size());
-      if (index < 0) return CB_ERR;
-      items_[std::size_t(index)].data = DWORD_PTR(lParam);
-      return CB_OKAY;
-    }
-    case CB_GETITEMDATA: {
-      const int index = IndexFrom(wParam, items_.size());
-      return index < 0 ? CB_ERR : LRESULT(items_[std::size_t(index)].data);
-    }
-    case CB_FINDSTRINGEXACT: {
-      const auto* text = PointerFromLParam<const WCHAR>(lParam);
-      if (!text || items_.empty()) return CB_ERR;
-      const WideString wanted = Folded(text);
-      const int start = IndexFrom(wParam, items_.size());
-      for (std::size_t step = 1; step <= items_.size(); ++step) {
-        const std::size_t i = (std::size_t(start + 1) + step - 1) % items_.size();
-        if (Folded(items_[i].text) == wanted) return LRESULT(i);
-      }
-      return CB_ERR;
-    }
-    case CB_SHOWDROPDOWN:
-      if (wParam)
-        OpenList(window);
-      else
-        CloseList(window, false);
-      return TRUE;
-    case CB_GETDROPPEDSTATE:
-      return listWindow_ ? TRUE : FALSE;
-    case CB_GETDROPPEDCONTROLRECT: {
-      int rows = 1;
-      if (auto* rect = PointerFromLParam<RECT>(lParam)) *rect = ListRect(window, rows);
-      return CB_OKAY;
-    }
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      Paint(window);
-      return 0;
-    default:
-      return DefWindowProc(window, message, wParam, lParam);
+    case WM_LBUTTONDBLCLK: return OnStylusDown(window);
+    case WM_SETFOCUS: return OnSetFocus(window);
+    case WM_KILLFOCUS: return OnKillFocus(window);
+    case WM_ENABLE: return OnEnable(window, wParam != 0);
+    case WM_SETTEXT: return OnSetText(window, PointerFromLParam<const WCHAR>(lParam));
+    case CB_ADDSTRING: return Insert(window, -1, PointerFromLParam<const WCHAR>(lParam));
+    case CB_INSERTSTRING: return OnInsertString(window, wParam, PointerFromLParam<const WCHAR>(lParam));
+    case CB_DELETESTRING: return OnDeleteString(window, wParam);
+    case CB_RESETCONTENT: return OnResetContent(window);
+    case CB_GETCOUNT: return LRESULT(items_.size());
+    case CB_GETCURSEL: return items_.Selection() < 0 ? CB_ERR : LRESULT(items_.Selection());
+    case CB_SETCURSEL: return OnSetCurSel(window, wParam);
+    case CB_GETLBTEXTLEN: return OnGetLbTextLen(wParam);
+    case CB_GETLBTEXT: return OnGetLbText(wParam, PointerFromLParam<WCHAR>(lParam));
+    case CB_SETITEMDATA: return OnSetItemData(wParam, lParam);
+    case CB_GETITEMDATA: return OnGetItemData(wParam);
+    case CB_FINDSTRINGEXACT: return OnFindStringExact(wParam, PointerFromLParam<const WCHAR>(lParam));
+    case CB_SHOWDROPDOWN: return OnShowDropDown(window, wParam != 0);
+    case CB_GETDROPPEDSTATE: return listWindow_ ? TRUE : FALSE;
+    case CB_GETDROPPEDCONTROLRECT: return OnGetDroppedControlRect(window, PointerFromLParam<RECT>(lParam));
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: return OnPaint(window);
+    default: return DefWindowProc(window, message, wParam, lParam);
   }
 }
 
-void ComboBoxControl::DescribeForDump(HWND, DumpObject& fields) const {
-  DumpArray items;
-  for (const ComboItem& item : items_) items.push_back(item.text);
-  fields.Set("items", std::move(items));
-  fields.Set("selected", selected_);
+LRESULT ComboBoxControl::OnCreate(HWND window, const CREATESTRUCT* create) {
+  droppedHeight_ = create ? create->cy : 0;
+  DefWindowProc(window, WM_SETTEXT, 0, LParamFromPointer(u""));
+  FitToField(window);
+  return 0;
 }
 
-void ComboBoxControl::Paint(HWND window) {
+LRESULT ComboBoxControl::OnSetFont(HWND window, WPARAM wParam, LPARAM lParam) {
+  DefWindowProc(window, WM_SETFONT, wParam, lParam);
+  FitToField(window);
+  return 0;
+}
+
+LRESULT ComboBoxControl::OnDestroy() {
+  if (listWindow_) {
+    const HWND list = listWindow_;
+    ListDestroyed();
+    DestroyWindow(list);
+  }
+  return 0;
+}
+
+LRESULT ComboBoxControl::OnGetDlgCode(const MSG* message) const {
+  LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+  // While the list is down, Enter and Escape close it instead of the dialog.
+  if (listWindow_ && message && message->message == WM_KEYDOWN &&
+      (message->wParam == VK_RETURN || message->wParam == VK_ESCAPE))
+    code |= DLGC_WANTALLKEYS;
+  return code;
+}
+
+LRESULT ComboBoxControl::OnStylusDown(HWND window) {
+  if (GetFocus() != window) SetFocus(window);
+  if (IsWindow(window) && GetFocus() == window) OpenList(window);
+  return 0;
+}
+
+LRESULT ComboBoxControl::OnSetFocus(HWND window) {
+  ShowFocusChange(window, focused_, true, CBN_SETFOCUS);
+  return 0;
+}
+
+LRESULT ComboBoxControl::OnKillFocus(HWND window) {
+  focused_ = false;
+  CloseList(window, false);
+  if (IsWindow(window)) ShowFocusChange(window, focused_, false, CBN_KILLFOCUS);
+  return 0;
+}
+
+LRESULT ComboBoxControl::OnEnable(HWND window, bool enabled) {
+  if (!enabled) CloseList(window, false);
+  return 0;
+}
+
+LRESULT ComboBoxControl::OnSetText(HWND window, const WCHAR* text) {
+  // A drop-down list shows entries only: the text picks the entry.
+  const LRESULT found = OnFindStringExact(WPARAM(-1), text ? text : u"");
+  if (found == CB_ERR) return CB_ERR;
+  SetSelection(window, int(found));
+  return TRUE;
+}
+
+LRESULT ComboBoxControl::OnInsertString(HWND window, WPARAM wParam, const WCHAR* text) {
+  const auto index = static_cast<std::intptr_t>(wParam);
+  if (index < -1 || index > std::intptr_t(items_.size())) return CB_ERR;
+  return Insert(window, index < 0 ? int(items_.size()) : int(index), text);
+}
+
+LRESULT ComboBoxControl::OnDeleteString(HWND window, WPARAM wParam) {
+  const int index = items_.IndexFrom(wParam);
+  if (index < 0) return CB_ERR;
+  if (items_.Erase(index)) SetSelection(window, -1);
+  if (listWindow_) InvalidateRect(listWindow_, nullptr, FALSE);
+  return LRESULT(items_.size());
+}
+
+LRESULT ComboBoxControl::OnResetContent(HWND window) {
+  CloseList(window, false);
+  items_.Clear();
+  SetSelection(window, -1);
+  return CB_OKAY;
+}
+
+LRESULT ComboBoxControl::OnSetCurSel(HWND window, WPARAM wParam) {
+  const int index = items_.IndexFrom(wParam);
+  SetSelection(window, index);
+  return index < 0 ? CB_ERR : LRESULT(index);
+}
+
+LRESULT ComboBoxControl::OnGetLbTextLen(WPARAM wParam) const {
+  const int index = items_.IndexFrom(wParam);
+  return index < 0 ? CB_ERR : LRESULT(items_[index].text.size());
+}
+
+LRESULT ComboBoxControl::OnGetLbText(WPARAM wParam, WCHAR* buffer) const {
+  // The caller sizes the buffer with CB_GETLBTEXTLEN, as on the device.
+  const int index = items_.IndexFrom(wParam);
+  if (index < 0 || !buffer) return CB_ERR;
+  const WideString& text = items_[index].text;
+  std::copy(text.begin(), text.end(), buffer);
+  buffer[text.size()] = 0;
+  return LRESULT(text.size());
+}
+
+LRESULT ComboBoxControl::OnSetItemData(WPARAM wParam, LPARAM data) {
+  const int index = items_.IndexFrom(wParam);
+  if (index < 0) return CB_ERR;
+  items_[index].data = DWORD_PTR(data);
+  return CB_OKAY;
+}
+
+LRESULT ComboBoxControl::OnGetItemData(WPARAM wParam) const {
+  const int index = items_.IndexFrom(wParam);
+  return index < 0 ? CB_ERR : LRESULT(items_[index].data);
+}
+
+LRESULT ComboBoxControl::OnFindStringExact(WPARAM start, const WCHAR* text) const {
+  if (!text) return CB_ERR;
+  const int found = items_.FindExact(items_.IndexFrom(start), text);
+  return found < 0 ? CB_ERR : LRESULT(found);
+}
+
+LRESULT ComboBoxControl::OnShowDropDown(HWND window, bool drop) {
+  if (drop)
+    OpenList(window);
+  else
+    CloseList(window, false);
+  return TRUE;
+}
+
+LRESULT ComboBoxControl::OnGetDroppedControlRect(HWND window, RECT* rect) const {
+  int rows = 1;
+  if (rect) *rect = ListRect(window, rows);
+  return CB_OKAY;
+}
+
+
+void ComboBoxControl::DescribeForDump(HWND, DumpObject& fields) const {
+  DumpArray items;
+  for (const ComboItem& item : items_.Items()) items.push_back(item.text);
+  fields.Set("items", std::move(items));
+  fields.Set("selected", items_.Selection());
+}
+
+LRESULT ComboBoxControl::OnPaint(HWND window) {
   PaintDC dc(window);
   RECT client;
   GetClientRect(window, &client);
@@ -374,7 +375,8 @@ void ComboBoxControl::Paint(HWND window) {
     dc.SetTextColor(GetSysColor(COLOR_GRAYTEXT));
   }
   dc.SetBkMode(TRANSPARENT);
-  if (selected_ < 0) return;
+  if (items_.Selection() < 0) return 0;
   RECT text{band.left + kTextMargin * scale, band.top, band.right, band.bottom};
-  dc.DrawText(items_[std::size_t(selected_)].text, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  dc.DrawText(items_[items_.Selection()].text, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  return 0;
 }

@@ -16,14 +16,10 @@
 
 #include "platform/controls/ControlMessages.h"
 #include "platform/gdi/GdiTypes.h"
+#include "platform/controls/ComboItemList.h"
 #include "platform/windows/WindowProcedure.h"
 
 class ComboDropList;
-
-struct ComboItem {
-  WideString text;
-  DWORD_PTR data = 0;
-};
 
 class ComboBoxControl final : public WindowProcedure {
  public:
@@ -40,8 +36,8 @@ class ComboBoxControl final : public WindowProcedure {
   void DescribeForDump(HWND window, DumpObject& fields) const override;
 
   // For the dropped list.
-  const std::vector<ComboItem>& Items() const { return items_; }
-  int Selection() const { return selected_; }
+  const std::vector<ComboItem>& Items() const { return items_.Items(); }
+  int Selection() const { return items_.Selection(); }
   // The list's choice: becomes the selection (CBN_SELCHANGE if it changed),
   // then the list closes.
   void ChooseFromList(HWND window, int index);
@@ -63,16 +59,37 @@ class ComboBoxControl final : public WindowProcedure {
   // Where the list drops, in screen pixels, and how many rows it shows.
   RECT ListRect(HWND window, int& rows) const;
 
-  int Insert(HWND window, int index, const WCHAR* text);
+  // Message handlers, one a message (or a pair that means the same).
+  LRESULT OnCreate(HWND window, const CREATESTRUCT* create);
+  LRESULT OnSetFont(HWND window, WPARAM wParam, LPARAM lParam);
+  LRESULT OnDestroy();
+  LRESULT OnGetDlgCode(const MSG* message) const;
+  LRESULT OnStylusDown(HWND window);
+  LRESULT OnSetFocus(HWND window);
+  LRESULT OnKillFocus(HWND window);
+  LRESULT OnEnable(HWND window, bool enabled);
+  LRESULT OnSetText(HWND window, const WCHAR* text);
+  LRESULT OnInsertString(HWND window, WPARAM index, const WCHAR* text);
+  LRESULT OnDeleteString(HWND window, WPARAM index);
+  LRESULT OnResetContent(HWND window);
+  LRESULT OnSetCurSel(HWND window, WPARAM index);
+  LRESULT OnGetLbTextLen(WPARAM index) const;
+  LRESULT OnGetLbText(WPARAM index, WCHAR* buffer) const;
+  LRESULT OnSetItemData(WPARAM index, LPARAM data);
+  LRESULT OnGetItemData(WPARAM index) const;
+  LRESULT OnFindStringExact(WPARAM start, const WCHAR* text) const;
+  LRESULT OnShowDropDown(HWND window, bool drop);
+  LRESULT OnGetDroppedControlRect(HWND window, RECT* rect) const;
+  LRESULT OnKeyDown(HWND window, UINT key);
+  LRESULT OnPaint(HWND window);
+
+  LRESULT Insert(HWND window, int index, const WCHAR* text);
   void SetSelection(HWND window, int index);
   // A user's move through the entries (keys), with the notification.
   void MoveSelection(HWND window, int index);
   void OpenList(HWND window);
-  void KeyDown(HWND window, UINT key);
-  void Paint(HWND window);
 
-  std::vector<ComboItem> items_;
-  int selected_ = -1;
+  ComboItemList items_{std::size_t(kComboBoxMaxItems)};
   LONG droppedHeight_ = 0;
   bool focused_ = false;
   HWND listWindow_ = nullptr;

@@ -17,6 +17,12 @@ void NotifyParent(HWND control, UINT code) {
               LParamFromHwnd(control));
 }
 
+void ShowFocusChange(HWND control, bool& focused, bool hasFocus, UINT code) {
+  focused = hasFocus;
+  InvalidateRect(control, nullptr, FALSE);
+  NotifyParent(control, code);
+}
+
 void SelectControlFont(CDC& dc, HWND control) {
   // The dialog lends its CFont for the life of its controls (WM_SETFONT).
   auto* font = reinterpret_cast<CFont*>(SendMessage(control, WM_GETFONT, 0, 0));

@@ -18,6 +18,10 @@ LONG ControlScale();
 // WM_COMMAND to the parent with the control's id and `code`.
 void NotifyParent(HWND control, UINT code);
 
+// A control took or lost the focus: it keeps the fact in `focused`, repaints
+// and tells the parent with `code`.
+void ShowFocusChange(HWND control, bool& focused, bool hasFocus, UINT code);
+
 // The font the dialog gave the control (WM_SETFONT), if any, goes into `dc`;
 // without one the context keeps the desktop's "System" default.
 void SelectControlFont(CDC& dc, HWND control);

@@ -87,22 +87,22 @@ void EditControl::Changed(HWND window, bool byUser) {
   NotifyParent(window, EN_CHANGE);
 }
 
-void EditControl::Type(HWND window, char16_t character) {
+LRESULT EditControl::OnChar(HWND window, char16_t character) {
   const DWORD style = StyleOf(window);
   if (character == u'\b') {
-    if (style & ES_READONLY) return;
+    if (style & ES_READONLY) return 0;
     if (text_.DeleteBackward()) Changed(window, true);
-    return;
+    return 0;
   }
   // Other control characters (Tab, Enter, Escape) are the dialog's.
-  if (character < 0x20 || character == 0x7F) return;
+  if (character < 0x20 || character == 0x7F) return 0;
   if (style & ES_READONLY) {
     MessageBeep(MB_OK);
-    return;
+    return 0;
   }
   if (Refused(style, character)) {
     MessageBeep(MB_OK);
-    return;
+    return 0;
   }
   const EditText before = text_;
   const EditText::Typed typed = text_.Replace(std::u16string_view(&character, 1));
@@ -117,9 +117,10 @@ void EditControl::Type(HWND window, char16_t character) {
   }
   if (text_.Text() != before.Text()) Changed(window, true);
   if (full) NotifyParent(window, EN_MAXTEXT);
+  return 0;
 }
 
-void EditControl::KeyDown(HWND window, UINT key) {
+LRESULT EditControl::OnKeyDown(HWND window, UINT key) {
   const bool extend = ShiftIsDown();
   switch (key) {
     case VK_LEFT:
@@ -130,10 +131,11 @@ void EditControl::KeyDown(HWND window, UINT key) {
     case VK_END: text_.MoveEnd(extend); break;
     case VK_DELETE:
       if (!(StyleOf(window) & ES_READONLY) && text_.DeleteForward()) Changed(window, true);
-      return;
-    default: return;
+      return 0;
+    default: return 0;
   }
   CaretMoved(window);
+  return 0;
 }
 
 void EditControl::StylusAt(HWND window, POINT point, bool extend) {
@@ -151,102 +153,122 @@ void EditControl::StylusAt(HWND window, POINT point, bool extend) {
 
 LRESULT EditControl::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE: {
-      const auto* create = PointerFromLParam<CREATESTRUCT>(lParam);
-      if (create && create->lpszName) text_.SetText(create->lpszName);
-      return 0;
-    }
-    case WM_GETDLGCODE:
-      return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-    case WM_SETTEXT: {
-      const auto* text = PointerFromLParam<const WCHAR>(lParam);
-      text_.SetText(text ? std::u16string_view(text) : std::u16string_view());
-      scroll_ = 0;
-      Changed(window, false);
-      return TRUE;
-    }
-    case WM_CHAR:
-      Type(window, char16_t(wParam));
-      return 0;
-    case WM_KEYDOWN:
-      KeyDown(window, UINT(wParam));
-      return 0;
+    case WM_CREATE: return OnCreate(PointerFromLParam<CREATESTRUCT>(lParam));
+    case WM_GETDLGCODE: return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+    case WM_SETTEXT: return OnSetText(window, PointerFromLParam<const WCHAR>(lParam));
+    case WM_CHAR: return OnChar(window, char16_t(wParam));
+    case WM_KEYDOWN: return OnKeyDown(window, UINT(wParam));
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      if (GetFocus() != window) SetFocus(window);
-      if (!IsWindow(window) || GetFocus() != window) return 0;
-      StylusAt(window, PointFromLParam(lParam), ShiftIsDown());
-      SetCapture(window);
-      dragging_ = true;
-      return 0;
-    case WM_MOUSEMOVE:
-      if (dragging_) StylusAt(window, PointFromLParam(lParam), true);
-      return 0;
-    case WM_LBUTTONUP:
-      if (dragging_) {
-        dragging_ = false;
-        if (GetCapture() == window) ReleaseCapture();
-      }
-      return 0;
-    case WM_CAPTURECHANGED:
-      dragging_ = false;
-      return 0;
-    case WM_SETFOCUS:
-      focused_ = true;
-      InvalidateRect(window, nullptr, FALSE);
-      NotifyParent(window, EN_SETFOCUS);
-      return 0;
-    case WM_KILLFOCUS:
-      focused_ = false;
-      InvalidateRect(window, nullptr, FALSE);
-      NotifyParent(window, EN_KILLFOCUS);
-      return 0;
-    case EM_GETSEL: {
-      const DWORD start = DWORD(text_.SelectionStart());
-      const DWORD end = DWORD(text_.SelectionEnd());
-      if (auto* out = reinterpret_cast<DWORD*>(wParam)) *out = start;
-      if (auto* out = PointerFromLParam<DWORD>(lParam)) *out = end;
-      return LRESULT(MAKELONG(WORD(std::min<DWORD>(start, 0xFFFF)), WORD(std::min<DWORD>(end, 0xFFFF))));
-    }
-    case EM_SETSEL:
-      text_.Select(long(std::intptr_t(wParam)), long(lParam));
-      CaretMoved(window);
-      return 0;
-    case EM_REPLACESEL: {
-      const auto* text = PointerFromLParam<const WCHAR>(lParam);
-      const EditText::Typed typed = text_.Replace(text ? std::u16string_view(text) : std::u16string_view());
-      if (typed.changed) Changed(window, false);
-      if (typed.truncated) NotifyParent(window, EN_MAXTEXT);
-      return 0;
-    }
-    case EM_LIMITTEXT:
-      // 0 lifts the limit as far as the device's box allows.
-      text_.SetLimit(wParam == 0 ? std::size_t(0x7FFFFFFE) : std::size_t(wParam));
-      return 0;
-    case EM_GETLIMITTEXT:
-      return LRESULT(text_.Limit());
-    case EM_GETMODIFY:
-      return modified_ ? TRUE : FALSE;
-    case EM_SETMODIFY:
-      modified_ = wParam != 0;
-      return 0;
-    case EM_SETREADONLY: {
-      const DWORD style = StyleOf(window);
-      SetWindowLong(window, GWL_STYLE, LONG(wParam ? (style | ES_READONLY) : (style & ~ES_READONLY)));
-      InvalidateRect(window, nullptr, FALSE);
-      return TRUE;
-    }
-    case WM_ERASEBKGND:
-      return 1;  // the paint fills the box
-    case WM_PAINT:
-      Paint(window);
-      return 0;
-    default:
-      return DefWindowProc(window, message, wParam, lParam);
+    case WM_LBUTTONDBLCLK: return OnStylusDown(window, PointFromLParam(lParam));
+    case WM_MOUSEMOVE: return OnStylusMove(window, PointFromLParam(lParam));
+    case WM_LBUTTONUP: return OnStylusUp(window);
+    case WM_CAPTURECHANGED: return OnCaptureChanged();
+    case WM_SETFOCUS: return OnSetFocus(window);
+    case WM_KILLFOCUS: return OnKillFocus(window);
+    case EM_GETSEL: return OnGetSel(reinterpret_cast<DWORD*>(wParam), PointerFromLParam<DWORD>(lParam));
+    case EM_SETSEL: return OnSetSel(window, wParam, lParam);
+    case EM_REPLACESEL: return OnReplaceSel(window, PointerFromLParam<const WCHAR>(lParam));
+    case EM_LIMITTEXT: return OnLimitText(wParam);
+    case EM_GETLIMITTEXT: return LRESULT(text_.Limit());
+    case EM_GETMODIFY: return modified_ ? TRUE : FALSE;
+    case EM_SETMODIFY: return OnSetModify(wParam != 0);
+    case EM_SETREADONLY: return OnSetReadOnly(window, wParam != 0);
+    case WM_ERASEBKGND: return 1;  // the paint fills the box
+    case WM_PAINT: return OnPaint(window);
+    default: return DefWindowProc(window, message, wParam, lParam);
   }
 }
 
-void EditControl::Paint(HWND window) {
+LRESULT EditControl::OnCreate(const CREATESTRUCT* create) {
+  if (create && create->lpszName) text_.SetText(create->lpszName);
+  return 0;
+}
+
+LRESULT EditControl::OnSetText(HWND window, const WCHAR* text) {
+  text_.SetText(text ? std::u16string_view(text) : std::u16string_view());
+  scroll_ = 0;
+  Changed(window, false);
+  return TRUE;
+}
+
+LRESULT EditControl::OnStylusDown(HWND window, POINT point) {
+  if (GetFocus() != window) SetFocus(window);
+  if (!IsWindow(window) || GetFocus() != window) return 0;
+  StylusAt(window, point, ShiftIsDown());
+  SetCapture(window);
+  dragging_ = true;
+  return 0;
+}
+
+LRESULT EditControl::OnStylusMove(HWND window, POINT point) {
+  if (dragging_) StylusAt(window, point, true);
+  return 0;
+}
+
+LRESULT EditControl::OnStylusUp(HWND window) {
+  if (dragging_) {
+    dragging_ = false;
+    if (GetCapture() == window) ReleaseCapture();
+  }
+  return 0;
+}
+
+LRESULT EditControl::OnCaptureChanged() {
+  dragging_ = false;
+  return 0;
+}
+
+LRESULT EditControl::OnSetFocus(HWND window) {
+  ShowFocusChange(window, focused_, true, EN_SETFOCUS);
+  return 0;
+}
+
+LRESULT EditControl::OnKillFocus(HWND window) {
+  ShowFocusChange(window, focused_, false, EN_KILLFOCUS);
+  return 0;
+}
+
+LRESULT EditControl::OnGetSel(DWORD* startOut, DWORD* endOut) const {
+  const DWORD start = DWORD(text_.SelectionStart());
+  const DWORD end = DWORD(text_.SelectionEnd());
+  if (startOut) *startOut = start;
+  if (endOut) *endOut = end;
+  return LRESULT(MAKELONG(WORD(std::min<DWORD>(start, 0xFFFF)), WORD(std::min<DWORD>(end, 0xFFFF))));
+}
+
+LRESULT EditControl::OnSetSel(HWND window, WPARAM start, LPARAM end) {
+  text_.Select(long(std::intptr_t(start)), long(end));
+  CaretMoved(window);
+  return 0;
+}
+
+LRESULT EditControl::OnReplaceSel(HWND window, const WCHAR* text) {
+  const EditText::Typed typed = text_.Replace(text ? std::u16string_view(text) : std::u16string_view());
+  if (typed.changed) Changed(window, false);
+  if (typed.truncated) NotifyParent(window, EN_MAXTEXT);
+  return 0;
+}
+
+LRESULT EditControl::OnLimitText(WPARAM limit) {
+  // 0 lifts the limit as far as the device's box allows.
+  text_.SetLimit(limit == 0 ? std::size_t(0x7FFFFFFE) : std::size_t(limit));
+  return 0;
+}
+
+LRESULT EditControl::OnSetModify(bool modified) {
+  modified_ = modified;
+  return 0;
+}
+
+LRESULT EditControl::OnSetReadOnly(HWND window, bool readOnly) {
+  const DWORD style = StyleOf(window);
+  SetWindowLong(window, GWL_STYLE, LONG(readOnly ? (style | ES_READONLY) : (style & ~ES_READONLY)));
+  InvalidateRect(window, nullptr, FALSE);
+  return TRUE;
+}
+
+
+LRESULT EditControl::OnPaint(HWND window) {
   PaintDC dc(window);
   RECT client;
   GetClientRect(window, &client);
@@ -263,7 +285,7 @@ void EditControl::Paint(HWND window) {
   const Layout layout = Measure(window);
   const RECT paintArea = dc.PaintRect().IsEmpty() ? client : dc.PaintRect();
   const RECT clip = layout.view.Intersect(paintArea);
-  if (clip.IsEmpty()) return;
+  if (clip.IsEmpty()) return 0;
   WindowDC text(window, &clip);
   SelectControlFont(text, window);
   text.SetBkMode(TRANSPARENT);
@@ -298,4 +320,5 @@ void EditControl::Paint(HWND window) {
     const RECT caret{x, layout.textTop, x + scale, layout.textTop + layout.lineHeight};
     text.FillSolidRect(&caret, ink);
   }
+  return 0;
 }

@@ -38,14 +38,30 @@ class EditControl final : public WindowProcedure {
   // What is drawn: the text, or one '*' a character for ES_PASSWORD.
   std::u16string Shown(HWND window) const;
 
-  void Type(HWND window, char16_t character);
-  void KeyDown(HWND window, UINT key);
+  // Message handlers, one a message (or a pair that means the same).
+  LRESULT OnCreate(const CREATESTRUCT* create);
+  LRESULT OnSetText(HWND window, const WCHAR* text);
+  LRESULT OnChar(HWND window, char16_t character);
+  LRESULT OnKeyDown(HWND window, UINT key);
+  LRESULT OnStylusDown(HWND window, POINT point);
+  LRESULT OnStylusMove(HWND window, POINT point);
+  LRESULT OnStylusUp(HWND window);
+  LRESULT OnCaptureChanged();
+  LRESULT OnSetFocus(HWND window);
+  LRESULT OnKillFocus(HWND window);
+  LRESULT OnGetSel(DWORD* start, DWORD* end) const;
+  LRESULT OnSetSel(HWND window, WPARAM start, LPARAM end);
+  LRESULT OnReplaceSel(HWND window, const WCHAR* text);
+  LRESULT OnLimitText(WPARAM limit);
+  LRESULT OnSetModify(bool modified);
+  LRESULT OnSetReadOnly(HWND window, bool readOnly);
+  LRESULT OnPaint(HWND window);
+
   void StylusAt(HWND window, POINT point, bool extend);
   // Stores the text in the window (for WM_GETTEXT and the dump), keeps the
   // caret in view, repaints, and tells the parent when the user changed it.
   void Changed(HWND window, bool byUser);
   void CaretMoved(HWND window);
-  void Paint(HWND window);
 
   EditText text_;
   LONG scroll_ = 0;

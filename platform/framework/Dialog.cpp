@@ -43,10 +43,8 @@ INT_PTR CDialog::DoModal() {
   if (!CreateFromTemplate(owner)) return -1;
   if (continueModal_ && m_hWnd) {
     ShowWindow(SW_SHOWNORMAL);
-    inModalLoop_ = true;
     const bool ended = RunModalLoop([this] { return !continueModal_ || !m_hWnd; },
                                     [](MSG& message) { return WalkPreTranslateTree(&message) != FALSE; });
-    inModalLoop_ = false;
     if (!ended && continueModal_) modalResult_ = -1;
   }
   if (m_hWnd) ShowWindow(SW_HIDE);

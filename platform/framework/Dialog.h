@@ -25,7 +25,6 @@ class CDialog : public CWnd {
   // (for example a control of an unregistered class) or the program quits.
   virtual INT_PTR DoModal();
   void EndDialog(int result);
-  bool InModalLoop() const { return inModalLoop_; }
 
   // Creates the controls' program objects' bindings and fills them (UpdateData(FALSE)).
   virtual BOOL OnInitDialog();
@@ -49,7 +48,6 @@ class CDialog : public CWnd {
   const DialogTemplate* template_;
   CWnd* parent_;
   std::unique_ptr<CFont> font_;
-  bool inModalLoop_ = false;
   bool continueModal_ = false;
   int modalResult_ = -1;
 };

@@ -44,7 +44,6 @@ class CWinApp {
   HICON LoadIcon(UINT resourceId) const;
 
   const WideString& AppName() const { return appName_; }
-  const WideString& RegistryKey() const { return registryKey_; }
 
   // Platform wiring, before InitInstance: the executable (which names the
   // application unless a name was given) and the --profile file.

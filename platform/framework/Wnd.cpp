@@ -202,7 +202,6 @@ void CWnd::ClientToScreen(RECT* rect) const {
 
 void CWnd::Invalidate(BOOL erase) { ::InvalidateRect(m_hWnd, nullptr, erase); }
 void CWnd::InvalidateRect(const RECT* rect, BOOL erase) { ::InvalidateRect(m_hWnd, rect, erase); }
-void CWnd::ValidateRect(const RECT* rect) { ::ValidateRect(m_hWnd, rect); }
 void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
 void CWnd::SetWindowText(std::u16string_view text) { ::SetWindowText(m_hWnd, text); }
 void CWnd::GetWindowText(WideString& text) const { text = GetWindowTextString(m_hWnd); }
@@ -224,8 +223,6 @@ CWnd* CWnd::GetDlgItem(int id) {
   return wrapper.get();
 }
 
-void CWnd::SetDlgItemText(int id, std::u16string_view text) { ::SetWindowText(::GetDlgItem(m_hWnd, id), text); }
-WideString CWnd::GetDlgItemText(int id) const { return GetWindowTextString(::GetDlgItem(m_hWnd, id)); }
 
 CWnd* CWnd::SetFocus() { return FromHandlePermanent(::SetFocus(m_hWnd)); }
 CWnd* CWnd::GetFocus() { return FromHandlePermanent(::GetFocus()); }
@@ -249,10 +246,6 @@ HICON CWnd::SetIcon(HICON icon, BOOL bigIcon) {
 
 void CWnd::SetFont(CFont* font, BOOL redraw) {
   SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
-}
-
-CFont* CWnd::GetFont() const {
-  return reinterpret_cast<CFont*>(::SendMessage(m_hWnd, WM_GETFONT, 0, 0));
 }
 
 void CWnd::OnPaint() { Default(); }

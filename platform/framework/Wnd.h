@@ -25,7 +25,6 @@ class CWnd : public WindowProcedure {
   CWnd& operator=(const CWnd&) = delete;
 
   HWND m_hWnd = nullptr;
-  HWND GetSafeHwnd() const { return m_hWnd; }
   operator HWND() const { return m_hWnd; }
 
   // The object that runs `window`, or null when no program object does.
@@ -75,7 +74,6 @@ class CWnd : public WindowProcedure {
   void ClientToScreen(RECT* rect) const;
   void Invalidate(BOOL erase = TRUE);
   void InvalidateRect(const RECT* rect, BOOL erase = TRUE);
-  void ValidateRect(const RECT* rect);
   void UpdateWindow();
   void SetWindowText(std::u16string_view text);
   void GetWindowText(WideString& text) const;
@@ -86,8 +84,6 @@ class CWnd : public WindowProcedure {
   // The child control with this id: its program object when it has one, else
   // an object this window keeps for the control until it is destroyed.
   CWnd* GetDlgItem(int id);
-  void SetDlgItemText(int id, std::u16string_view text);
-  WideString GetDlgItemText(int id) const;
   CWnd* SetFocus();
   static CWnd* GetFocus();
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -95,7 +91,6 @@ class CWnd : public WindowProcedure {
   LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
   HICON SetIcon(HICON icon, BOOL bigIcon);
   void SetFont(CFont* font, BOOL redraw = TRUE);
-  CFont* GetFont() const;
 
   // Default handlers: the window class's handling.
   void OnPaint();

@@ -3,14 +3,14 @@
 // 16, 24 and 32 bits direct (16 and 32 also with channel masks), rows stored
 // bottom-up or top-down. Compressed (RLE) files are refused.
 
-#include <optional>
 #include <span>
 
 #include "platform/gdi/Surface.h"
+#include "platform/runtime/Expected.h"
 
-// A 32-bit surface, opaque (fourth byte 255). Empty for anything malformed:
+// A 32-bit surface, opaque (fourth byte 255). A failure for anything malformed:
 // a bad signature or header, an unsupported depth or compression, a size that
 // is not positive or beyond the surface limits, or pixel data that does not
 // fit in the file. The size is checked against the file before any pixel
 // memory is taken.
-std::optional<Surface> DecodeBmp(std::span<const BYTE> file);
+Expected<Surface> DecodeBmp(std::span<const BYTE> file);

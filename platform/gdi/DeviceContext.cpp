@@ -6,38 +6,17 @@
 
 #include "platform/gdi/TextLayout.h"
 
-CDC::CDC(Surface& target, POINT origin, RECT clip, FontEngine* fonts)
-    : target_(&target),
-      deviceBitsPerPixel_(target.BitsPerPixel()),
-      origin_(origin),
-      clip_(clip),
-      fonts_(fonts) {}
+CDC::CDC(Surface& target, POINT origin, RECT clip, FontEngine* fonts) {
+  target_ = &target;
+  deviceBitsPerPixel_ = target.BitsPerPixel();
+  origin_ = origin;
+  clip_ = clip;
+  fonts_ = fonts;
+}
 
 CDC::~CDC() = default;
 
-void CDC::Release() {
-  target_ = nullptr;
-  selectedSurface_.reset();
-  memory_ = false;
-  deviceBitsPerPixel_ = 32;
-  origin_ = {};
-  clip_ = {};
-  fonts_ = nullptr;
-  raster_ = nullptr;
-  bitmap_ = nullptr;
-  font_ = nullptr;
-  logFont_ = {};
-  fontSelected_ = false;
-  brush_ = nullptr;
-  brushColor_ = RGB(255, 255, 255);
-  pen_ = nullptr;
-  penColor_ = RGB(0, 0, 0);
-  penVisible_ = true;
-  position_ = {};
-  textColor_ = RGB(0, 0, 0);
-  backgroundColor_ = RGB(255, 255, 255);
-  backgroundMode_ = OPAQUE;
-}
+void CDC::Release() { static_cast<CDCState&>(*this) = CDCState{}; }
 
 BOOL CDC::CreateCompatibleDC(CDC* other) {
   const int depth = other ? other->deviceBitsPerPixel_ : 32;

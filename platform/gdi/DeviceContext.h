@@ -15,7 +15,37 @@
 #include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/Surface.h"
 
-class CDC {
+// Everything a context selects or sets, with its default; a released context
+// takes these values again in one assignment.
+struct CDCState {
+  Surface* target_ = nullptr;
+  // Keeps a memory context's selected pixels alive even if the bitmap is deleted.
+  std::shared_ptr<Surface> selectedSurface_;
+  bool memory_ = false;
+  int deviceBitsPerPixel_ = 32;
+  POINT origin_{};
+  RECT clip_{};  // logical; cut to the target in DeviceClip()
+
+  FontEngine* fonts_ = nullptr;
+  mutable RasterFont* raster_ = nullptr;  // the current font, looked up lazily
+
+  CBitmap* bitmap_ = nullptr;
+  CFont* font_ = nullptr;
+  LOGFONT logFont_{};
+  bool fontSelected_ = false;
+  CBrush* brush_ = nullptr;
+  COLORREF brushColor_ = RGB(255, 255, 255);
+  CPen* pen_ = nullptr;
+  COLORREF penColor_ = RGB(0, 0, 0);
+  bool penVisible_ = true;
+  POINT position_{};
+
+  COLORREF textColor_ = RGB(0, 0, 0);
+  COLORREF backgroundColor_ = RGB(255, 255, 255);
+  int backgroundMode_ = OPAQUE;
+};
+
+class CDC : private CDCState {
  public:
   // An empty context; CreateCompatibleDC makes it a memory context.
   CDC() = default;
@@ -108,30 +138,6 @@ class CDC {
   void DrawLine(LONG x, LONG y, std::u16string_view text, LONG width, const RECT& deviceClip);
   void PlotLine(POINT from, POINT to, COLORREF color);
 
-  Surface* target_ = nullptr;
-  // Keeps a memory context's selected pixels alive even if the bitmap is deleted.
-  std::shared_ptr<Surface> selectedSurface_;
-  bool memory_ = false;
-  int deviceBitsPerPixel_ = 32;
-  POINT origin_{};
-  RECT clip_{};  // logical; cut to the target in DeviceClip()
-
-  FontEngine* fonts_ = nullptr;
+  // Fonts the context loaded on its own outlive Release; DeleteDC drops them.
   mutable std::unique_ptr<FontEngine> ownFonts_;
-  mutable RasterFont* raster_ = nullptr;  // the current font, looked up lazily
-
-  CBitmap* bitmap_ = nullptr;
-  CFont* font_ = nullptr;
-  LOGFONT logFont_{};
-  bool fontSelected_ = false;
-  CBrush* brush_ = nullptr;
-  COLORREF brushColor_ = RGB(255, 255, 255);
-  CPen* pen_ = nullptr;
-  COLORREF penColor_ = RGB(0, 0, 0);
-  bool penVisible_ = true;
-  POINT position_{};
-
-  COLORREF textColor_ = RGB(0, 0, 0);
-  COLORREF backgroundColor_ = RGB(255, 255, 255);
-  int backgroundMode_ = OPAQUE;
 };

@@ -16,12 +16,13 @@ bool HasPngSignature(const std::vector<BYTE>& bytes) {
 
 }  // namespace
 
-std::optional<std::vector<BYTE>> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+Expected<std::vector<BYTE>> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxBytes) {
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || size > maxBytes) return std::nullopt;
+  if (error) return Failure("the file is missing or not a regular file");
+  if (size > maxBytes) return Failure("the file is too large to read");
   std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
+  if (!in) return Failure("the file cannot be opened");
   std::vector<BYTE> bytes(static_cast<std::size_t>(size));
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   // A file that shrank while being read is taken as it was read.
@@ -36,8 +37,8 @@ CBitmap LoadBmpFile(const std::filesystem::path& path) {
   return bitmap;
 }
 
-std::optional<Surface> LoadImageFile(const std::filesystem::path& path) {
+Expected<Surface> LoadImageFile(const std::filesystem::path& path) {
   auto bytes = ReadFileBytes(path, kMaxImageFileBytes);
-  if (!bytes) return std::nullopt;
+  if (!bytes) return Failure(bytes.reason());
   return HasPngSignature(*bytes) ? DecodePng(*bytes) : DecodeBmp(*bytes);
 }

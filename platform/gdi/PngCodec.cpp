@@ -36,16 +36,17 @@ bool SaveSurfacePng(const Surface& surface, const std::filesystem::path& path) {
   return png_image_write_to_file(&guard.image, path.c_str(), 0, rgb.data(), png_int_32(width * 3), nullptr) != 0;
 }
 
-std::optional<Surface> DecodePng(std::span<const BYTE> file) {
+Expected<Surface> DecodePng(std::span<const BYTE> file) {
   ImageGuard guard;
-  if (!png_image_begin_read_from_memory(&guard.image, file.data(), file.size())) return std::nullopt;
+  if (!png_image_begin_read_from_memory(&guard.image, file.data(), file.size()))
+    return Failure("PNG file is damaged before its pixels");
   if (guard.image.width > png_uint_32(kMaxSurfaceSide) || guard.image.height > png_uint_32(kMaxSurfaceSide) ||
       !Surface::CanCreate(LONG(guard.image.width), LONG(guard.image.height), 32))
-    return std::nullopt;
+    return Failure("PNG size is beyond the surface limits");
   // RGBA is byte for byte the 32-bit surface layout with opacity in the fourth byte.
   guard.image.format = PNG_FORMAT_RGBA;
   Surface surface(LONG(guard.image.width), LONG(guard.image.height), 32);
   if (!png_image_finish_read(&guard.image, nullptr, surface.Bytes().data(), surface.BytesPerRow(), nullptr))
-    return std::nullopt;
+    return Failure("PNG pixel data is damaged");
   return surface;
 }

@@ -200,7 +200,8 @@ const Surface* HtmlContainer::FindImage(const litehtml::tchar_t* src) {
   if (found != images_.end()) return found->second ? &*found->second : nullptr;
   if (images_.size() >= kMaxHtmlImages) return nullptr;
   std::optional<Surface> image;
-  if (const std::optional<std::string> path = FilePathOfAddress(src)) image = LoadImageFile(*path);
+  if (const std::optional<std::string> path = FilePathOfAddress(src))
+    if (Expected<Surface> loaded = LoadImageFile(*path)) image = std::move(*loaded);
   const auto inserted = images_.emplace(src, std::move(image)).first;
   return inserted->second ? &*inserted->second : nullptr;
 }

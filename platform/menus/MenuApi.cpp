@@ -46,12 +46,10 @@ HMENU LoadMenuIndirect(const MenuTemplate* resource) {
   return store && resource ? store->CreateFrom(resource->items) : nullptr;
 }
 
-HMENU CreateMenu() {
+HMENU CreatePopupMenu() {
   MenuStore* store = Store();
   return store ? store->Create() : nullptr;
 }
-
-HMENU CreatePopupMenu() { return CreateMenu(); }
 
 BOOL AppendMenu(HMENU menu, UINT flags, UINT_PTR idOrSubMenu, const WCHAR* text) {
   MenuStore* store = Store();

@@ -28,7 +28,6 @@ using LPTPMPARAMS = TPMPARAMS*;
 BOOL RegisterMenuResource(const MenuTemplate& resource);
 HMENU LoadMenu(HINSTANCE instance, UINT resourceId);
 HMENU LoadMenuIndirect(const MenuTemplate* resource);
-HMENU CreateMenu();
 HMENU CreatePopupMenu();
 // `idOrSubMenu` is the command id, or with MF_POPUP the handle of the sub-menu,
 // which then belongs to `menu`.

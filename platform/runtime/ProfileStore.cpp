@@ -60,12 +60,15 @@ bool WriteFileAtomically(const std::string& path, const std::string& text) {
   return true;
 }
 
-ProfileStore::ProfileStore(std::string path) : path_(std::move(path)) {
+ProfileStore::ProfileStore(std::string path) : path_(std::move(path)), readResult_(Read()) {}
+
+Expected<void> ProfileStore::Read() {
   std::ifstream in(path_, std::ios::binary);
-  if (!in) return;
+  if (!in) return Failure("the settings file cannot be opened");
   std::ostringstream text;
   text << in.rdbuf();
   Parse(text.str());
+  return {};
 }
 
 void ProfileStore::Parse(const std::string& text) {

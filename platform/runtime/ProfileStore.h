@@ -14,12 +14,16 @@
 #include <string>
 #include <vector>
 
+#include "platform/runtime/Expected.h"
+
 class ProfileStore {
  public:
   // Reads path if it exists; a missing or unreadable file is an empty store.
   explicit ProfileStore(std::string path);
 
   const std::string& path() const { return path_; }
+  // Whether the file was read, or why not.
+  const Expected<void>& readResult() const { return readResult_; }
 
   // Section and entry names compare without regard to ASCII case, as the
   // device's registry does.
@@ -49,9 +53,11 @@ class ProfileStore {
   const Section* FindSection(const std::string& name) const;
   void Set(const std::string& section, const std::string& entry, std::uint32_t value);
   bool Save() const;
+  Expected<void> Read();
 
   std::string path_;
   std::vector<Section> sections_;
+  Expected<void> readResult_;  // after sections_: reading fills them
 };
 
 // Writes text to path atomically (temporary file, fsync, rename).

@@ -289,12 +289,10 @@ bool Desktop::GetMessage(MSG& message) {
     if (auto posted = queue_.TakePosted()) {
       if (posted->hwnd && !tree_.Exists(posted->hwnd)) continue;
       message = *posted;
-      lastMessageTime_ = message.time;
       return true;
     }
     if (auto raw = queue_.TakeInput()) {
       if (!input_.Resolve(*raw, message)) continue;
-      lastMessageTime_ = message.time;
       return true;
     }
     if (const HWND window = compositor_.NextWindowToPaint()) {
@@ -302,7 +300,6 @@ bool Desktop::GetMessage(MSG& message) {
       message.hwnd = window;
       message.message = WM_PAINT;
       message.time = Now();
-      lastMessageTime_ = message.time;
       return true;
     }
     WaitForInput();

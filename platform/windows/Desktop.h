@@ -99,7 +99,6 @@ class Desktop {
   // Waits for the next message; false once the program is to quit.
   bool GetMessage(MSG& message);
   LRESULT Dispatch(const MSG& message);
-  DWORD LastMessageTime() const { return lastMessageTime_; }
   // Lets the backend deliver input or time; returns when there may be more to do.
   void WaitForInput(std::optional<DWORD> deadline = std::nullopt);
 
@@ -138,7 +137,6 @@ class Desktop {
   HWND focus_ = nullptr;
   HWND active_ = nullptr;
   HWND capture_ = nullptr;
-  DWORD lastMessageTime_ = 0;
   std::optional<int> quitCode_;
   int beeps_ = 0;
 

@@ -47,7 +47,3 @@ void PostQuitMessage(int exitCode) {
   if (Desktop* desktop = Desktop::Current()) desktop->Quit(exitCode);
 }
 
-DWORD GetMessageTime() {
-  const Desktop* desktop = Desktop::Current();
-  return desktop ? desktop->LastMessageTime() : 0;
-}

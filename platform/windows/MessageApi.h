@@ -17,7 +17,6 @@ BOOL GetMessage(MSG* message, HWND filter, UINT first, UINT last);
 BOOL TranslateMessage(const MSG* message);
 LRESULT DispatchMessage(const MSG* message);
 void PostQuitMessage(int exitCode);
-DWORD GetMessageTime();
 
 // The dialog keys, for a key aimed at the dialog or one of its controls:
 // Tab and Shift+Tab move the focus over the tab stops, the arrows through the

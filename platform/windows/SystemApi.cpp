@@ -61,8 +61,6 @@ HANDLE CreateThread(void* /*securityAttributes*/, std::size_t /*stackSize*/, LPT
   return HandleFromNumber<HANDLE>(id);
 }
 
-BOOL CloseHandle(HANDLE handle) { return handle ? TRUE : FALSE; }
-
 BOOL MessageBeep(UINT /*type*/) {
   Desktop* desktop = Desktop::Current();
   if (!desktop || !desktop->OnWindowThread()) return FALSE;

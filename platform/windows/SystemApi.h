@@ -34,10 +34,9 @@ HINSTANCE GetModuleHandle(const WCHAR* moduleName);
 using LPTHREAD_START_ROUTINE = DWORD (*)(void* parameter);
 // Runs `start` on a new thread at once (flags, stack size and security
 // attributes are ignored). The thread counts as background work until it
-// returns. The handle only names the thread; CloseHandle is optional.
+// returns. The handle only names the thread and needs no closing.
 HANDLE CreateThread(void* securityAttributes, std::size_t stackSize, LPTHREAD_START_ROUTINE start,
                     void* parameter, DWORD creationFlags, DWORD* threadId);
-BOOL CloseHandle(HANDLE handle);
 
 // Counted by the desktop; makes no sound.
 inline constexpr UINT MB_OK = 0x00000000;

@@ -133,13 +133,6 @@ BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase) {
   return TRUE;
 }
 
-BOOL ValidateRect(HWND window, const RECT* /*rect*/) {
-  Desktop* desktop = WindowThreadDesktop();
-  if (!desktop || !desktop->Tree().Exists(window)) return FALSE;
-  desktop->Screen().Validate(window);
-  return TRUE;
-}
-
 BOOL UpdateWindow(HWND window) {
   Desktop* desktop = WindowThreadDesktop();
   if (!desktop || !desktop->Tree().Exists(window)) return FALSE;
@@ -219,11 +212,6 @@ HWND FindWindow(std::u16string_view className, const WCHAR* windowName) {
   return desktop->Tree().FindTopLevel(className, windowName ? &name : nullptr);
 }
 
-HWND WindowFromPoint(POINT screenPoint) {
-  Desktop* desktop = WindowThreadDesktop();
-  return desktop ? desktop->Tree().WindowAt(screenPoint) : nullptr;
-}
-
 BOOL SetWindowText(HWND window, std::u16string_view text) {
   const WideString copy(text);
   return SendMessage(window, WM_SETTEXT, 0, LParamFromPointer(copy.c_str())) ? TRUE : FALSE;
@@ -258,14 +246,6 @@ HWND GetFocus() {
 HWND GetActiveWindow() {
   Desktop* desktop = WindowThreadDesktop();
   return desktop ? desktop->ActiveWindow() : nullptr;
-}
-
-HWND SetActiveWindow(HWND window) {
-  Desktop* desktop = WindowThreadDesktop();
-  if (!desktop || !desktop->Tree().Exists(window)) return nullptr;
-  const HWND previous = desktop->ActiveWindow();
-  desktop->BringToTop(desktop->Tree().TopLevelOf(window));
-  return previous;
 }
 
 HWND SetCapture(HWND window) {

@@ -39,7 +39,6 @@ BOOL GetWindowRect(HWND window, RECT* rect);
 BOOL ScreenToClient(HWND window, POINT* point);
 BOOL ClientToScreen(HWND window, POINT* point);
 BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
-BOOL ValidateRect(HWND window, const RECT* rect);
 // Paints the window now if it has an update, instead of waiting for the queue.
 BOOL UpdateWindow(HWND window);
 
@@ -49,7 +48,6 @@ int GetDlgCtrlID(HWND window);
 LONG GetWindowLong(HWND window, int index);
 LONG SetWindowLong(HWND window, int index, LONG value);
 HWND FindWindow(std::u16string_view className, const WCHAR* windowName);
-HWND WindowFromPoint(POINT screenPoint);
 
 BOOL SetWindowText(HWND window, std::u16string_view text);
 WideString GetWindowTextString(HWND window);
@@ -59,7 +57,6 @@ int GetWindowTextLength(HWND window);
 HWND SetFocus(HWND window);
 HWND GetFocus();
 HWND GetActiveWindow();
-HWND SetActiveWindow(HWND window);
 HWND SetCapture(HWND window);
 BOOL ReleaseCapture();
 HWND GetCapture();

@@ -5,20 +5,12 @@
 #include <cmath>
 
 #include "CatalogFixture.h"
+#include "tests/support/CatalogRecords.h"
 
 namespace {
 
-SkyObjectRecord Star(float ra, float dec, float mag, const char* designation) {
-  SkyObjectRecord r;
-  r.SetRa(ra);
-  r.SetDec(dec);
-  r.SetMagnitude(mag);
-  r.SetDesignation(designation);
-  return r;
-}
-
 TEST(RecordLayout, FieldsLieAtTheirByteOffsetsLittleEndian) {
-  const SkyObjectRecord star = Star(1.0f, -2.0f, 0.5f, "18del Cyg");
+  const SkyObjectRecord star = MakeObject(1.0f, -2.0f, 0.5f, "18del Cyg");
   EXPECT_EQ(star.bytes[0], 0x00);
   EXPECT_EQ(star.bytes[3], 0x3F);  // 1.0f = 0x3F800000
   EXPECT_EQ(star.bytes[7], 0xC0);  // -2.0f = 0xC0000000
@@ -44,10 +36,10 @@ TEST(RecordLayout, FieldsLieAtTheirByteOffsetsLittleEndian) {
 }
 
 TEST(CatalogLoad, ReadsEachRecordSizeInFileOrder) {
-  CatalogFolder folder("sizes");
+  CatalogFolder folder;
   folder.WriteRecords<SkyObjectRecord>("Stars.dat", 3,
-                                       {Star(0, 90, 2.0f, "1alp UMi"), Star(10, 0, 3.0f, "b"),
-                                        Star(20, -10, 4.5f, "c")});
+                                       {MakeObject(0, 90, 2.0f, "1alp UMi"), MakeObject(10, 0, 3.0f, "b"),
+                                        MakeObject(20, -10, 4.5f, "c")});
   ObjectNameRecord polaris;
   polaris.SetDesignation("1alp UMi");
   polaris.SetName("Polaris");
@@ -59,8 +51,11 @@ TEST(CatalogLoad, ReadsEachRecordSizeInFileOrder) {
   folder.WriteRecords<ConstellationLabel>("CNames.dat", 1, {ori});
 
   SkyCatalogs catalogs;
-  LoadCatalogs(catalogs, folder.directory());
+  const Expected<void> loaded = LoadCatalogs(catalogs, folder.Directory());
   ASSERT_TRUE(catalogs.IsLoaded());
+  // The deep-sky files are missing from this folder.
+  ASSERT_FALSE(loaded);
+  EXPECT_EQ(loaded.reason(), "DeepSky.dat: the file cannot be opened");
   const auto& stars = catalogs.starCatalog.objects;
   ASSERT_EQ(stars.count(), 3u);
   EXPECT_EQ(stars[0].dec(), 90.0f);
@@ -78,70 +73,76 @@ TEST(CatalogLoad, ReadsEachRecordSizeInFileOrder) {
 }
 
 TEST(CatalogLoad, MissingEmptyAndTinyFilesLeaveEmptyTablesAndStillFinish) {
-  CatalogFolder folder("empty");
+  CatalogFolder folder;
   folder.WriteBytes("Stars.dat", {});
   folder.WriteBytes("DeepSky.dat", {0, 0, 0, 0});
   folder.WriteBytes("CLines.dat", {5, 0, 0});  // shorter than the count itself
   SkyCatalogs catalogs;
-  LoadCatalogs(catalogs, folder.directory());
+  const Expected<void> loaded = LoadCatalogs(catalogs, folder.Directory());
   EXPECT_TRUE(catalogs.IsLoaded());
+  ASSERT_FALSE(loaded);
+  EXPECT_EQ(loaded.reason(), "Stars.dat: the file ends inside its record count");
+  CatalogStore lines;
+  EXPECT_EQ(lines.LoadObjects(folder.File("CLines.dat")).reason(), "the file ends inside its record count");
+  EXPECT_TRUE(lines.LoadObjects(folder.File("DeepSky.dat")));  // a count of zero is an empty catalogue
   EXPECT_EQ(catalogs.starCatalog.objects.count(), 0u);
   EXPECT_EQ(catalogs.deepSkyCatalog.objects.count(), 0u);
   EXPECT_EQ(catalogs.constellationLineCatalog.objects.count(), 0u);
   EXPECT_EQ(catalogs.constellationLabelCatalog.labels.count(), 0u);
 
   SkyCatalogs nowhere;
-  LoadCatalogs(nowhere, folder.directory() + "no-such-folder/");
+  EXPECT_EQ(LoadCatalogs(nowhere, folder.Directory() + "no-such-folder/").reason(),
+            "Stars.dat: the file cannot be opened");
   EXPECT_TRUE(nowhere.IsLoaded());
 }
 
 TEST(CatalogLoad, ShortFileKeepsOnlyTheWholeRecordsItHolds) {
-  CatalogFolder folder("short");
+  CatalogFolder folder;
   // Three records announced, two and a half present.
-  folder.WriteRecords<SkyObjectRecord>("Stars.dat", 3, {Star(1, 1, 1, "a"), Star(2, 2, 2, "b"),
-                                                         Star(3, 3, 3, "c")},
+  folder.WriteRecords<SkyObjectRecord>("Stars.dat", 3, {MakeObject(1, 1, 1, "a"), MakeObject(2, 2, 2, "b"),
+                                                         MakeObject(3, 3, 3, "c")},
                                        11);
   CatalogStore store;
-  store.LoadObjects(folder.Path("Stars.dat"));
+  EXPECT_EQ(store.LoadObjects(folder.File("Stars.dat")).reason(), "the record count runs past the end of the file");
   ASSERT_EQ(store.objects.count(), 2u);
   EXPECT_EQ(DesignationText(store.objects[1]), u"b");
 }
 
 TEST(CatalogLoad, HugeCountIsBoundedByTheFileLength) {
-  CatalogFolder folder("huge");
+  CatalogFolder folder;
   ObjectNameRecord vega;
   vega.SetDesignation("3alp Lyr");
   vega.SetName("Vega");
   folder.WriteRecords<ObjectNameRecord>("StarNames.dat", 0xFFFFFFFFu, {vega});
   CatalogStore store;
-  store.LoadNames(folder.Path("StarNames.dat"));
+  EXPECT_EQ(store.LoadNames(folder.File("StarNames.dat")).reason(), "the record count runs past the end of the file");
   ASSERT_EQ(store.names.count(), 1u);
   EXPECT_EQ(NameText(store.names[0]), u"Vega");
 }
 
 TEST(CatalogLoad, ExtraBytesBeyondTheCountAreNotRead) {
-  CatalogFolder folder("extra");
-  folder.WriteRecords<SkyObjectRecord>("CLines.dat", 1, {Star(1, 1, 0, ""), Star(2, 2, 0, "")});
+  CatalogFolder folder;
+  folder.WriteRecords<SkyObjectRecord>("CLines.dat", 1, {MakeObject(1, 1, 0, ""), MakeObject(2, 2, 0, "")});
   CatalogStore store;
-  store.LoadObjects(folder.Path("CLines.dat"));
+  EXPECT_TRUE(store.LoadObjects(folder.File("CLines.dat")));
   EXPECT_EQ(store.objects.count(), 1u);
 }
 
 TEST(CatalogLoad, OddLineTableDropsItsLastEndPoint) {
-  CatalogFolder folder("odd");
-  std::vector<SkyObjectRecord> points(5, Star(0, 0, 0, ""));
+  CatalogFolder folder;
+  std::vector<SkyObjectRecord> points(5, MakeObject(0, 0, 0, ""));
   folder.WriteRecords<SkyObjectRecord>("CLines.dat", 5, points);
   CatalogStore store;
-  store.LoadObjects(folder.Path("CLines.dat"));
+  store.LoadObjects(folder.File("CLines.dat"));
   EXPECT_EQ(store.objects.count(), 5u);
   EXPECT_EQ(store.lineCount(), 2u);
 }
 
 TEST(CatalogLoad, NonFiniteValuesAreLoadedAsStoredForTheDrawingCodeToReject) {
-  CatalogFolder folder("nan");
-  folder.WriteRecords<SkyObjectRecord>("Stars.dat", 1, {Star(NAN, INFINITY, -INFINITY, "x")});
+  CatalogFolder folder;
+  folder.WriteRecords<SkyObjectRecord>("Stars.dat", 1, {MakeObject(NAN, INFINITY, -INFINITY, "x")});
   CatalogStore store;
-  store.LoadObjects(folder.Path("Stars.dat"));
+  store.LoadObjects(folder.File("Stars.dat"));
   ASSERT_EQ(store.objects.count(), 1u);
   EXPECT_TRUE(std::isnan(store.objects[0].ra()));
   EXPECT_TRUE(std::isinf(store.objects[0].dec()));

@@ -74,7 +74,7 @@ TEST(FindObjectIndex, MatchesFoldedDesignationsOnlyWithAFoldedKey) {
 TEST(FindObjectIndex, DesignationFillingItsWholeFieldIsStillTerminated) {
   CatalogStore store;
   SkyObjectRecord r;
-  std::memcpy(r.bytes.data() + 12, "ABCDEFGHIJ", 10);  // no terminator in the field
+  std::memcpy(r.bytes.data() + SkyObjectLayout::kDesignation, "ABCDEFGHIJ", 10);  // no terminator in the field
   store.objects.Append(r);
   SkyObjectRecord next;
   next.bytes[0] = 'Z';  // the following record's bytes must not leak into the key

@@ -5,10 +5,10 @@
 
 #include "skymap/Projection.h"
 #include "tests/e2e/ProgramRun.h"
+#include "tests/support/QvgaGeometry.h"
 
 namespace {
 
-constexpr MapGeometry kGeometry{0, 26, 16, 240, 278, 117};
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
@@ -19,10 +19,10 @@ COLORREF Grey(BYTE h) { return RGB(h, h, h); }
 CatalogueFixture PoleAndEquator() {
   CatalogueFixture sky;
   sky.stars = {
-      Object(0, 90, 1.0f, "alf UMi"),   Object(0, 0, 2.5f, "bet Cas"),    Object(90, 0, 3.5f, "gam Ori"),
-      Object(180, 0, 4.5f, "del Vir"),  Object(270, 0, 5.5f, "eps Oph"),  Object(0, 0, 6.5f, "too faint"),
+      MakeObject(0, 90, 1.0f, "alf UMi"),   MakeObject(0, 0, 2.5f, "bet Cas"),    MakeObject(90, 0, 3.5f, "gam Ori"),
+      MakeObject(180, 0, 4.5f, "del Vir"),  MakeObject(270, 0, 5.5f, "eps Oph"),  MakeObject(0, 0, 6.5f, "too faint"),
   };
-  sky.starNames = {Name("alf UMi", "Polaris"), Name("gam Ori", "Bellatrix")};
+  sky.starNames = {MakeName("alf UMi", "Polaris"), MakeName("gam Ori", "Bellatrix")};
   return sky;
 }
 
@@ -31,8 +31,8 @@ POINT Landing(float ra, float dec) {
   const ViewState view;
   int x = 0;
   int y = 0;
-  EXPECT_TRUE(ProjectToScreen(view, kGeometry, ra, dec, x, y));
-  return {x + kGeometry.mapLeft, y + kGeometry.mapTop};
+  EXPECT_TRUE(ProjectToScreen(view, kQvgaGeometry, ra, dec, x, y));
+  return {x + kQvgaGeometry.mapLeft, y + kQvgaGeometry.mapTop};
 }
 
 void ExpectPlus(const Surface& shot, POINT p, COLORREF colour) {
@@ -82,8 +82,8 @@ TEST_F(MapTest, ThePoleAndTheEquatorStarsLandOnTheirPixelsWithTheirSymbols) {
 
 TEST_F(MapTest, DeepSkyObjectsAreYellowPlusesAndLinesDarkRed) {
   CatalogueFixture sky = PoleAndEquator();
-  sky.deepSky = {Object(45, 45, 9.0f, "7000"), Object(135, 60, 1.5f, "224")};
-  sky.lineEnds = {Object(200, 50, 0), Object(220, 50, 0), Object(300, -80, 0)};  // the odd end draws nothing
+  sky.deepSky = {MakeObject(45, 45, 9.0f, "7000"), MakeObject(135, 60, 1.5f, "224")};
+  sky.lineEnds = {MakeObject(200, 50, 0), MakeObject(220, 50, 0), MakeObject(300, -80, 0)};  // the odd end draws nothing
   run.WriteCatalogue(sky);
   run.WriteSettings({{"V_MAG", 1000}});  // deep-sky objects obey the limit too
   ASSERT_EQ(run.Run("wait\nshot map.png\n").status, 0);
@@ -129,8 +129,8 @@ TEST_F(MapTest, ATapOnAStarNamesItAndMarksItAndATapOnEmptySkyDropsIt) {
 
 TEST_F(MapTest, ADeepSkyObjectUnderTheTapWinsOverAStar) {
   CatalogueFixture sky = PoleAndEquator();
-  sky.deepSky = {Object(0, 90, 8.0f, "7000")};
-  sky.deepSkyNames = {Name("7000", "North America Nebula")};
+  sky.deepSky = {MakeObject(0, 90, 8.0f, "7000")};
+  sky.deepSkyNames = {MakeName("7000", "North America Nebula")};
   run.WriteCatalogue(sky);
   run.WriteSettings({{"V_MAG", 1000}});
   ASSERT_EQ(run.Run("wait\ntap 120 165\ndump picked.json\n").status, 0);

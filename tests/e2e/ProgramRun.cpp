@@ -29,31 +29,6 @@ std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
 
 }  // namespace
 
-SkyObjectRecord Object(float ra, float dec, float magnitude, std::string_view designation) {
-  SkyObjectRecord record;
-  record.SetRa(ra);
-  record.SetDec(dec);
-  record.SetMagnitude(magnitude);
-  record.SetDesignation(designation);
-  return record;
-}
-
-ObjectNameRecord Name(std::string_view designation, std::string_view name) {
-  ObjectNameRecord record;
-  record.SetDesignation(designation);
-  record.SetName(name);
-  return record;
-}
-
-ConstellationLabel Label(float ra, float dec, std::u16string_view shortName, std::u16string_view fullName) {
-  ConstellationLabel label;
-  label.SetRa(ra);
-  label.SetDec(dec);
-  label.SetShortName(shortName);
-  label.SetFullName(fullName);
-  return label;
-}
-
 ProgramRun::ProgramRun() {
   std::string pattern = (fs::temp_directory_path() / "vespera-e2e-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a folder for the run");
@@ -112,7 +87,7 @@ nlohmann::json ProgramRun::Dump(const std::string& name) const {
 
 Surface ProgramRun::Shot(const std::string& name) const {
   const std::string bytes = ReadFileText(folder_ / name);
-  std::optional<Surface> image =
+  Expected<Surface> image =
       DecodePng(std::span(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size()));
   if (!image) throw std::runtime_error("not a PNG file: " + name);
   return std::move(*image);

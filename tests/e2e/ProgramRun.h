@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "catalog/SkyRecords.h"
+#include "tests/support/CatalogRecords.h"
 #include "platform/gdi/Surface.h"
 
 struct Device {
@@ -44,10 +45,6 @@ struct CatalogueFixture {
   std::vector<SkyObjectRecord> lineEnds;
   std::vector<ConstellationLabel> labels;
 };
-
-SkyObjectRecord Object(float ra, float dec, float magnitude, std::string_view designation = "");
-ObjectNameRecord Name(std::string_view designation, std::string_view name);
-ConstellationLabel Label(float ra, float dec, std::u16string_view shortName, std::u16string_view fullName);
 
 class ProgramRun {
  public:

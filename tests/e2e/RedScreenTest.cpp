@@ -9,10 +9,10 @@ namespace {
 
 CatalogueFixture Sky() {
   CatalogueFixture sky;
-  sky.stars = {Object(0, 90, 1.0f, "alf UMi"), Object(40, 60, 3.2f), Object(200, 30, 0.5f)};
-  sky.deepSky = {Object(100, 50, 6.0f, "2237")};
-  sky.lineEnds = {Object(0, 90, 0), Object(40, 60, 0)};
-  sky.labels = {Label(20, 75, u"UMi", u"Ursa Minor")};
+  sky.stars = {MakeObject(0, 90, 1.0f, "alf UMi"), MakeObject(40, 60, 3.2f), MakeObject(200, 30, 0.5f)};
+  sky.deepSky = {MakeObject(100, 50, 6.0f, "2237")};
+  sky.lineEnds = {MakeObject(0, 90, 0), MakeObject(40, 60, 0)};
+  sky.labels = {MakeLabel(20, 75, u"UMi", u"Ursa Minor")};
   return sky;
 }
 

@@ -64,7 +64,7 @@ TEST_P(SkinButtons, ShowTheirStripImagesAtTheirImageSizes) {
   const SkinCase& skin = GetParam();
   ProgramRun run;
   ASSERT_EQ(run.Run("wait\nshot screen.png\ndump screen.json\n", skin.device).status, 0);
-  const std::optional<Surface> strip = LoadImageFile(run.File(skin.skinFile));
+  const Expected<Surface> strip = LoadImageFile(run.File(skin.skinFile));
   ASSERT_TRUE(strip.has_value());
   const Surface screen = run.Shot("screen.png");
   const nlohmann::json dump = run.Dump("screen.json");
@@ -96,7 +96,7 @@ TEST_P(SkinButtons, AHeldButtonKeepsItsImageAndActsWhenLifted) {
             0);
   EXPECT_EQ(MainState(run.Dump("held.json")).at("zoom"), 1.0);
   EXPECT_DOUBLE_EQ(MainState(run.Dump("lifted.json")).at("zoom").get<double>(), 1.1);
-  const std::optional<Surface> strip = LoadImageFile(run.File(skin.skinFile));
+  const Expected<Surface> strip = LoadImageFile(run.File(skin.skinFile));
   ASSERT_TRUE(strip.has_value());
   const StripImage& zoomIn = *std::find_if(skin.images.begin(), skin.images.end(),
                                            [](const StripImage& image) { return image.buttonId == 1001; });

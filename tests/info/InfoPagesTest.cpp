@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "info/PageTemplate.h"
 
 namespace {
@@ -17,7 +17,7 @@ const WideString kInfoClose = u"<A HREF=\"CLOSE_WND\">Close window</A>";
 const WideString kHelpClose = u"<BR><A HREF=\"CLOSE_WND\">Close window</A>";
 
 IniFile Load(const std::string& text) {
-  TempFolder folder;
+  ScratchFolder folder;
   IniFile file;
   LoadIniFile(folder.Write("page.ini", text), file);
   return file;

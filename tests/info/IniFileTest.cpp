@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "TempFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
 using Sections = std::vector<std::pair<WideString, WideString>>;
 
 Sections Parse(const std::string& text) {
-  TempFolder folder;
+  ScratchFolder folder;
   IniFile file;
   LoadIniFile(folder.Write("test.ini", text), file);
   Sections out;
@@ -41,7 +41,7 @@ TEST(IniFile, SectionsWithoutNameOrBodyAreDropped) {
 }
 
 TEST(IniFile, FindSectionTakesTheFirstExactName) {
-  TempFolder folder;
+  ScratchFolder folder;
   IniFile file;
   LoadIniFile(folder.Write("a.ini", "[7]\nfirst\n[Main]\nhelp\n[7]\nsecond\n"), file);
   EXPECT_EQ(FindSection(file, u"7"), 0);
@@ -52,9 +52,14 @@ TEST(IniFile, FindSectionTakesTheFirstExactName) {
 }
 
 TEST(IniFile, MissingFileLeavesTheSequenceEmpty) {
-  TempFolder folder;
+  ScratchFolder folder;
   IniFile file{{u"old", u"section"}};
-  LoadIniFile(folder.Write("a.ini", "") + ".missing", file);
+  EXPECT_EQ(LoadIniFile(folder.Write("a.ini", "") + ".missing", file).reason(), "the file cannot be opened");
+  EXPECT_TRUE(file.empty());
+  EXPECT_TRUE(LoadIniFile(folder.Write("a.ini", ""), file));
+  // A folder opens as a file but cannot be read as one.
+  const std::string path = folder.Write("b.ini", "");
+  EXPECT_EQ(LoadIniFile(path.substr(0, path.rfind('/')), file).reason(), "reading the file failed part way");
   EXPECT_TRUE(file.empty());
 }
 

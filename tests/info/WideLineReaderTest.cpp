@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "TempFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ using Lines = std::vector<WideString>;
 using namespace std::string_view_literals;
 
 TEST(WideLineReader, ReadsLinesWithTheirLineFeedAndTextModeLineEnds) {
-  TempFolder folder;
+  ScratchFolder folder;
   const auto path = folder.Write("a.ini", "one\r\ntwo\n\nlast\rline");
   EXPECT_EQ(Pieces(path, 100), (Lines{u"one\n", u"two\n", u"\n", u"last\rline"}));
   EXPECT_TRUE(Pieces(folder.Write("empty.ini", ""), 100).empty());
@@ -28,20 +28,20 @@ TEST(WideLineReader, ReadsLinesWithTheirLineFeedAndTextModeLineEnds) {
 }
 
 TEST(WideLineReader, LongLineArrivesInPiecesThatKeepSurrogatePairsWhole) {
-  TempFolder folder;
+  ScratchFolder folder;
   const auto path = folder.Write("a.ini", "abc\xF0\x9F\x8C\x9F" "d\nxyz\n");
   EXPECT_EQ(Pieces(path, 4), (Lines{u"abc", u"\U0001F31F" u"d\n", u"xyz\n"}));
   EXPECT_EQ(Pieces(path, 3), (Lines{u"abc", u"\U0001F31F" u"d", u"\n", u"xyz", u"\n"}));
 }
 
 TEST(WideLineReader, DecodesUtf8SkippingOnlyALeadingByteOrderMark) {
-  TempFolder folder;
+  ScratchFolder folder;
   const auto path = folder.Write("a.ini", "\xEF\xBB\xBF[1]\n\xEF\xBB\xBFx\xFF\x00y\xC3\xA9\n"sv);
   EXPECT_EQ(Pieces(path, 100), (Lines{u"[1]\n", u"\uFEFFx\uFFFD\uFFFDy\u00E9\n"}));
 }
 
 TEST(WideLineReader, LinesLongerThanTheReadBlockStayWhole) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string longLine(200000, 'q');
   const auto path = folder.Write("a.ini", longLine + "\nend");
   const auto pieces = Pieces(path, WideLineReader::kDefaultPieceUnits);

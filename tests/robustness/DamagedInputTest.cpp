@@ -12,6 +12,7 @@
 
 #include "catalog/CatalogLoader.h"
 #include "catalog/SkyRecords.h"
+#include "platform/gdi/BmpDecoder.h"
 #include "tests/robustness/ProgramSandbox.h"
 
 namespace {
@@ -109,7 +110,7 @@ void MakeCoordinatesAbsurd(std::vector<unsigned char>& bytes, const CatalogueFil
 void LeaveTextsUnterminated(std::vector<unsigned char>& bytes, const CatalogueFile& file) {
   for (std::size_t at = 4; at + file.recordSize <= bytes.size(); at += file.recordSize) {
     if (file.recordSize == SkyObjectRecord::kSize) {
-      std::memset(bytes.data() + at + 12, 'X', kDesignationBytes);
+      std::memset(bytes.data() + at + SkyObjectLayout::kDesignation, 'X', kDesignationBytes);
     } else if (file.recordSize == ObjectNameRecord::kSize) {
       std::memset(bytes.data() + at, 0xE9, kDesignationBytes + kNameBytes);
     } else {
@@ -125,22 +126,37 @@ void LeaveTextsUnterminated(std::vector<unsigned char>& bytes, const CatalogueFi
 struct CatalogueDamage {
   const char* name;
   std::function<void(std::vector<unsigned char>&, const CatalogueFile&)> apply;
+  const char* loadReason;  // what the loader answers; null when the file still reads whole
 };
+
+constexpr const char* kCountPastTheEnd = "the record count runs past the end of the file";
 
 const CatalogueDamage kCatalogueDamages[] = {
     {"TruncatedMidRecord",
      [](std::vector<unsigned char>& bytes, const CatalogueFile& file) {
        bytes.resize(4 + (bytes.size() - 4) / file.recordSize / 2 * file.recordSize + file.recordSize / 2);
-     }},
-    {"TruncatedInsideTheCount", [](std::vector<unsigned char>& bytes, const CatalogueFile&) { bytes.resize(2); }},
-    {"HugeCount", [](std::vector<unsigned char>& bytes, const CatalogueFile&) { PutCount(bytes, 0xFFFFFFFFu); }},
+     },
+     kCountPastTheEnd},
+    {"TruncatedInsideTheCount", [](std::vector<unsigned char>& bytes, const CatalogueFile&) { bytes.resize(2); },
+     "the file ends inside its record count"},
+    {"HugeCount", [](std::vector<unsigned char>& bytes, const CatalogueFile&) { PutCount(bytes, 0xFFFFFFFFu); },
+     kCountPastTheEnd},
     {"CountBeyondTheRecords",
      [](std::vector<unsigned char>& bytes, const CatalogueFile& file) {
        PutCount(bytes, std::uint32_t((bytes.size() - 4) / file.recordSize + 1000));
-     }},
-    {"NanAndInfiniteCoordinates", MakeCoordinatesAbsurd},
-    {"UnterminatedTexts", LeaveTextsUnterminated},
+     },
+     kCountPastTheEnd},
+    {"NanAndInfiniteCoordinates", MakeCoordinatesAbsurd, nullptr},
+    {"UnterminatedTexts", LeaveTextsUnterminated, nullptr},
 };
+
+// The loader's own answer for the damaged file, read in this process.
+Expected<void> LoadInProcess(const std::string& path, const CatalogueFile& file) {
+  CatalogStore store;
+  if (file.recordSize == SkyObjectRecord::kSize) return store.LoadObjects(path);
+  if (file.recordSize == ObjectNameRecord::kSize) return store.LoadNames(path);
+  return store.LoadLabels(path);
+}
 
 // Failure messages name the file and the damage rather than their bytes.
 void PrintTo(const CatalogueFile& file, std::ostream* out) { *out << file.name; }
@@ -156,6 +172,13 @@ TEST_P(DamagedCatalogueTest, ProgramShowsTheRestAndEndsNormally) {
   ASSERT_GT(bytes.size(), 4 + file.recordSize) << file.name << " is not staged";
   damage.apply(bytes, file);
   sandbox.WriteBytes(file.name, bytes);
+  const Expected<void> loaded = LoadInProcess(sandbox.File(file.name).string(), file);
+  if (damage.loadReason) {
+    ASSERT_FALSE(loaded);
+    EXPECT_EQ(loaded.reason(), damage.loadReason);
+  } else {
+    EXPECT_TRUE(loaded) << loaded.reason();
+  }
   ExpectNormalRun(sandbox, Wide());
 }
 
@@ -203,23 +226,42 @@ void PutInt32(std::vector<unsigned char>& bytes, std::size_t at, std::int32_t va
   std::memcpy(bytes.data() + at, &value, sizeof value);
 }
 
-const std::vector<std::pair<const char*, std::function<void(std::vector<unsigned char>&)>>>& SkinDamages() {
-  static const std::vector<std::pair<const char*, std::function<void(std::vector<unsigned char>&)>>> damages{
-      {"truncated to half", [](auto& bytes) { bytes.resize(bytes.size() / 2); }},
-      {"truncated inside the header", [](auto& bytes) { bytes.resize(20); }},
+struct SkinDamage {
+  const char* what;
+  std::function<void(std::vector<unsigned char>&)> apply;
+  const char* decodeReason;  // what the decoder answers for the damaged file
+};
+
+const std::vector<SkinDamage>& SkinDamages() {
+  static const char* const kSize = "BMP size is not positive or beyond the surface limits";
+  static const std::vector<SkinDamage> damages{
+      {"truncated to half", [](auto& bytes) { bytes.resize(bytes.size() / 2); },
+       "BMP pixel data runs past the end of the file"},
+      {"truncated inside the header", [](auto& bytes) { bytes.resize(20); }, "BMP file is shorter than its headers"},
       {"absurd width and height",
        [](auto& bytes) {
          PutInt32(bytes, 18, 0x7FFFFFFF);
          PutInt32(bytes, 22, 0x7FFFFFFF);
-       }},
-      {"huge width, one row", [](auto& bytes) {
+       },
+       kSize},
+      {"huge width, one row",
+       [](auto& bytes) {
          PutInt32(bytes, 18, 1 << 30);
          PutInt32(bytes, 22, 1);
-       }},
-      {"most negative height", [](auto& bytes) { PutInt32(bytes, 22, std::numeric_limits<std::int32_t>::min()); }},
-      {"zero width", [](auto& bytes) { PutInt32(bytes, 18, 0); }},
+       },
+       kSize},
+      {"most negative height", [](auto& bytes) { PutInt32(bytes, 22, std::numeric_limits<std::int32_t>::min()); },
+       "BMP height is out of range"},
+      {"zero width", [](auto& bytes) { PutInt32(bytes, 18, 0); }, kSize},
   };
   return damages;
+}
+
+// The decoder's own answer for a damaged skin, read in this process.
+void ExpectDecodeReason(const std::vector<unsigned char>& bytes, const SkinDamage& damage) {
+  const Expected<Surface> decoded = DecodeBmp(bytes);
+  ASSERT_FALSE(decoded);
+  EXPECT_EQ(decoded.reason(), damage.decodeReason);
 }
 
 // A skin that cannot be used at start-up: the program says so and ends
@@ -228,12 +270,13 @@ const std::vector<std::pair<const char*, std::function<void(std::vector<unsigned
 TEST(DamagedSkinTest, DamagedSkinAtStartIsReportedOrUsed) {
   for (const DeviceChoice& device : {Pocket(), Wide()}) {
     const std::string skin = device.width >= 480 ? "Icons480.bmp" : "Icons240.bmp";
-    for (const auto& [what, damage] : SkinDamages()) {
-      SCOPED_TRACE(device.name + ", " + skin + " " + what);
+    for (const SkinDamage& damage : SkinDamages()) {
+      SCOPED_TRACE(device.name + ", " + skin + " " + damage.what);
       ProgramSandbox sandbox(StagedProgramDir(), TestedExecutable());
       std::vector<unsigned char> bytes = sandbox.ReadBytes(skin);
-      damage(bytes);
+      damage.apply(bytes);
       sandbox.WriteBytes(skin, bytes);
+      ExpectDecodeReason(bytes, damage);
       const SandboxRun run = sandbox.Run("dump start.json\n", device);
       ASSERT_FALSE(run.hung) << run.Summary();
       ASSERT_EQ(run.signal, 0) << run.Summary();
@@ -253,12 +296,13 @@ TEST(DamagedSkinTest, DamagedSkinAtStartIsReportedOrUsed) {
 // Turning red-screen mode on loads the red skin while the program runs; a
 // damaged one is reported and the program goes on.
 TEST(DamagedSkinTest, DamagedRedSkinWhileRunningKeepsTheProgramGoing) {
-  for (const auto& [what, damage] : SkinDamages()) {
-    SCOPED_TRACE(what);
+  for (const SkinDamage& damage : SkinDamages()) {
+    SCOPED_TRACE(damage.what);
     ProgramSandbox sandbox(StagedProgramDir(), TestedExecutable());
     std::vector<unsigned char> bytes = sandbox.ReadBytes("Icons240r.bmp");
-    damage(bytes);
+    damage.apply(bytes);
     sandbox.WriteBytes("Icons240r.bmp", bytes);
+    ExpectDecodeReason(bytes, damage);
     ExpectNormalRun(sandbox, Pocket());
   }
 }

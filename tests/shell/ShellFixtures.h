@@ -10,26 +10,7 @@
 #include <vector>
 
 #include "platform/runtime/WinTypes.h"
-
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vespera-shell-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  ~ScratchFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-  }
-  // With the trailing separator, as the program directory has it.
-  std::string Directory() const { return path_.string() + "/"; }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
+#include "tests/support/ScratchFolder.h"
 
 // A bottom-up 24-bit BMP file whose pixel (x, y) is colour(x, y).
 inline void WriteBmp24(const std::string& path, int width, int height,

@@ -13,19 +13,19 @@
 namespace {
 
 TEST(NameSwitches, ActAsAPairOverTheThreeStyles) {
-  EXPECT_EQ(AfterShortNamesToggle(NamesShort), NamesNone);
-  EXPECT_EQ(AfterShortNamesToggle(NamesFull), NamesShort);
-  EXPECT_EQ(AfterShortNamesToggle(NamesNone), NamesShort);
-  EXPECT_EQ(AfterFullNamesToggle(NamesShort), NamesFull);
-  EXPECT_EQ(AfterFullNamesToggle(NamesFull), NamesNone);
-  EXPECT_EQ(AfterFullNamesToggle(NamesNone), NamesFull);
+  EXPECT_EQ(AfterShortNamesToggle(ConstellationNameStyle::Short), ConstellationNameStyle::None);
+  EXPECT_EQ(AfterShortNamesToggle(ConstellationNameStyle::Full), ConstellationNameStyle::Short);
+  EXPECT_EQ(AfterShortNamesToggle(ConstellationNameStyle::None), ConstellationNameStyle::Short);
+  EXPECT_EQ(AfterFullNamesToggle(ConstellationNameStyle::Short), ConstellationNameStyle::Full);
+  EXPECT_EQ(AfterFullNamesToggle(ConstellationNameStyle::Full), ConstellationNameStyle::None);
+  EXPECT_EQ(AfterFullNamesToggle(ConstellationNameStyle::None), ConstellationNameStyle::Full);
   // Short, then full twice, then short: full names, none, short again.
-  ConstellationNameStyle style = NamesShort;
+  ConstellationNameStyle style = ConstellationNameStyle::Short;
   style = AfterFullNamesToggle(style);
-  EXPECT_EQ(style, NamesFull);
+  EXPECT_EQ(style, ConstellationNameStyle::Full);
   style = AfterFullNamesToggle(style);
-  EXPECT_EQ(style, NamesNone);
-  EXPECT_EQ(AfterShortNamesToggle(style), NamesShort);
+  EXPECT_EQ(style, ConstellationNameStyle::None);
+  EXPECT_EQ(AfterShortNamesToggle(style), ConstellationNameStyle::Short);
   // A stored 5 counts as on and turns off.
   EXPECT_EQ(AfterFlagToggle(5), 0);
   EXPECT_EQ(AfterFlagToggle(AfterFlagToggle(1)), 1);

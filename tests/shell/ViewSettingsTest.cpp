@@ -35,7 +35,7 @@ TEST_F(ViewSettingsTest, AFirstRunReadsTheDefaultViewAndWritesItsStoredForm) {
   EXPECT_EQ(view.zoom, 1.0);
   EXPECT_EQ(view.magnitudeLimit, 4.0);
   EXPECT_EQ(view.showConstellationLines, 1);
-  EXPECT_EQ(view.constellationNameStyle, NamesShort);
+  EXPECT_EQ(view.constellationNameStyle, ConstellationNameStyle::Short);
 
   WriteViewSettings(app, view);
   EXPECT_EQ(Stored(),
@@ -45,7 +45,7 @@ TEST_F(ViewSettingsTest, AFirstRunReadsTheDefaultViewAndWritesItsStoredForm) {
 TEST_F(ViewSettingsTest, OddStoredSwitchesAreUsedAsTheyDecode) {
   Store("ConstellationNames=7\nConstellationLines=5\n");
   const ViewState view = Read();
-  EXPECT_EQ(view.constellationNameStyle, NamesShort);
+  EXPECT_EQ(view.constellationNameStyle, ConstellationNameStyle::Short);
   EXPECT_EQ(view.showConstellationLines, 5);
   WriteViewSettings(app, view);
   EXPECT_NE(Stored().find("ConstellationLines=5\n"), std::string::npos);
@@ -58,7 +58,7 @@ TEST_F(ViewSettingsTest, ValuesKeepTwoDecimalsCutTowardZero) {
   view.centerDec = -30.507;
   view.zoom = 0.90909;
   view.magnitudeLimit = 20;
-  view.constellationNameStyle = NamesNone;
+  view.constellationNameStyle = ConstellationNameStyle::None;
   WriteViewSettings(app, view);
   EXPECT_NE(Stored().find("V_RA1=66769\nV_DEC1=62485\nV_ZOOM=90\nV_MAG=2000\n"), std::string::npos);
 
@@ -67,7 +67,7 @@ TEST_F(ViewSettingsTest, ValuesKeepTwoDecimalsCutTowardZero) {
   EXPECT_DOUBLE_EQ(back.centerDec, -30.5);
   EXPECT_DOUBLE_EQ(back.zoom, 0.9);
   EXPECT_EQ(back.magnitudeLimit, 20.0);
-  EXPECT_EQ(back.constellationNameStyle, NamesNone);
+  EXPECT_EQ(back.constellationNameStyle, ConstellationNameStyle::None);
 }
 
 TEST_F(ViewSettingsTest, AStoredZeroRightAscensionIsUsedWithoutARangeCheck) {

@@ -41,7 +41,7 @@ class MapRendererTest : public ::testing::TestWithParam<int> {
   }
   void LoadAndRebuild(const MapOverlay& overlay = {}) {
     MarkLoaded(catalogs);
-    view.needsReprojection = 1;
+    view.needsReprojection = true;
     Render(overlay);
   }
   // Window pixel of a sky position under the current view.
@@ -74,13 +74,13 @@ class MapRendererTest : public ::testing::TestWithParam<int> {
 
 TEST_P(MapRendererTest, BeforeTheCatalogueIsLoadedOnlyTheStatusBandIsDrawn) {
   catalogs.starCatalog.objects.Append(MakeObject(0, 90, 1.0f));
-  view.needsReprojection = 1;
+  view.needsReprojection = true;
   Render();
   EXPECT_EQ(CountInk(screen, MapArea(), kSentinel), 0);
   EXPECT_EQ(CountInk(screen, {0, 0, 240, 26}, kSentinel), 0);
   EXPECT_EQ(screen.GetPixel(239, 319), kWhite);
   EXPECT_GT(CountInk(screen, StatusBandRect(layout), kWhite), 0);  // "Loading data..."
-  EXPECT_EQ(view.needsReprojection, 1);
+  EXPECT_TRUE(view.needsReprojection);
   EXPECT_EQ(tickCalls, 0);
   EXPECT_EQ(picture.hits.stars.count(), 0u);
   EXPECT_EQ(status.statusText, u"Loading data...");
@@ -91,7 +91,7 @@ TEST_P(MapRendererTest, RebuildDrawsTheSkyAndReportsTheDrawingTime) {
   catalogs.starCatalog.objects.Append(MakeObject(0, 90, 1.0f));
   LoadAndRebuild();
 
-  EXPECT_EQ(view.needsReprojection, 0);
+  EXPECT_FALSE(view.needsReprojection);
   EXPECT_EQ(status.statusText, u"Ready. Drawing time: 0.50s.");
   // The pole and the four equator stars of the default view on 240 x 320.
   for (POINT p : {POINT{120, 49}, POINT{237, 165}, POINT{120, 281}, POINT{3, 165}}) {
@@ -134,7 +134,7 @@ TEST_P(MapRendererTest, LabelNeedsTenPixelsFromTheLeftAndNineFromTheTop) {
     catalogs.constellationLabelCatalog.labels.Resize(0);
     catalogs.constellationLabelCatalog.labels.Append(MakeLabel(ra, dec, u"Ori", u"Orion"));
     screen.Fill(screen.Bounds(), kSentinel);
-    view.needsReprojection = 1;
+    view.needsReprojection = true;
     Render();
     const POINT p = WindowPoint(ra, dec);
     const RECT box{p.x - 50, p.y - 9, p.x + 50, p.y + 9};
@@ -157,13 +157,13 @@ TEST_P(MapRendererTest, NamesFollowTheStyleAndAreCutAtTheirBox) {
   const int shortInk = CountInk(screen, box, kBlack);
   EXPECT_GT(shortInk, 0);
 
-  view.constellationNameStyle = NamesFull;
+  view.constellationNameStyle = ConstellationNameStyle::Full;
   Render();
   const int fullInk = CountInk(screen, box, kBlack);
   EXPECT_GT(fullInk, shortInk);
   EXPECT_EQ(CountInk(screen, wide, kBlack), fullInk);  // nothing beyond the 100-pixel box
 
-  view.constellationNameStyle = NamesNone;
+  view.constellationNameStyle = ConstellationNameStyle::None;
   Render();
   EXPECT_EQ(CountInk(screen, wide, kBlack), 0);
 }
@@ -230,7 +230,7 @@ TEST_P(MapRendererTest, MarkerIsASevenPixelSquareOnTheWindowOnly) {
 
 TEST_P(MapRendererTest, MarkerIsLeftOutOnTheFarHemisphereAndClippedOffTheMap) {
   MarkLoaded(catalogs);
-  view.needsReprojection = 1;
+  view.needsReprojection = true;
   Render({{}, SkyPoint{0, -30}});
   EXPECT_EQ(CountInk(screen, MapArea(), kBlack), 0);
 

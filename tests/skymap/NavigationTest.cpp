@@ -61,14 +61,14 @@ TEST(Navigation, ResetRestoresTheDefaultViewAndKeepsTheSwitches) {
   view.zoom = 16;
   view.magnitudeLimit = 20;
   view.showConstellationLines = 0;
-  view.constellationNameStyle = NamesFull;
+  view.constellationNameStyle = ConstellationNameStyle::Full;
   EXPECT_TRUE(ResetView(view));
   EXPECT_EQ(view.centerRa, 0.0);
   EXPECT_EQ(view.centerDec, 90.0);
   EXPECT_EQ(view.zoom, 1.0);
   EXPECT_EQ(view.magnitudeLimit, 4.0);
   EXPECT_EQ(view.showConstellationLines, 0);
-  EXPECT_EQ(view.constellationNameStyle, NamesFull);
+  EXPECT_EQ(view.constellationNameStyle, ConstellationNameStyle::Full);
 }
 
 TEST(Navigation, StepsReachTheirEffects) {

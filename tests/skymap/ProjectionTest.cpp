@@ -7,10 +7,10 @@
 #include <numbers>
 #include <random>
 
+#include "tests/support/QvgaGeometry.h"
+
 namespace {
 
-// 240 x 320 screen: map 240 x 278 below a 26-pixel strip, radius 117.
-constexpr MapGeometry kQvga{0, 26, 16, 240, 278, 117};
 
 struct Landing {
   bool visible = false;
@@ -19,7 +19,7 @@ struct Landing {
   friend bool operator==(const Landing&, const Landing&) = default;
 };
 
-Landing Project(const ViewState& view, float ra, float dec, const MapGeometry& geometry = kQvga) {
+Landing Project(const ViewState& view, float ra, float dec, const MapGeometry& geometry = kQvgaGeometry) {
   Landing landing;
   landing.visible = ProjectToScreen(view, geometry, ra, dec, landing.x, landing.y);
   return landing;
@@ -86,7 +86,7 @@ TEST(Projection, AgreesWithTheExactOrthographicProjection) {
     if (std::abs(k) < 1e-3) continue;  // too close to the rim to call
     ASSERT_EQ(landing.visible, k > 0) << ra << " " << dec;
     if (!landing.visible) continue;
-    const double scale = view.zoom * kQvga.mapRadius;
+    const double scale = view.zoom * kQvgaGeometry.mapRadius;
     const double x = scale * std::cos(dec * rad) * std::sin((ra - view.centerRa) * rad);
     const double y = scale * (std::sin(dec * rad) * std::cos(view.centerDec * rad) -
                               std::cos(dec * rad) * std::sin(view.centerDec * rad) *

@@ -8,35 +8,8 @@
 #include "catalog/CatalogLoader.h"
 #include "skymap/MapPixels.h"
 #include "skymap/Projection.h"
-
-// 240 x 320 screen: map 240 x 278 below a 26-pixel strip, radius 117.
-inline constexpr MapGeometry kQvgaGeometry{0, 26, 16, 240, 278, 117};
-
-inline SkyObjectRecord MakeObject(float ra, float dec, float magnitude, std::string_view designation = "") {
-  SkyObjectRecord record;
-  record.SetRa(ra);
-  record.SetDec(dec);
-  record.SetMagnitude(magnitude);
-  record.SetDesignation(designation);
-  return record;
-}
-
-inline ObjectNameRecord MakeName(std::string_view designation, std::string_view name) {
-  ObjectNameRecord record;
-  record.SetDesignation(designation);
-  record.SetName(name);
-  return record;
-}
-
-inline ConstellationLabel MakeLabel(float ra, float dec, std::u16string_view shortName,
-                                    std::u16string_view fullName) {
-  ConstellationLabel label;
-  label.SetRa(ra);
-  label.SetDec(dec);
-  label.SetShortName(shortName);
-  label.SetFullName(fullName);
-  return label;
-}
+#include "tests/support/CatalogRecords.h"
+#include "tests/support/QvgaGeometry.h"
 
 inline void MarkLoaded(SkyCatalogs& catalogs) { catalogs.dataLoaded.store(1, std::memory_order_release); }
 

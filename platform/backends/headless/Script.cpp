@@ -2,9 +2,11 @@
 
 #include <array>
 #include <charconv>
+#include <iterator>
 #include <limits>
 
 #include "platform/runtime/CodePage.h"
+#include "platform/runtime/Expected.h"
 #include "platform/windows/VirtualKeys.h"
 
 namespace {
@@ -46,11 +48,19 @@ std::optional<long long> ParseNumber(std::string_view word, long long maximum) {
 
 std::string Quoted(std::string_view word) { return "\"" + std::string(word) + "\""; }
 
+// One command line: its steps, or why the line is wrong (the first fault).
 class LineParser {
  public:
-  LineParser(int line, SIZE screen, ParsedScript& out) : line_(line), screen_(screen), out_(out) {}
+  LineParser(int line, SIZE screen) : line_(line), screen_(screen) {}
 
-  void Parse(std::string_view text) {
+  Expected<std::vector<ScriptStep>> Parse(std::string_view text) {
+    ParseCommand(text);
+    if (error_) return Failure(std::move(*error_));
+    return std::move(steps_);
+  }
+
+ private:
+  void ParseCommand(std::string_view text) {
     const std::vector<std::string_view> words = Words(text);
     const std::string_view command = words[0];
     const std::size_t arguments = words.size() - 1;
@@ -96,15 +106,16 @@ class LineParser {
     }
   }
 
- private:
   ScriptStep& Add(ScriptStep::Kind kind) {
-    ScriptStep& step = out_.steps.emplace_back();
+    ScriptStep& step = steps_.emplace_back();
     step.kind = kind;
     step.line = line_;
     return step;
   }
 
-  void Error(std::string message) { out_.errors.push_back({line_, std::move(message)}); }
+  void Error(std::string message) {
+    if (!error_) error_ = std::move(message);
+  }
 
   bool Expect(std::string_view command, std::size_t got, std::size_t wanted, const char* usage) {
     if (got == wanted) return true;
@@ -129,7 +140,8 @@ class LineParser {
 
   int line_;
   SIZE screen_;
-  ParsedScript& out_;
+  std::vector<ScriptStep> steps_;
+  std::optional<std::string> error_;
 };
 
 }  // namespace
@@ -172,7 +184,12 @@ ParsedScript ParseScript(std::string_view text, SIZE screen) {
     const std::string_view trimmed = Trim(raw);
     if (!trimmed.empty() && trimmed.front() != '#') {
       // Leading blanks are not part of a command's free text either.
-      LineParser(line, screen, parsed).Parse(raw.substr(raw.find(trimmed.front())));
+      Expected<std::vector<ScriptStep>> steps = LineParser(line, screen).Parse(raw.substr(raw.find(trimmed.front())));
+      if (steps)
+        parsed.steps.insert(parsed.steps.end(), std::make_move_iterator(steps->begin()),
+                            std::make_move_iterator(steps->end()));
+      else
+        parsed.errors.push_back({line, steps.reason()});
     }
     if (end == std::string_view::npos) break;
   }

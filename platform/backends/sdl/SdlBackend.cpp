@@ -22,7 +22,7 @@ SIZE UsableDesktop() {
 
 void SetIcon(SDL_Window* window, const std::string& path) {
   if (path.empty()) return;
-  std::optional<Surface> image = LoadImageFile(path);
+  Expected<Surface> image = LoadImageFile(path);
   if (!image) return;
   SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(image->Bytes().data(), image->Width(), image->Height(),
                                                          32, image->BytesPerRow(), SDL_PIXELFORMAT_RGBA32);

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <functional>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "platform/gdi/ImageFiles.h"
@@ -97,9 +98,9 @@ std::vector<BYTE> BuildBmp(const BmpLayout& layout) {
 COLORREF FromRgb(std::uint32_t rgb) { return RGB(BYTE(rgb >> 16), BYTE(rgb >> 8), BYTE(rgb)); }
 
 // Every pixel of `surface` is `expected(x, y)` and opaque.
-void ExpectPixels(const std::optional<Surface>& surface, int width, int height,
+void ExpectPixels(const Expected<Surface>& surface, int width, int height,
                   const std::function<COLORREF(int, int)>& expected) {
-  ASSERT_TRUE(surface);
+  ASSERT_TRUE(surface) << surface.reason();
   ASSERT_EQ(surface->Width(), width);
   ASSERT_EQ(surface->Height(), height);
   ASSERT_EQ(surface->BitsPerPixel(), 32);
@@ -225,24 +226,32 @@ TEST(BmpBroken, EveryTruncationFailsCleanly) {
 TEST(BmpBroken, BadHeadersAreRefused) {
   const auto good = BuildBmp(Plain24());
   ASSERT_TRUE(DecodeBmp(good));
-  auto expectRefused = [&](const char* what, auto change) {
+  auto expectRefused = [&](const char* what, const std::string& reason, auto change) {
     auto file = good;
     change(file);
-    EXPECT_FALSE(DecodeBmp(file)) << what;
+    const Expected<Surface> decoded = DecodeBmp(file);
+    ASSERT_FALSE(decoded) << what;
+    EXPECT_EQ(decoded.reason(), reason) << what;
   };
-  expectRefused("signature", [](auto& f) { f[0] = 'P'; });
-  expectRefused("header size", [](auto& f) { Set32(f, 14, 20); });
-  expectRefused("header past the end", [](auto& f) { Set32(f, 14, 0x7FFFFFF0); });
-  expectRefused("zero width", [](auto& f) { Set32(f, 18, 0); });
-  expectRefused("negative width", [](auto& f) { Set32(f, 18, std::uint32_t(-5)); });
-  expectRefused("zero height", [](auto& f) { Set32(f, 22, 0); });
-  expectRefused("most negative height",
+  const std::string size = "BMP size is not positive or beyond the surface limits";
+  const std::string compression = "BMP compression is not supported";
+  expectRefused("signature", "BMP file does not start with \"BM\"", [](auto& f) { f[0] = 'P'; });
+  expectRefused("header size", "BMP header has an unknown size", [](auto& f) { Set32(f, 14, 20); });
+  expectRefused("header past the end", "BMP header runs past the end of the file",
+                [](auto& f) { Set32(f, 14, 0x7FFFFFF0); });
+  expectRefused("zero width", size, [](auto& f) { Set32(f, 18, 0); });
+  expectRefused("negative width", size, [](auto& f) { Set32(f, 18, std::uint32_t(-5)); });
+  expectRefused("zero height", size, [](auto& f) { Set32(f, 22, 0); });
+  expectRefused("most negative height", "BMP height is out of range",
                 [](auto& f) { Set32(f, 22, std::uint32_t(std::numeric_limits<std::int32_t>::min())); });
-  expectRefused("depth 2", [](auto& f) { f[28] = 2; });
-  expectRefused("run-length compression", [](auto& f) { Set32(f, 30, 1); });
-  expectRefused("masks on 24 bits", [](auto& f) { Set32(f, 30, 3); });
-  expectRefused("pixels before the header ends", [](auto& f) { Set32(f, 10, 20); });
-  expectRefused("pixels past the end", [](auto& f) { Set32(f, 10, 0xFFFFFFF0); });
+  expectRefused("depth 2", "BMP depth is not 1, 4, 8, 16, 24 or 32 bits", [](auto& f) { f[28] = 2; });
+  expectRefused("run-length compression", compression, [](auto& f) { Set32(f, 30, 1); });
+  expectRefused("masks on 24 bits", compression, [](auto& f) { Set32(f, 30, 3); });
+  expectRefused("pixels before the header ends", "BMP pixel data starts outside the file",
+                [](auto& f) { Set32(f, 10, 20); });
+  expectRefused("pixels past the end", "BMP pixel data starts outside the file",
+                [](auto& f) { Set32(f, 10, 0xFFFFFFF0); });
+  expectRefused("too short for its headers", "BMP file is shorter than its headers", [](auto& f) { f.resize(25); });
 }
 
 TEST(BmpBroken, AbsurdDimensionsAreRefusedBeforeAllocating) {
@@ -257,7 +266,9 @@ TEST(BmpBroken, AbsurdDimensionsAreRefusedBeforeAllocating) {
   auto file = BuildBmp(layout);
   Set32(file, 18, 4096);  // within the surface limits: only the data check stops it
   Set32(file, 22, 4096);
-  EXPECT_FALSE(DecodeBmp(file));
+  const Expected<Surface> decoded = DecodeBmp(file);
+  ASSERT_FALSE(decoded);
+  EXPECT_EQ(decoded.reason(), "BMP pixel data runs past the end of the file");
   Set32(file, 18, 16384);
   Set32(file, 22, 16384);
   EXPECT_FALSE(DecodeBmp(file));

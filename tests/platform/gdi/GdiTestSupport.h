@@ -1,13 +1,12 @@
 #pragma once
 // Helpers shared by the graphics tests.
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <string>
 
 #include "platform/gdi/Surface.h"
+#include "tests/support/ScratchFolder.h"
 
 // The smallest rectangle holding every pixel of `surface` that differs from
 // `background`; empty when there is none.
@@ -24,23 +23,3 @@ inline RECT InkBounds(const Surface& surface, COLORREF background) {
   return ink.IsEmpty() ? RECT{} : ink;
 }
 
-// A fresh folder under the system temporary folder, removed with the object.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    path_ = std::filesystem::temp_directory_path() /
-            ("vespera-gdi-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
- private:
-  static inline int counter_ = 0;
-  std::filesystem::path path_;
-};

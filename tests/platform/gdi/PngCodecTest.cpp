@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <string>
 
 #include "platform/gdi/ImageFiles.h"
 #include "tests/platform/gdi/GdiTestSupport.h"
@@ -63,9 +64,13 @@ TEST(PngRead, DamagedFilesGiveNothing) {
     std::vector<BYTE> cut(bytes->begin(), bytes->begin() + std::ptrdiff_t(length));
     EXPECT_FALSE(DecodePng(cut)) << length;
   }
+  EXPECT_EQ(DecodePng(std::vector<BYTE>(bytes->begin(), bytes->begin() + 8)).reason(),
+            "PNG file is damaged before its pixels");
   auto corrupt = *bytes;
   corrupt[bytes->size() / 2] ^= 0xFF;  // inside the compressed data: the checksum fails
-  EXPECT_FALSE(DecodePng(corrupt));
+  const Expected<Surface> decoded = DecodePng(corrupt);
+  ASSERT_FALSE(decoded);
+  EXPECT_NE(decoded.reason().find("is damaged"), std::string::npos) << decoded.reason();
 }
 
 // Rewrites the size in the header chunk (after the signature, length and
@@ -90,7 +95,9 @@ TEST(PngRead, HugeDeclaredSizeIsRefusedBeforeDecoding) {
   SetPngSize(bytes, 20000, 20);
   EXPECT_FALSE(DecodePng(bytes));
   SetPngSize(bytes, 16000, 16000);
-  EXPECT_FALSE(DecodePng(bytes));
+  const Expected<Surface> decoded = DecodePng(bytes);
+  ASSERT_FALSE(decoded);
+  EXPECT_EQ(decoded.reason(), "PNG size is beyond the surface limits");
 }
 
 TEST(ImageFiles, UnknownOrOversizedFilesAreNotRead) {
@@ -99,9 +106,9 @@ TEST(ImageFiles, UnknownOrOversizedFilesAreNotRead) {
     std::ofstream out(folder / "notes.txt");
     out << "not an image";
   }
-  EXPECT_FALSE(LoadImageFile(folder / "notes.txt"));
-  EXPECT_FALSE(LoadImageFile(folder / "missing.png"));
-  EXPECT_FALSE(ReadFileBytes(folder / "notes.txt", 3));
+  EXPECT_EQ(LoadImageFile(folder / "notes.txt").reason(), "BMP file is shorter than its headers");
+  EXPECT_EQ(LoadImageFile(folder / "missing.png").reason(), "the file is missing or not a regular file");
+  EXPECT_EQ(ReadFileBytes(folder / "notes.txt", 3).reason(), "the file is too large to read");
   EXPECT_EQ(ReadFileBytes(folder / "notes.txt", 100)->size(), 12u);
 }
 

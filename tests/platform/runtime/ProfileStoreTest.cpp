@@ -35,6 +35,7 @@ class ProfileStoreTest : public ::testing::Test {
 TEST_F(ProfileStoreTest, ValuesWrittenAreReadBackByANewStore) {
   {
     ProfileStore store(path_);
+    EXPECT_EQ(store.readResult().reason(), "the settings file cannot be opened");
     EXPECT_EQ(store.GetInt("Main", "V_ZOOM", 100), 100u);
     EXPECT_TRUE(store.WriteInt("Main", "V_ZOOM", 146));
     EXPECT_TRUE(store.WriteInt("Main", "V_RA1", 4294967295u));
@@ -42,6 +43,7 @@ TEST_F(ProfileStoreTest, ValuesWrittenAreReadBackByANewStore) {
     EXPECT_TRUE(store.WriteInt("Main", "V_ZOOM", 90));
   }
   ProfileStore again(path_);
+  EXPECT_TRUE(again.readResult());
   EXPECT_EQ(again.GetInt("Main", "V_ZOOM", 100), 90u);
   EXPECT_EQ(again.GetInt("main", "v_ra1", 0), 4294967295u);
   EXPECT_EQ(again.GetInt("SearchDlg", "MatchCase", 1), 0u);
