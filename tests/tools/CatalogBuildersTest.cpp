@@ -132,7 +132,7 @@ TEST_F(DeepSkyFixture, NamesJoinListNumbersAndCommonNamesAndFollowThePackageAlia
 TEST_F(DeepSkyFixture, ListObjectWithoutAnyPositionStopsTheBuild) {
   EXPECT_THROW(Listed(kCaldwellList, {Note(49, "NGC 2237", "Rosette Nebula")}), std::runtime_error);
   ObjectNote placed = Note(49, "NGC 2237", "Rosette Nebula", 9.0f);
-  placed.point = SkyPoint{97.98f, 5.0f};
+  placed.point = EquatorialPoint{97.98f, 5.0f};
   placed.size = "80' x 60'";
   const auto listed = Listed(kCaldwellList, {placed});
   EXPECT_EQ(listed[0].recordDesignation, "2237");

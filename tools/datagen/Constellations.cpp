@@ -32,7 +32,7 @@ std::vector<SkyObjectRecord> BuildConstellationLines(const Json& lines, SkippedE
     }
     for (const Json& polyline : polylines) {
       if (!polyline.is_array()) continue;
-      std::optional<SkyPoint> previous;
+      std::optional<EquatorialPoint> previous;
       for (const Json& vertex : polyline) {
         const auto point = PointFromLonLat(vertex);
         if (!point) {

@@ -10,13 +10,13 @@ namespace {
 
 struct Candidate {
   std::string designation;
-  SkyPoint point;
+  EquatorialPoint point;
   std::optional<float> magnitude;
 };
 
 class DeepSkyObjects {
  public:
-  void Add(const std::string& designation, SkyPoint point, std::optional<float> magnitude) {
+  void Add(const std::string& designation, EquatorialPoint point, std::optional<float> magnitude) {
     if (byDesignation_.count(designation)) return;
     byDesignation_.emplace(designation, candidates_.size());
     candidates_.push_back({designation, point, magnitude});

@@ -129,7 +129,7 @@ std::vector<ListedObject> ResolveListedObjects(const std::vector<ObjectNote>& no
     if (!object.entry) object.entry = index.Find(list.prefix + " " + std::to_string(note.number));
     const Json* messier = list.prefix == kMessierList.prefix ? PackageMessierFeature(packageMessier, note.number) : nullptr;
 
-    std::optional<SkyPoint> point = object.entry ? std::optional(object.entry->point) : note.point;
+    std::optional<EquatorialPoint> point = object.entry ? std::optional(object.entry->point) : note.point;
     if (!point && messier) point = PointOfFeature(*messier);
     if (!point) throw std::runtime_error(object.label + " (" + note.designation + "): no position in the package or the notes");
     object.point = *point;

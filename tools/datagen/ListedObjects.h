@@ -30,7 +30,7 @@ struct ObjectNote {
   std::string constellation;        // abbreviation, "And"
   std::string distance;             // "2.5 million light-years"
   std::string notes;                // two or three sentences
-  std::optional<SkyPoint> point;    // for objects the package lacks
+  std::optional<EquatorialPoint> point;    // for objects the package lacks
   std::optional<float> magnitude;   // used where the package has none
   std::string size;                 // used where the package has none
 };
@@ -45,7 +45,7 @@ struct ListedObject {
   ObjectNote note;
   std::string label;             // "M31"
   std::string recordDesignation;  // "224" for NGC objects, else the designation
-  SkyPoint point;
+  EquatorialPoint point;
   std::optional<float> magnitude;
   std::string type;
   std::string size;               // "189' x 62'", or empty

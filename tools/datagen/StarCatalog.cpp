@@ -70,7 +70,7 @@ StarIdentity IdentityOf(long hip, const Json& entry) {
 
 struct StarEntry {
   long hip;
-  SkyPoint point;
+  EquatorialPoint point;
   float magnitude;
 };
 
