@@ -7,6 +7,7 @@
 #include "platform/runtime/CodePage.h"
 #include "tools/datagen/Constellations.h"
 #include "tools/datagen/DeepSkyCatalog.h"
+#include "tools/datagen/IauConstellations.h"
 #include "tools/datagen/RecordFileWriter.h"
 #include "tools/datagen/StarCatalog.h"
 
@@ -170,18 +171,23 @@ TEST(Constellations, LinesArePairsAndABrokenVertexBreaksTheRun) {
   EXPECT_EQ(skipped.size(), 1u);
 }
 
-TEST(Constellations, AConstellationListedTwiceBecomesOneLabel) {
+TEST(Constellations, LabelsCarryTheIauNamesOncePerConstellation) {
   const Json constellations = Collection({Point("Ser", -127.5, 5, {{"name", "Serpens Caput"}}),
-                                          Point("Sex", 157.5, -7, {{"name", "Sextans"}}),
+                                          Point("CrA", -76, -41, {{"name", "Corona Austrina"}}),
                                           Point("Ser", -79.5, 3, {{"name", "Serpens Cauda"}}),
-                                          Point("Xyz", 1, 1, {{"name", "A name far too long for a label"}})});
+                                          Point("Xyz", 1, 1, {{"name", "Not a constellation"}})});
   SkippedEntries skipped;
   const auto labels = BuildConstellationLabels(constellations, skipped);
   ASSERT_EQ(labels.size(), 2u);
   EXPECT_EQ(labels[0].fullName(), u"Serpens");
   EXPECT_FLOAT_EQ(labels[0].ra(), 232.5f);
-  EXPECT_EQ(ConstellationFullNames(labels).at("Sex"), "Sextans");
+  EXPECT_EQ(ConstellationFullNames(labels).at("CrA"), "Corona Australis");
   EXPECT_EQ(skipped.size(), 1u);
+  EXPECT_EQ(IauConstellationNames().size(), 88u);
+  for (const auto& [abbreviation, name] : IauConstellationNames()) {
+    SCOPED_TRACE(abbreviation);
+    EXPECT_LT(Utf8ToWide(name).size(), kFullNameUnits);  // every name fits its label
+  }
 }
 
 TEST(RecordFileWriter, WritesWhatTheLoaderReads) {
