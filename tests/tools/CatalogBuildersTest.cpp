@@ -84,32 +84,55 @@ struct DeepSkyFixture : ::testing::Test {
                      skipped};
 
   std::vector<ListedObject> Listed(const ListKind& list, std::vector<ObjectNote> notes) {
-    return ResolveListedObjects(notes, list, index, nullptr);
+    return ResolveListedObjects(notes, list, index);
   }
 };
 
-ObjectNote Note(int number, const char* designation, const char* name, std::optional<float> magnitude = {}) {
+ObjectNote Note(int number, const char* designation, const char* name, std::optional<float> magnitude = 5.0f,
+                EquatorialPoint point = {1, 1}) {
   ObjectNote note;
   note.number = number;
   note.designation = designation;
   note.name = name;
   note.constellation = "And";
   note.magnitude = magnitude;
+  note.point = point;
+  note.size = {8, 8};
   return note;
 }
 
 TEST_F(DeepSkyFixture, NgcObjectsByNumberListObjectsByTheirOwnDesignationBrightestFirst) {
-  const auto messier = Listed(kMessierList, {Note(8, "NGC 6523", "Lagoon Nebula", 5.8f), Note(31, "NGC 224", "Andromeda Galaxy"),
-                                             Note(45, "Mel 22", "Pleiades")});
-  const auto caldwell = Listed(kCaldwellList, {Note(20, "NGC 7000", "North America Nebula")});
+  const auto messier = Listed(kMessierList, {Note(8, "NGC 6523", "Lagoon Nebula", 5.8f), Note(31, "NGC 224", "Andromeda Galaxy", 3.4f),
+                                             Note(45, "Mel 22", "Pleiades", 1.6f, {56.75f, 24.117f})});
+  const auto caldwell = Listed(kCaldwellList, {Note(20, "NGC 7000", "North America Nebula", 4.0f)});
   const CatalogTables t = BuildDeepSkyTables(index, Json::object(), {&messier, &caldwell});
   std::vector<std::string> order;
   for (const auto& r : t.objects) order.push_back(DesignationOf(r));
   // IC 434 is neither NGC nor listed: it stays out.
   EXPECT_EQ(order, (std::vector<std::string>{"Mel 22", "224", "7000", "6523", "9999"}));
-  EXPECT_FLOAT_EQ(t.objects[3].magnitude(), 5.8f);  // the notes fill a missing magnitude
   EXPECT_FLOAT_EQ(t.objects[4].magnitude(), kUnknownDeepSkyMagnitude);
-  EXPECT_NEAR(t.objects[0].ra(), 56.75, 1e-4);      // found under the list's own id
+  EXPECT_NEAR(t.objects[0].ra(), 56.75, 1e-4);
+}
+
+TEST_F(DeepSkyFixture, OurTableOutranksThePackagesMagnitudeAndPosition) {
+  // The package holds NGC 224 at 3.44 and (10.68, 41.27); our table says otherwise.
+  ObjectNote andromeda = Note(31, "NGC 224", "Andromeda Galaxy", 3.1f, {10.7f, 41.3f});
+  ObjectNote coalsack = Note(99, "NGC 7000", "", std::nullopt);  // a dark nebula has no magnitude
+  const auto messier = Listed(kMessierList, {andromeda});
+  const auto caldwell = Listed(kCaldwellList, {coalsack});
+  const CatalogTables t = BuildDeepSkyTables(index, Json::object(), {&messier, &caldwell});
+  const auto record = [&](const char* designation) {
+    for (const auto& r : t.objects)
+      if (DesignationOf(r) == designation) return r;
+    ADD_FAILURE() << designation;
+    return t.objects.front();
+  };
+  EXPECT_FLOAT_EQ(record("224").magnitude(), 3.1f);
+  EXPECT_FLOAT_EQ(record("224").ra(), 10.7f);
+  EXPECT_FLOAT_EQ(record("224").dec(), 41.3f);
+  EXPECT_FLOAT_EQ(record("7000").magnitude(), kUnknownDeepSkyMagnitude);
+  EXPECT_EQ(messier[0].size, "8.0'");
+  EXPECT_EQ(messier[0].type, "Spiral galaxy");  // the package's type where the notes give none
 }
 
 TEST_F(DeepSkyFixture, NamesJoinListNumbersAndCommonNamesAndFollowThePackageAliases) {
@@ -130,33 +153,36 @@ TEST_F(DeepSkyFixture, NamesJoinListNumbersAndCommonNamesAndFollowThePackageAlia
                                                                      {"9999", "C14 Double Cluster"}}));
 }
 
-TEST_F(DeepSkyFixture, ListObjectWithoutAnyPositionStopsTheBuild) {
-  EXPECT_THROW(Listed(kCaldwellList, {Note(49, "NGC 2237", "Rosette Nebula")}), std::runtime_error);
-  ObjectNote placed = Note(49, "NGC 2237", "Rosette Nebula", 9.0f);
-  placed.point = EquatorialPoint{97.98f, 5.0f};
-  placed.size = "80' x 60'";
-  const auto listed = Listed(kCaldwellList, {placed});
-  EXPECT_EQ(listed[0].recordDesignation, "2237");
-  EXPECT_EQ(listed[0].size, "80' x 60'");
-  EXPECT_EQ(listed[0].type, "Deep-sky object");
-}
-
-TEST(ObjectNotes, RejectsBrokenLists) {
+TEST(ObjectNotes, EveryEntryNeedsReadableFacts) {
   const auto entry = [](int n) {
-    return Json{{"number", n}, {"designation", "NGC 1"}, {"constellation", "And"}, {"notes", "x"}};
+    return Json{{"number", n},       {"designation", "NGC 1"}, {"constellation", "And"}, {"notes", "x"},
+                {"ra", "12 30.8"},   {"dec", "-00 49"},        {"magnitude", 8.6},        {"size", "8.0x5.7"}};
   };
   const ListKind three{"Test", "T", 3};
-  EXPECT_EQ(ParseObjectNotes({{"objects", {entry(3), entry(1), entry(2)}}}, three).front().number, 1);
+  const auto notes = ParseObjectNotes({{"objects", {entry(3), entry(1), entry(2)}}}, three);
+  EXPECT_EQ(notes.front().number, 1);
+  EXPECT_NEAR(notes.front().point.ra, 187.7, 1e-4);
+  EXPECT_NEAR(notes.front().point.dec, -49.0 / 60, 1e-6);
+  EXPECT_EQ(notes.front().size.minor, 5.7);
   EXPECT_THROW(ParseObjectNotes({{"objects", {entry(1), entry(2)}}}, three), std::runtime_error);  // T3 missing
   EXPECT_THROW(ParseObjectNotes({{"objects", {entry(1), entry(2), entry(2)}}}, three), std::runtime_error);
   EXPECT_THROW(ParseObjectNotes({{"objects", {entry(1), entry(2), entry(4)}}}, three), std::runtime_error);
-  Json halfPlaced = entry(3);
-  halfPlaced["ra"] = 10;
-  EXPECT_THROW(ParseObjectNotes({{"objects", {entry(1), entry(2), halfPlaced}}}, three), std::runtime_error);
-  Json unnamed = entry(3);
-  unnamed.erase("designation");
-  EXPECT_THROW(ParseObjectNotes({{"objects", {entry(1), entry(2), unnamed}}}, three), std::runtime_error);
   EXPECT_THROW(ParseObjectNotes(Json::array(), three), std::runtime_error);
+  const std::vector<std::pair<const char*, Json>> broken = {
+      {"designation", nullptr}, {"ra", nullptr},        {"ra", "24 00.0"},    {"ra", 187.7},
+      {"dec", "12 24"},         {"dec", "+91 00"},      {"magnitude", nullptr}, {"magnitude", "bright"},
+      {"size", "0"},            {"size", "5x8"},        {"size", nullptr}};
+  for (const auto& [key, value] : broken) {
+    SCOPED_TRACE(std::string(key) + " = " + value.dump());
+    Json bad = entry(3);
+    if (value.is_null() && key != std::string("magnitude")) bad.erase(key);
+    else if (value.is_null()) bad.erase("magnitude");
+    else bad[key] = value;
+    EXPECT_THROW(ParseObjectNotes({{"objects", {entry(1), entry(2), bad}}}, three), std::runtime_error);
+  }
+  Json dark = entry(3);
+  dark["magnitude"] = nullptr;  // written out as null: a dark nebula has none
+  EXPECT_FALSE(ParseObjectNotes({{"objects", {entry(1), entry(2), dark}}}, three).back().magnitude);
 }
 
 TEST(Constellations, LinesArePairsAndABrokenVertexBreaksTheRun) {

@@ -64,8 +64,10 @@ CatalogTables BuildDeepSkyTables(const DeepSkyIndex& index, const Json& packageN
   }
   for (const auto* list : lists) {
     for (const ListedObject& object : *list) {
+      // Our table's position and visual magnitude replace the package's.
       if (Candidate* known = objects.Find(object.recordDesignation)) {
-        if (!known->magnitude) known->magnitude = object.magnitude;
+        known->point = object.point;
+        known->magnitude = object.magnitude;
       } else {
         objects.Add(object.recordDesignation, object.point, object.magnitude);
       }

@@ -19,6 +19,7 @@ inline constexpr float kUnknownDeepSkyMagnitude = 14.0f;
 // List objects come first in the name table, Messier then Caldwell, each as
 // its label and common name ("M31 Andromeda Galaxy", "C14 Double Cluster"), so
 // a search for the number or the name finds it; the package's other names
-// follow. packageNames is dsonames.json.
+// follow. List objects take the position and magnitude of our table.
+// packageNames is dsonames.json.
 CatalogTables BuildDeepSkyTables(const DeepSkyIndex& index, const Json& packageNames,
                                  const std::vector<const std::vector<ListedObject>*>& lists);

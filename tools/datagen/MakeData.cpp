@@ -5,11 +5,13 @@
 
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 #include <filesystem>
 
 #include "tools/datagen/Constellations.h"
 #include "tools/datagen/DeepSkyCatalog.h"
 #include "tools/datagen/InfoPages.h"
+#include "tools/datagen/PackageComparison.h"
 #include "tools/datagen/RecordFileWriter.h"
 #include "tools/datagen/StarCatalog.h"
 
@@ -28,6 +30,24 @@ void ReportSkipped(const SkippedEntries& skipped) {
   if (skipped.empty()) return;
   std::fprintf(stderr, "vespera_make_data: %zu input entries left out\n", skipped.size());
   for (std::size_t i = 0; i < skipped.size() && i < kShown; ++i) std::fprintf(stderr, "  %s\n", skipped[i].c_str());
+}
+
+// Prints every difference between our table and the package with its
+// explanation; throws when one is unexplained or an explanation is stale.
+void CheckAgainstPackage(const std::vector<ListedObject>& objects, const ListKind& list, const Json& notesFile,
+                         const Json& packageMessier) {
+  const auto disagreements = CompareWithPackage(objects, list, packageMessier);
+  const auto explanations = ParseExplanations(notesFile, list);
+  for (const Disagreement& d : disagreements) {
+    const auto reason = explanations.find(d.label);
+    std::printf("vespera_make_data: %s: %s (%s)\n", d.label.c_str(), d.what.c_str(),
+                reason == explanations.end() ? "NOT EXPLAINED" : reason->second.c_str());
+  }
+  const auto problems = UnexplainedDisagreements(disagreements, explanations);
+  if (problems.empty()) return;
+  std::string message = list.title + " table against the package:";
+  for (const std::string& problem : problems) message += "\n  " + problem;
+  throw std::runtime_error(message);
 }
 
 int Run(const fs::path& package, const fs::path& notes, const fs::path& out) {
@@ -50,10 +70,10 @@ int Run(const fs::path& package, const fs::path& notes, const fs::path& out) {
   const Json packageMessier = ReadJsonFile(package / "messier.json");
   const Json messierNotes = ReadJsonFile(notes / "messier.json");
   const Json caldwellNotes = ReadJsonFile(notes / "caldwell.json");
-  const auto messier =
-      ResolveListedObjects(ParseObjectNotes(messierNotes, kMessierList), kMessierList, index, &packageMessier);
-  const auto caldwell =
-      ResolveListedObjects(ParseObjectNotes(caldwellNotes, kCaldwellList), kCaldwellList, index, nullptr);
+  const auto messier = ResolveListedObjects(ParseObjectNotes(messierNotes, kMessierList), kMessierList, index);
+  const auto caldwell = ResolveListedObjects(ParseObjectNotes(caldwellNotes, kCaldwellList), kCaldwellList, index);
+  CheckAgainstPackage(messier, kMessierList, messierNotes, packageMessier);
+  CheckAgainstPackage(caldwell, kCaldwellList, caldwellNotes, packageMessier);
   const CatalogTables deepSky = BuildDeepSkyTables(index, ReadJsonFile(package / "dsonames.json"), {&messier, &caldwell});
   WriteRecordFile(out / "DeepSky.dat", deepSky.objects);
   WriteRecordFile(out / "DeepSkyNames.dat", deepSky.names);
