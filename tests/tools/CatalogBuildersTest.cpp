@@ -35,7 +35,7 @@ TEST(StarTables, BrightestFirstWithRaFoldedIntoZeroTo360) {
   const Json names = {{"2", {{"name", "Vega"}, {"bayer", "α"}, {"flam", "3"}, {"c", "Lyr"}}},
                       {"3", {{"name", ""}, {"bayer", ""}, {"flam", "7"}, {"c", "Psc"}}}};
   SkippedEntries skipped;
-  const CatalogTables t = BuildStarTables(stars, names, skipped);
+  const CatalogTables t = BuildStarTables(stars, names, {}, skipped);
   ASSERT_EQ(t.objects.size(), 3u);
   EXPECT_EQ(DesignationOf(t.objects[0]), "3alp Lyr");
   EXPECT_NEAR(t.objects[0].ra(), 279.2347, 1e-3);
@@ -62,13 +62,36 @@ TEST(StarTables, DamagedEntriesAreLeftOutAndNoted) {
       Point(8, 10, 5, {{"mag", 3}}),
   });
   SkippedEntries skipped;
-  const CatalogTables t = BuildStarTables(stars, Json(), skipped);
+  const CatalogTables t = BuildStarTables(stars, Json(), {}, skipped);
   ASSERT_EQ(t.objects.size(), 1u);
   EXPECT_EQ(DesignationOf(t.objects[0]), "HIP8");
   EXPECT_EQ(skipped.size(), 9u);
   SkippedEntries noList;
-  EXPECT_TRUE(BuildStarTables(Json::object(), Json(), noList).objects.empty());
+  EXPECT_TRUE(BuildStarTables(Json::object(), Json(), {}, noList).objects.empty());
   EXPECT_EQ(noList.size(), 1u);
+}
+
+TEST(StarTables, ASharedDesignationStaysWithTheBrightestAndOtherNamesComeLast) {
+  // Three components of one multiple star, all called theta1 Ori by the package.
+  const Json stars = Collection({Point(26224, 83.8, -5.4, {{"mag", 6.71}}), Point(26220, 83.8, -5.4, {{"mag", 4.98}}),
+                                 Point(26221, 83.8, -5.4, {{"mag", 5.13}}), Point(71683, -140.1, -60.8, {{"mag", -0.01}})});
+  const Json theta = {{"bayer", "θ1"}, {"flam", "41"}, {"c", "Ori"}};
+  Json names = {{"26224", theta}, {"26220", theta}, {"26221", theta},
+                {"71683", {{"name", "Rigil Kentaurus"}, {"bayer", "α1"}, {"c", "Cen"}}}};
+  names["26221"]["name"] = "Becklin's Star";
+  SkippedEntries skipped;
+  const CatalogTables t =
+      BuildStarTables(stars, names, {{71683, {"Alpha Centauri"}}, {26221, {"Theta-1 Orionis B"}}}, skipped);
+  std::vector<std::string> order;
+  for (const auto& r : t.objects) order.push_back(DesignationOf(r));
+  EXPECT_EQ(order, (std::vector<std::string>{"alp1 Cen", "the1 Ori", "HIP26221", "HIP26224"}));
+  std::vector<std::pair<std::string, std::string>> named;
+  for (const auto& r : t.names) named.emplace_back(WideToUtf8(DesignationText(r)), NameOf(r));
+  EXPECT_EQ(named, (std::vector<std::pair<std::string, std::string>>{{"alp1 Cen", "Rigil Kentaurus"},
+                                                                     {"HIP26221", "Becklin's Star"},
+                                                                     {"alp1 Cen", "Alpha Centauri"},
+                                                                     {"HIP26221", "Theta-1 Orionis B"}}));
+  EXPECT_THROW(BuildStarTables(stars, names, {{12345, {"Nowhere"}}}, skipped), std::runtime_error);
 }
 
 struct DeepSkyFixture : ::testing::Test {
@@ -105,7 +128,7 @@ TEST_F(DeepSkyFixture, NgcObjectsByNumberListObjectsByTheirOwnDesignationBrighte
   const auto messier = Listed(kMessierList, {Note(8, "NGC 6523", "Lagoon Nebula", 5.8f), Note(31, "NGC 224", "Andromeda Galaxy", 3.4f),
                                              Note(45, "Mel 22", "Pleiades", 1.6f, {56.75f, 24.117f})});
   const auto caldwell = Listed(kCaldwellList, {Note(20, "NGC 7000", "North America Nebula", 4.0f)});
-  const CatalogTables t = BuildDeepSkyTables(index, Json::object(), {&messier, &caldwell});
+  const CatalogTables t = BuildDeepSkyTables(index, Json::object(), {&messier, &caldwell}, {});
   std::vector<std::string> order;
   for (const auto& r : t.objects) order.push_back(DesignationOf(r));
   // IC 434 is neither NGC nor listed: it stays out.
@@ -120,7 +143,7 @@ TEST_F(DeepSkyFixture, OurTableOutranksThePackagesMagnitudeAndPosition) {
   ObjectNote coalsack = Note(99, "NGC 7000", "", std::nullopt);  // a dark nebula has no magnitude
   const auto messier = Listed(kMessierList, {andromeda});
   const auto caldwell = Listed(kCaldwellList, {coalsack});
-  const CatalogTables t = BuildDeepSkyTables(index, Json::object(), {&messier, &caldwell});
+  const CatalogTables t = BuildDeepSkyTables(index, Json::object(), {&messier, &caldwell}, {});
   const auto record = [&](const char* designation) {
     for (const auto& r : t.objects)
       if (DesignationOf(r) == designation) return r;
@@ -144,13 +167,22 @@ TEST_F(DeepSkyFixture, NamesJoinListNumbersAndCommonNamesAndFollowThePackageAlia
                              {"M 8", {{"name", "Lagoon Nebula"}}},  // alias of NGC 6523
                              {"IC 434", {{"name", "Horsehead Nebula"}}},  // not in the catalogue
                              {"NGC 9999", {{"name", "Other"}}}};
-  const CatalogTables t = BuildDeepSkyTables(index, packageNames, {&messier, &caldwell});
+  const std::vector<DeepSkyOtherNames> others = {
+      {"NGC 224", {"Andromeda Nebula"}, std::nullopt, std::nullopt},
+      {"LMC", {"Large Magellanic Cloud", "LMC"}, EquatorialPoint{80.9f, -69.75f}, 0.9f}};
+  const CatalogTables t = BuildDeepSkyTables(index, packageNames, {&messier, &caldwell}, others);
   std::vector<std::pair<std::string, std::string>> names;
   for (const auto& r : t.names) names.emplace_back(WideToUtf8(DesignationText(r)), NameOf(r));
   EXPECT_EQ(names, (std::vector<std::pair<std::string, std::string>>{{"224", "M31 Andromeda Galaxy"},
                                                                      {"6523", "M2"},
                                                                      {"7000", "C14 Double Cluster"},
-                                                                     {"9999", "C14 Double Cluster"}}));
+                                                                     {"9999", "C14 Double Cluster"},
+                                                                     {"224", "Andromeda Nebula"},
+                                                                     {"LMC", "Large Magellanic Cloud"},
+                                                                     {"LMC", "LMC"}}));
+  EXPECT_EQ(DesignationOf(t.objects.front()), "LMC");  // an object the package lacks joins the catalogue
+  const std::vector<DeepSkyOtherNames> stray = {{"NGC 1", {"Nowhere"}, std::nullopt, std::nullopt}};
+  EXPECT_THROW(BuildDeepSkyTables(index, packageNames, {&messier}, stray), std::runtime_error);
 }
 
 TEST(ObjectNotes, EveryEntryNeedsReadableFacts) {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "catalog/CatalogLoader.h"
 #include "platform/runtime/CaseFold.h"
@@ -88,6 +89,16 @@ TEST_F(GeneratedCatalog, EveryNameBelongsToAnObject) {
       ASSERT_FALSE(NameText(name).empty());
     }
   }
+}
+
+TEST_F(GeneratedCatalog, NoTwoStarsShareADesignation) {
+  std::set<std::string> seen;
+  std::vector<std::string> shared;
+  for (const SkyObjectRecord& star : stars().objects) {
+    const std::string designation(star.designation(), strnlen(star.designation(), kDesignationBytes));
+    if (!seen.insert(designation).second) shared.push_back(designation);
+  }
+  EXPECT_TRUE(shared.empty()) << shared.size() << " shared, the first " << (shared.empty() ? "" : shared.front());
 }
 
 TEST_F(GeneratedCatalog, PolarisSitsAtThePoleUnderItsName) {

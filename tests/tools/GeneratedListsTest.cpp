@@ -16,6 +16,7 @@
 #include "info/IniFile.h"
 #include "platform/runtime/CaseFold.h"
 #include "platform/runtime/CodePage.h"
+#include "search/SearchEngine.h"
 #include "tools/datagen/IauConstellations.h"
 #include "tools/datagen/InfoPages.h"
 #include "tools/datagen/PackageComparison.h"
@@ -70,6 +71,10 @@ struct GeneratedLists : ::testing::Test {
   static int IndexOf(const CatalogStore& store, std::u16string designation) {
     FoldWide(designation);
     return store.FindObjectIndex(designation);
+  }
+  static WideString Search(const WideString& query) {
+    return BuildSearchPage(query, false, catalogs->starCatalog, catalogs->deepSkyCatalog,
+                           catalogs->constellationLabelCatalog);
   }
 };
 std::unique_ptr<SkyCatalogs> GeneratedLists::catalogs;
@@ -148,6 +153,33 @@ TEST_F(GeneratedLists, EveryMessierObjectCarriesItsVisualMagnitude) {
       faint.push_back("M" + std::to_string(note.number));
   }
   EXPECT_TRUE(faint.empty()) << Joined(faint);
+}
+
+TEST_F(GeneratedLists, SearchFindsTheNamesUsersType) {
+  const auto link = [](const char* kind, int index) {
+    return Utf8ToWide(std::string(kind) + std::to_string(index) + "\"");
+  };
+  const int lmc = IndexOf(deepSky(), u"LMC");
+  ASSERT_GE(lmc, 0);
+  EXPECT_NEAR(deepSky().objects[static_cast<std::size_t>(lmc)].dec(), -69.75f, 0.1f);
+  EXPECT_NE(Search(u"Large Magellanic Cloud").find(link("DSOLINK_", lmc)), WideString::npos);
+  EXPECT_NE(Search(u"LMC").find(link("DSOLINK_", lmc)), WideString::npos);
+  EXPECT_NE(Search(u"SMC").find(link("DSOLINK_", IndexOf(deepSky(), u"292"))), WideString::npos);
+  const int alphaCentauri = IndexOf(catalogs->starCatalog, u"alp1 Cen");
+  ASSERT_GE(alphaCentauri, 0);
+  EXPECT_NE(Search(u"Alpha Centauri").find(link("STARLINK_", alphaCentauri)), WideString::npos);
+  // A tap on the star still shows the package's proper name, the first record.
+  WideString name;
+  ASSERT_TRUE(catalogs->starCatalog.FindName(u"alp1 Cen", name));
+  EXPECT_EQ(name, u"Rigil Kentaurus");
+
+  int coronaAustralis = -1;
+  const auto& labels = catalogs->constellationLabelCatalog.labels;
+  for (std::size_t i = 0; i < labels.count(); ++i)
+    if (labels[i].shortName() == u"CrA") coronaAustralis = static_cast<int>(i);
+  ASSERT_GE(coronaAustralis, 0);
+  EXPECT_EQ(labels[static_cast<std::size_t>(coronaAustralis)].fullName(), u"Corona Australis");
+  EXPECT_NE(Search(u"Corona Australis").find(link("CONSTL_", coronaAustralis)), WideString::npos);
 }
 
 TEST_F(GeneratedLists, EveryLabelCarriesItsIauName) {

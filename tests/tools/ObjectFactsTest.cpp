@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "tools/datagen/FactText.h"
+#include "tools/datagen/OtherNames.h"
 #include "tools/datagen/PackageComparison.h"
 
 namespace {
@@ -101,6 +102,34 @@ TEST(PackageComparison, AngularDistanceAcrossZeroHoursAndNearThePole) {
   EXPECT_NEAR(AngularDistance({359.95f, 0}, {0.05f, 0}), 0.1, 1e-4);
   EXPECT_NEAR(AngularDistance({0, 89.9f}, {180, 89.9f}), 0.2, 1e-4);
   EXPECT_NEAR(AngularDistance({10, -30}, {10, -30}), 0.0, 1e-9);
+}
+
+TEST(OtherNames, ReadsStarsAndDeepSkyObjectsAndRefusesHalfEntries) {
+  const Json file = {{"stars", {{{"hip", 71683}, {"names", {"Alpha Centauri"}}}}},
+                     {"deepSky",
+                      {{{"designation", "NGC 292"}, {"names", {"SMC"}}},
+                       {{"designation", "LMC"}, {"ra", "05 23.6"}, {"dec", "-69 45"}, {"magnitude", 0.9}, {"names", {"LMC"}}}}}};
+  const OtherNames names = ParseOtherNames(file);
+  ASSERT_EQ(names.stars.size(), 1u);
+  EXPECT_EQ(names.stars[0].hip, 71683);
+  ASSERT_EQ(names.deepSky.size(), 2u);
+  EXPECT_FALSE(names.deepSky[0].point);
+  ASSERT_TRUE(names.deepSky[1].point);
+  EXPECT_NEAR(names.deepSky[1].point->dec, -69.75, 1e-5);
+  EXPECT_FLOAT_EQ(*names.deepSky[1].magnitude, 0.9f);
+
+  const Json broken[] = {
+      {{"stars", {{{"hip", 0}, {"names", {"x"}}}}}},
+      {{"stars", {{{"hip", 5}, {"names", Json::array()}}}}},
+      {{"stars", {{{"hip", 5}, {"names", {"x", 3}}}}}},
+      {{"deepSky", {{{"names", {"x"}}}}}},
+      {{"deepSky", {{{"designation", "LMC"}, {"ra", "05 23.6"}, {"dec", "-69 45"}, {"names", {"x"}}}}}},
+      {{"deepSky", {{{"designation", "LMC"}, {"ra", "05 23.6"}, {"magnitude", 1}, {"names", {"x"}}}}}},
+  };
+  for (const Json& entry : broken) {
+    SCOPED_TRACE(entry.dump());
+    EXPECT_THROW(ParseOtherNames(entry), std::runtime_error);
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "tools/datagen/DeepSkyCatalog.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -51,7 +52,8 @@ std::string ListedName(const ListedObject& object) {
 }  // namespace
 
 CatalogTables BuildDeepSkyTables(const DeepSkyIndex& index, const Json& packageNames,
-                                 const std::vector<const std::vector<ListedObject>*>& lists) {
+                                 const std::vector<const std::vector<ListedObject>*>& lists,
+                                 const std::vector<DeepSkyOtherNames>& otherNames) {
   DeepSkyObjects objects;
   // Every spelling under which the package or our notes refer to a record.
   std::unordered_map<std::string, std::string> recordOf;
@@ -75,6 +77,12 @@ CatalogTables BuildDeepSkyTables(const DeepSkyIndex& index, const Json& packageN
       if (!object.note.catalogId.empty()) recordOf.emplace(object.note.catalogId, object.recordDesignation);
       if (object.entry) recordOf.emplace(object.entry->alias, object.recordDesignation);
     }
+  }
+
+  for (const DeepSkyOtherNames& extra : otherNames) {
+    const std::string designation = RecordDesignation(extra.designation);
+    if (extra.point && !objects.Find(designation)) objects.Add(designation, *extra.point, extra.magnitude);
+    recordOf.emplace(extra.designation, designation);
   }
 
   CatalogTables tables;
@@ -103,6 +111,12 @@ CatalogTables BuildDeepSkyTables(const DeepSkyIndex& index, const Json& packageN
       tables.names.push_back(MakeNameRecord(record->second, name));
       named.insert(record->second);
     }
+  }
+  for (const DeepSkyOtherNames& extra : otherNames) {
+    const std::string designation = RecordDesignation(extra.designation);
+    if (!objects.Find(designation))
+      throw std::runtime_error("names file: deep-sky object " + extra.designation + " is not in the catalogue");
+    for (const std::string& name : extra.names) tables.names.push_back(MakeNameRecord(designation, Utf8ToAnsiSpelled(name)));
   }
   return tables;
 }

@@ -11,6 +11,7 @@
 #include "tools/datagen/Constellations.h"
 #include "tools/datagen/DeepSkyCatalog.h"
 #include "tools/datagen/InfoPages.h"
+#include "tools/datagen/OtherNames.h"
 #include "tools/datagen/PackageComparison.h"
 #include "tools/datagen/RecordFileWriter.h"
 #include "tools/datagen/StarCatalog.h"
@@ -53,9 +54,10 @@ void CheckAgainstPackage(const std::vector<ListedObject>& objects, const ListKin
 int Run(const fs::path& package, const fs::path& notes, const fs::path& out) {
   fs::create_directories(out);
   SkippedEntries skipped;
+  const OtherNames otherNames = ParseOtherNames(ReadJsonFile(notes / "names.json"));
 
-  const CatalogTables stars =
-      BuildStarTables(ReadJsonFile(package / "stars.14.json"), ReadJsonFile(package / "starnames.json"), skipped);
+  const CatalogTables stars = BuildStarTables(ReadJsonFile(package / "stars.14.json"),
+                                              ReadJsonFile(package / "starnames.json"), otherNames.stars, skipped);
   WriteRecordFile(out / "Stars.dat", stars.objects);
   WriteRecordFile(out / "StarNames.dat", stars.names);
 
@@ -74,7 +76,8 @@ int Run(const fs::path& package, const fs::path& notes, const fs::path& out) {
   const auto caldwell = ResolveListedObjects(ParseObjectNotes(caldwellNotes, kCaldwellList), kCaldwellList, index);
   CheckAgainstPackage(messier, kMessierList, messierNotes, packageMessier);
   CheckAgainstPackage(caldwell, kCaldwellList, caldwellNotes, packageMessier);
-  const CatalogTables deepSky = BuildDeepSkyTables(index, ReadJsonFile(package / "dsonames.json"), {&messier, &caldwell});
+  const CatalogTables deepSky =
+      BuildDeepSkyTables(index, ReadJsonFile(package / "dsonames.json"), {&messier, &caldwell}, otherNames.deepSky);
   WriteRecordFile(out / "DeepSky.dat", deepSky.objects);
   WriteRecordFile(out / "DeepSkyNames.dat", deepSky.names);
 
