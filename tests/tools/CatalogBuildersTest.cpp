@@ -74,24 +74,34 @@ TEST(StarTables, DamagedEntriesAreLeftOutAndNoted) {
 TEST(StarTables, ASharedDesignationStaysWithTheBrightestAndOtherNamesComeLast) {
   // Three components of one multiple star, all called theta1 Ori by the package.
   const Json stars = Collection({Point(26224, 83.8, -5.4, {{"mag", 6.71}}), Point(26220, 83.8, -5.4, {{"mag", 4.98}}),
-                                 Point(26221, 83.8, -5.4, {{"mag", 5.13}}), Point(71683, -140.1, -60.8, {{"mag", -0.01}})});
+                                 Point(26221, 83.8, -5.4, {{"mag", 5.13}}), Point(71683, -140.1, -60.8, {{"mag", -0.01}}),
+                                 Point(47965, 146.6, 57.1, {{"mag", 5.09}}), Point(53261, 163.4, 54.6, {{"mag", 5.12}})});
   const Json theta = {{"bayer", "θ1"}, {"flam", "41"}, {"c", "Ori"}};
+  const Json flamsteed44 = {{"flam", "44"}, {"c", "UMa"}};
   Json names = {{"26224", theta}, {"26220", theta}, {"26221", theta},
-                {"71683", {{"name", "Rigil Kentaurus"}, {"bayer", "α1"}, {"c", "Cen"}}}};
+                {"71683", {{"name", "Rigil Kentaurus"}, {"bayer", "α1"}, {"c", "Cen"}}},
+                {"47965", flamsteed44}, {"53261", flamsteed44}};
   names["26221"]["name"] = "Becklin's Star";
+  OtherNames ours;
+  ours.stars = {{71683, {"Alpha Centauri"}}, {26221, {"Theta-1 Orionis B"}}};
+  ours.starDesignationOwners = {{"44 UMa", 53261}};  // the fainter one, where Flamsteed's order puts it
   SkippedEntries skipped;
-  const CatalogTables t =
-      BuildStarTables(stars, names, {{71683, {"Alpha Centauri"}}, {26221, {"Theta-1 Orionis B"}}}, skipped);
+  const CatalogTables t = BuildStarTables(stars, names, ours, skipped);
   std::vector<std::string> order;
   for (const auto& r : t.objects) order.push_back(DesignationOf(r));
-  EXPECT_EQ(order, (std::vector<std::string>{"alp1 Cen", "the1 Ori", "HIP26221", "HIP26224"}));
+  EXPECT_EQ(order,
+            (std::vector<std::string>{"alp1 Cen", "the1 Ori", "HIP47965", "44 UMa", "HIP26221", "HIP26224"}));
   std::vector<std::pair<std::string, std::string>> named;
   for (const auto& r : t.names) named.emplace_back(WideToUtf8(DesignationText(r)), NameOf(r));
   EXPECT_EQ(named, (std::vector<std::pair<std::string, std::string>>{{"alp1 Cen", "Rigil Kentaurus"},
                                                                      {"HIP26221", "Becklin's Star"},
                                                                      {"alp1 Cen", "Alpha Centauri"},
                                                                      {"HIP26221", "Theta-1 Orionis B"}}));
-  EXPECT_THROW(BuildStarTables(stars, names, {{12345, {"Nowhere"}}}, skipped), std::runtime_error);
+  ours.stars = {{12345, {"Nowhere"}}};
+  EXPECT_THROW(BuildStarTables(stars, names, ours, skipped), std::runtime_error);
+  ours.stars.clear();
+  ours.starDesignationOwners = {{"44 UMa", 26220}};  // an owner that is not called so
+  EXPECT_THROW(BuildStarTables(stars, names, ours, skipped), std::runtime_error);
 }
 
 struct DeepSkyFixture : ::testing::Test {

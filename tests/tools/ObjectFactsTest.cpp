@@ -106,12 +106,14 @@ TEST(PackageComparison, AngularDistanceAcrossZeroHoursAndNearThePole) {
 
 TEST(OtherNames, ReadsStarsAndDeepSkyObjectsAndRefusesHalfEntries) {
   const Json file = {{"stars", {{{"hip", 71683}, {"names", {"Alpha Centauri"}}}}},
+                     {"designationOwners", {{{"designation", "44 UMa"}, {"hip", 53261}}}},
                      {"deepSky",
                       {{{"designation", "NGC 292"}, {"names", {"SMC"}}},
                        {{"designation", "LMC"}, {"ra", "05 23.6"}, {"dec", "-69 45"}, {"magnitude", 0.9}, {"names", {"LMC"}}}}}};
   const OtherNames names = ParseOtherNames(file);
   ASSERT_EQ(names.stars.size(), 1u);
   EXPECT_EQ(names.stars[0].hip, 71683);
+  EXPECT_EQ(names.starDesignationOwners.at("44 UMa"), 53261);
   ASSERT_EQ(names.deepSky.size(), 2u);
   EXPECT_FALSE(names.deepSky[0].point);
   ASSERT_TRUE(names.deepSky[1].point);
@@ -123,6 +125,7 @@ TEST(OtherNames, ReadsStarsAndDeepSkyObjectsAndRefusesHalfEntries) {
       {{"stars", {{{"hip", 5}, {"names", Json::array()}}}}},
       {{"stars", {{{"hip", 5}, {"names", {"x", 3}}}}}},
       {{"deepSky", {{{"names", {"x"}}}}}},
+      {{"designationOwners", {{{"designation", "44 UMa"}}}}},
       {{"deepSky", {{{"designation", "LMC"}, {"ra", "05 23.6"}, {"dec", "-69 45"}, {"names", {"x"}}}}}},
       {{"deepSky", {{{"designation", "LMC"}, {"ra", "05 23.6"}, {"magnitude", 1}, {"names", {"x"}}}}}},
   };

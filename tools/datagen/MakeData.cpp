@@ -57,7 +57,7 @@ int Run(const fs::path& package, const fs::path& notes, const fs::path& out) {
   const OtherNames otherNames = ParseOtherNames(ReadJsonFile(notes / "names.json"));
 
   const CatalogTables stars = BuildStarTables(ReadJsonFile(package / "stars.14.json"),
-                                              ReadJsonFile(package / "starnames.json"), otherNames.stars, skipped);
+                                              ReadJsonFile(package / "starnames.json"), otherNames, skipped);
   WriteRecordFile(out / "Stars.dat", stars.objects);
   WriteRecordFile(out / "StarNames.dat", stars.names);
 

@@ -40,6 +40,14 @@ OtherNames ParseOtherNames(const Json& file) {
     if (!hip || *hip < 1 || *hip != std::floor(*hip)) throw EntryError("stars", i, "needs a Hipparcos number \"hip\"");
     result.stars.push_back({static_cast<long>(*hip), Names(stars[i], "stars", i)});
   }
+  const Json& owners = Member(file, "designationOwners");
+  for (std::size_t i = 0; owners.is_array() && i < owners.size(); ++i) {
+    const std::string designation = TextField(owners[i], "designation");
+    const auto hip = NumberField(owners[i], "hip");
+    if (designation.empty() || !hip || *hip < 1 || *hip != std::floor(*hip))
+      throw EntryError("designationOwners", i, "needs a \"designation\" and a Hipparcos number \"hip\"");
+    result.starDesignationOwners.emplace(designation, static_cast<long>(*hip));
+  }
   const Json& deepSky = Member(file, "deepSky");
   for (std::size_t i = 0; deepSky.is_array() && i < deepSky.size(); ++i) {
     DeepSkyOtherNames entry;

@@ -95,8 +95,7 @@ std::string StarDesignation(const StarIdentity& star) {
   return HipDesignation(star.hip);
 }
 
-CatalogTables BuildStarTables(const Json& stars, const Json& starNames, const std::vector<StarOtherNames>& otherNames,
-                              SkippedEntries& skipped) {
+CatalogTables BuildStarTables(const Json& stars, const Json& starNames, const OtherNames& ours, SkippedEntries& skipped) {
   std::vector<StarEntry> entries;
   const Json& features = Member(stars, "features");
   if (!features.is_array()) {
@@ -129,15 +128,23 @@ CatalogTables BuildStarTables(const Json& stars, const Json& starNames, const st
     std::string designation = StarDesignation(IdentityOf(star.hip, known));
     // The package gives some designations to two or three stars, mostly the
     // components of a double. The brightest, which comes first, is the star
-    // the designation means; the others keep their Hipparcos numbers so a
-    // search or a name never leads to the wrong one.
-    if (!taken.insert(designation).second) designation = HipDesignation(star.hip);
+    // the designation means unless our file names another owner; the others
+    // keep their Hipparcos numbers so a search or a name never leads to the
+    // wrong one.
+    const auto owner = ours.starDesignationOwners.find(designation);
+    const bool someoneElses = owner != ours.starDesignationOwners.end() && owner->second != star.hip;
+    if (someoneElses || !taken.insert(designation).second) designation = HipDesignation(star.hip);
     designationOf.emplace(star.hip, designation);
     tables.objects.push_back(MakeObjectRecord(star.point.ra, star.point.dec, star.magnitude, designation));
     const std::string name = Utf8ToAnsiSpelled(TextField(known, "name"));
     if (!name.empty()) tables.names.push_back(MakeNameRecord(designation, name));
   }
-  for (const StarOtherNames& extra : otherNames) {
+  for (const auto& [designation, hip] : ours.starDesignationOwners) {
+    const auto star = designationOf.find(hip);
+    if (star == designationOf.end() || star->second != designation)
+      throw std::runtime_error("names file: HIP " + std::to_string(hip) + " does not carry the designation " + designation);
+  }
+  for (const StarOtherNames& extra : ours.stars) {
     const auto star = designationOf.find(extra.hip);
     if (star == designationOf.end())
       throw std::runtime_error("names file: star HIP " + std::to_string(extra.hip) + " is not in the catalogue");

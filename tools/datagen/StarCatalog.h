@@ -28,7 +28,7 @@ std::string StarDesignation(const StarIdentity& star);
 // overlap and fills the hit cache first), ties in Hipparcos order; a name
 // record for every star with a proper name, in the same order, then our other
 // names. A designation the package gives to several stars stays with the
-// brightest; the others go by their Hipparcos numbers. Throws when an other
-// name belongs to a star that is not in the catalogue.
-CatalogTables BuildStarTables(const Json& stars, const Json& starNames, const std::vector<StarOtherNames>& otherNames,
-                              SkippedEntries& skipped);
+// owner our file names, or else with the brightest; the others go by their
+// Hipparcos numbers. Throws when an other name belongs to a star that is not
+// in the catalogue, or an owner named does not carry its designation.
+CatalogTables BuildStarTables(const Json& stars, const Json& starNames, const OtherNames& ours, SkippedEntries& skipped);
