@@ -96,7 +96,10 @@ std::vector<std::string> Mismatches(const ObjectNote& note, const std::string& l
     found.push_back(label + ": a tap shows \"" + WideToUtf8(name) + "\"");
 
   const int section = FindSection(pages, Utf8ToWide(std::to_string(note.number)));
-  if (section < 0) return found.push_back(label + ": no page"), found;
+  if (section < 0) {
+    found.push_back(label + ": no page");
+    return found;
+  }
   const std::string body = WideToUtf8(pages[section].body);
   if (body.find("<b>" + label + "</b> = " + note.designation) == std::string::npos)
     found.push_back(label + ": the page does not give the designation " + note.designation);
