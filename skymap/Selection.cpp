@@ -32,15 +32,23 @@ WideString DescribeStar(const SkyObjectRecord& record, const CatalogStore& stars
   return FormatWide(u"Star: %s, mag: %.2f", {name, magnitude});
 }
 
+// NGC objects are stored under their bare number ("224"); every other
+// catalogue's designation starts with its own letters ("Mel 25", "IC 4715")
+// and must not be shown as an NGC number.
+WideString ShownDesignation(const WideString& designation) {
+  const bool bareNumber = designation[0] >= u'0' && designation[0] <= u'9';
+  return bareNumber ? u"NGC-" + designation : designation;
+}
+
 WideString DescribeDeepSky(const SkyObjectRecord& record, const CatalogStore& deepSky) {
   const double magnitude = record.magnitude();
   const WideString designation = DesignationText(record);
   if (designation.empty()) return FormatWide(u"Deepsky without name. mag: %.2f", {magnitude});
   WideString name;
   if (deepSky.FindName(designation, name) && !name.empty()) {
-    return FormatWide(u"DSO: NGC-%s, %s, mag: %.2f", {designation, name, magnitude});
+    return FormatWide(u"DSO: %s, %s, mag: %.2f", {ShownDesignation(designation), name, magnitude});
   }
-  return FormatWide(u"DSO: NGC-%s, mag: %.2f", {designation, magnitude});
+  return FormatWide(u"DSO: %s, mag: %.2f", {ShownDesignation(designation), magnitude});
 }
 
 double HundredthsBelow(float degrees) { return std::floor(static_cast<double>(degrees) * 100) * 0.01; }

@@ -26,8 +26,11 @@ class SelectionTest : public ::testing::Test {
     deepSky.objects.Append(MakeObject(10, 41, 3.4f, ""));            // 1
     deepSky.objects.Append(MakeObject(20, 30, 9.1f, "7000"));      // 2: not in the names
     deepSky.objects.Append(MakeObject(21, 31, 8.0f, "869"));         // 3: named, empty name
+    deepSky.objects.Append(MakeObject(66.75f, 15.87f, 0.5f, "Mel 25"));  // 4: another catalogue, named
+    deepSky.objects.Append(MakeObject(274.2f, -18.55f, 4.6f, "IC 4715"));  // 5: another catalogue
     deepSky.names.Append(MakeName("1976", "Orion Nebula"));
     deepSky.names.Append(MakeName("869", ""));
+    deepSky.names.Append(MakeName("Mel 25", "C41 Hyades"));
     MarkLoaded(catalogs);
   }
 
@@ -57,6 +60,9 @@ TEST_F(SelectionTest, DescriptionsOfDeepSkyObjects) {
   EXPECT_EQ(DescribeDeepSky(1), u"Deepsky without name. mag: 3.40");
   EXPECT_EQ(DescribeDeepSky(2), u"DSO: NGC-7000, mag: 9.10");
   EXPECT_EQ(DescribeDeepSky(3), u"DSO: NGC-869, mag: 8.00");
+  // Only NGC objects go by a bare number; other catalogues are named as stored.
+  EXPECT_EQ(DescribeDeepSky(4), u"DSO: Mel 25, C41 Hyades, mag: 0.50");
+  EXPECT_EQ(DescribeDeepSky(5), u"DSO: IC 4715, mag: 4.60");
   ClearSelection(selection);
   EXPECT_EQ(DescribeSelection(selection, catalogs), u"No objects found at this position");
 }

@@ -7,6 +7,7 @@
 #include "platform/runtime/CodePage.h"
 #include "tools/datagen/Constellations.h"
 #include "tools/datagen/DeepSkyCatalog.h"
+#include "tools/datagen/IauConstellations.h"
 #include "tools/datagen/RecordFileWriter.h"
 #include "tools/datagen/StarCatalog.h"
 
@@ -34,7 +35,7 @@ TEST(StarTables, BrightestFirstWithRaFoldedIntoZeroTo360) {
   const Json names = {{"2", {{"name", "Vega"}, {"bayer", "α"}, {"flam", "3"}, {"c", "Lyr"}}},
                       {"3", {{"name", ""}, {"bayer", ""}, {"flam", "7"}, {"c", "Psc"}}}};
   SkippedEntries skipped;
-  const CatalogTables t = BuildStarTables(stars, names, skipped);
+  const CatalogTables t = BuildStarTables(stars, names, {}, skipped);
   ASSERT_EQ(t.objects.size(), 3u);
   EXPECT_EQ(DesignationOf(t.objects[0]), "3alp Lyr");
   EXPECT_NEAR(t.objects[0].ra(), 279.2347, 1e-3);
@@ -61,13 +62,46 @@ TEST(StarTables, DamagedEntriesAreLeftOutAndNoted) {
       Point(8, 10, 5, {{"mag", 3}}),
   });
   SkippedEntries skipped;
-  const CatalogTables t = BuildStarTables(stars, Json(), skipped);
+  const CatalogTables t = BuildStarTables(stars, Json(), {}, skipped);
   ASSERT_EQ(t.objects.size(), 1u);
   EXPECT_EQ(DesignationOf(t.objects[0]), "HIP8");
   EXPECT_EQ(skipped.size(), 9u);
   SkippedEntries noList;
-  EXPECT_TRUE(BuildStarTables(Json::object(), Json(), noList).objects.empty());
+  EXPECT_TRUE(BuildStarTables(Json::object(), Json(), {}, noList).objects.empty());
   EXPECT_EQ(noList.size(), 1u);
+}
+
+TEST(StarTables, ASharedDesignationStaysWithTheBrightestAndOtherNamesComeLast) {
+  // Three components of one multiple star, all called theta1 Ori by the package.
+  const Json stars = Collection({Point(26224, 83.8, -5.4, {{"mag", 6.71}}), Point(26220, 83.8, -5.4, {{"mag", 4.98}}),
+                                 Point(26221, 83.8, -5.4, {{"mag", 5.13}}), Point(71683, -140.1, -60.8, {{"mag", -0.01}}),
+                                 Point(47965, 146.6, 57.1, {{"mag", 5.09}}), Point(53261, 163.4, 54.6, {{"mag", 5.12}})});
+  const Json theta = {{"bayer", "θ1"}, {"flam", "41"}, {"c", "Ori"}};
+  const Json flamsteed44 = {{"flam", "44"}, {"c", "UMa"}};
+  Json names = {{"26224", theta}, {"26220", theta}, {"26221", theta},
+                {"71683", {{"name", "Rigil Kentaurus"}, {"bayer", "α1"}, {"c", "Cen"}}},
+                {"47965", flamsteed44}, {"53261", flamsteed44}};
+  names["26221"]["name"] = "Becklin's Star";
+  OtherNames ours;
+  ours.stars = {{71683, {"Alpha Centauri"}}, {26221, {"Theta-1 Orionis B"}}};
+  ours.starDesignationOwners = {{"44 UMa", 53261}};  // the fainter one, where Flamsteed's order puts it
+  SkippedEntries skipped;
+  const CatalogTables t = BuildStarTables(stars, names, ours, skipped);
+  std::vector<std::string> order;
+  for (const auto& r : t.objects) order.push_back(DesignationOf(r));
+  EXPECT_EQ(order,
+            (std::vector<std::string>{"alp1 Cen", "the1 Ori", "HIP47965", "44 UMa", "HIP26221", "HIP26224"}));
+  std::vector<std::pair<std::string, std::string>> named;
+  for (const auto& r : t.names) named.emplace_back(WideToUtf8(DesignationText(r)), NameOf(r));
+  EXPECT_EQ(named, (std::vector<std::pair<std::string, std::string>>{{"alp1 Cen", "Rigil Kentaurus"},
+                                                                     {"HIP26221", "Becklin's Star"},
+                                                                     {"alp1 Cen", "Alpha Centauri"},
+                                                                     {"HIP26221", "Theta-1 Orionis B"}}));
+  ours.stars = {{12345, {"Nowhere"}}};
+  EXPECT_THROW(BuildStarTables(stars, names, ours, skipped), std::runtime_error);
+  ours.stars.clear();
+  ours.starDesignationOwners = {{"44 UMa", 26220}};  // an owner that is not called so
+  EXPECT_THROW(BuildStarTables(stars, names, ours, skipped), std::runtime_error);
 }
 
 struct DeepSkyFixture : ::testing::Test {
@@ -83,32 +117,55 @@ struct DeepSkyFixture : ::testing::Test {
                      skipped};
 
   std::vector<ListedObject> Listed(const ListKind& list, std::vector<ObjectNote> notes) {
-    return ResolveListedObjects(notes, list, index, nullptr);
+    return ResolveListedObjects(notes, list, index);
   }
 };
 
-ObjectNote Note(int number, const char* designation, const char* name, std::optional<float> magnitude = {}) {
+ObjectNote Note(int number, const char* designation, const char* name, std::optional<float> magnitude = 5.0f,
+                EquatorialPoint point = {1, 1}) {
   ObjectNote note;
   note.number = number;
   note.designation = designation;
   note.name = name;
   note.constellation = "And";
   note.magnitude = magnitude;
+  note.point = point;
+  note.size = {8, 8};
   return note;
 }
 
 TEST_F(DeepSkyFixture, NgcObjectsByNumberListObjectsByTheirOwnDesignationBrightestFirst) {
-  const auto messier = Listed(kMessierList, {Note(8, "NGC 6523", "Lagoon Nebula", 5.8f), Note(31, "NGC 224", "Andromeda Galaxy"),
-                                             Note(45, "Mel 22", "Pleiades")});
-  const auto caldwell = Listed(kCaldwellList, {Note(20, "NGC 7000", "North America Nebula")});
-  const CatalogTables t = BuildDeepSkyTables(index, Json::object(), {&messier, &caldwell});
+  const auto messier = Listed(kMessierList, {Note(8, "NGC 6523", "Lagoon Nebula", 5.8f), Note(31, "NGC 224", "Andromeda Galaxy", 3.4f),
+                                             Note(45, "Mel 22", "Pleiades", 1.6f, {56.75f, 24.117f})});
+  const auto caldwell = Listed(kCaldwellList, {Note(20, "NGC 7000", "North America Nebula", 4.0f)});
+  const CatalogTables t = BuildDeepSkyTables(index, Json::object(), {&messier, &caldwell}, {});
   std::vector<std::string> order;
   for (const auto& r : t.objects) order.push_back(DesignationOf(r));
   // IC 434 is neither NGC nor listed: it stays out.
   EXPECT_EQ(order, (std::vector<std::string>{"Mel 22", "224", "7000", "6523", "9999"}));
-  EXPECT_FLOAT_EQ(t.objects[3].magnitude(), 5.8f);  // the notes fill a missing magnitude
   EXPECT_FLOAT_EQ(t.objects[4].magnitude(), kUnknownDeepSkyMagnitude);
-  EXPECT_NEAR(t.objects[0].ra(), 56.75, 1e-4);      // found under the list's own id
+  EXPECT_NEAR(t.objects[0].ra(), 56.75, 1e-4);
+}
+
+TEST_F(DeepSkyFixture, OurTableOutranksThePackagesMagnitudeAndPosition) {
+  // The package holds NGC 224 at 3.44 and (10.68, 41.27); our table says otherwise.
+  ObjectNote andromeda = Note(31, "NGC 224", "Andromeda Galaxy", 3.1f, {10.7f, 41.3f});
+  ObjectNote coalsack = Note(99, "NGC 7000", "", std::nullopt);  // a dark nebula has no magnitude
+  const auto messier = Listed(kMessierList, {andromeda});
+  const auto caldwell = Listed(kCaldwellList, {coalsack});
+  const CatalogTables t = BuildDeepSkyTables(index, Json::object(), {&messier, &caldwell}, {});
+  const auto record = [&](const char* designation) {
+    for (const auto& r : t.objects)
+      if (DesignationOf(r) == designation) return r;
+    ADD_FAILURE() << designation;
+    return t.objects.front();
+  };
+  EXPECT_FLOAT_EQ(record("224").magnitude(), 3.1f);
+  EXPECT_FLOAT_EQ(record("224").ra(), 10.7f);
+  EXPECT_FLOAT_EQ(record("224").dec(), 41.3f);
+  EXPECT_FLOAT_EQ(record("7000").magnitude(), kUnknownDeepSkyMagnitude);
+  EXPECT_EQ(messier[0].size, "8.0'");
+  EXPECT_EQ(messier[0].type, "Spiral galaxy");  // the package's type where the notes give none
 }
 
 TEST_F(DeepSkyFixture, NamesJoinListNumbersAndCommonNamesAndFollowThePackageAliases) {
@@ -120,42 +177,54 @@ TEST_F(DeepSkyFixture, NamesJoinListNumbersAndCommonNamesAndFollowThePackageAlia
                              {"M 8", {{"name", "Lagoon Nebula"}}},  // alias of NGC 6523
                              {"IC 434", {{"name", "Horsehead Nebula"}}},  // not in the catalogue
                              {"NGC 9999", {{"name", "Other"}}}};
-  const CatalogTables t = BuildDeepSkyTables(index, packageNames, {&messier, &caldwell});
+  const std::vector<DeepSkyOtherNames> others = {
+      {"NGC 224", {"Andromeda Nebula"}, std::nullopt, std::nullopt},
+      {"LMC", {"Large Magellanic Cloud", "LMC"}, EquatorialPoint{80.9f, -69.75f}, 0.9f}};
+  const CatalogTables t = BuildDeepSkyTables(index, packageNames, {&messier, &caldwell}, others);
   std::vector<std::pair<std::string, std::string>> names;
   for (const auto& r : t.names) names.emplace_back(WideToUtf8(DesignationText(r)), NameOf(r));
   EXPECT_EQ(names, (std::vector<std::pair<std::string, std::string>>{{"224", "M31 Andromeda Galaxy"},
                                                                      {"6523", "M2"},
                                                                      {"7000", "C14 Double Cluster"},
-                                                                     {"9999", "C14 Double Cluster"}}));
+                                                                     {"9999", "C14 Double Cluster"},
+                                                                     {"224", "Andromeda Nebula"},
+                                                                     {"LMC", "Large Magellanic Cloud"},
+                                                                     {"LMC", "LMC"}}));
+  EXPECT_EQ(DesignationOf(t.objects.front()), "LMC");  // an object the package lacks joins the catalogue
+  const std::vector<DeepSkyOtherNames> stray = {{"NGC 1", {"Nowhere"}, std::nullopt, std::nullopt}};
+  EXPECT_THROW(BuildDeepSkyTables(index, packageNames, {&messier}, stray), std::runtime_error);
 }
 
-TEST_F(DeepSkyFixture, ListObjectWithoutAnyPositionStopsTheBuild) {
-  EXPECT_THROW(Listed(kCaldwellList, {Note(49, "NGC 2237", "Rosette Nebula")}), std::runtime_error);
-  ObjectNote placed = Note(49, "NGC 2237", "Rosette Nebula", 9.0f);
-  placed.point = SkyPoint{97.98f, 5.0f};
-  placed.size = "80' x 60'";
-  const auto listed = Listed(kCaldwellList, {placed});
-  EXPECT_EQ(listed[0].recordDesignation, "2237");
-  EXPECT_EQ(listed[0].size, "80' x 60'");
-  EXPECT_EQ(listed[0].type, "Deep-sky object");
-}
-
-TEST(ObjectNotes, RejectsBrokenLists) {
+TEST(ObjectNotes, EveryEntryNeedsReadableFacts) {
   const auto entry = [](int n) {
-    return Json{{"number", n}, {"designation", "NGC 1"}, {"constellation", "And"}, {"notes", "x"}};
+    return Json{{"number", n},       {"designation", "NGC 1"}, {"constellation", "And"}, {"notes", "x"},
+                {"ra", "12 30.8"},   {"dec", "-00 49"},        {"magnitude", 8.6},        {"size", "8.0x5.7"}};
   };
   const ListKind three{"Test", "T", 3};
-  EXPECT_EQ(ParseObjectNotes({{"objects", {entry(3), entry(1), entry(2)}}}, three).front().number, 1);
+  const auto notes = ParseObjectNotes({{"objects", {entry(3), entry(1), entry(2)}}}, three);
+  EXPECT_EQ(notes.front().number, 1);
+  EXPECT_NEAR(notes.front().point.ra, 187.7, 1e-4);
+  EXPECT_NEAR(notes.front().point.dec, -49.0 / 60, 1e-6);
+  EXPECT_EQ(notes.front().size.minor, 5.7);
   EXPECT_THROW(ParseObjectNotes({{"objects", {entry(1), entry(2)}}}, three), std::runtime_error);  // T3 missing
   EXPECT_THROW(ParseObjectNotes({{"objects", {entry(1), entry(2), entry(2)}}}, three), std::runtime_error);
   EXPECT_THROW(ParseObjectNotes({{"objects", {entry(1), entry(2), entry(4)}}}, three), std::runtime_error);
-  Json halfPlaced = entry(3);
-  halfPlaced["ra"] = 10;
-  EXPECT_THROW(ParseObjectNotes({{"objects", {entry(1), entry(2), halfPlaced}}}, three), std::runtime_error);
-  Json unnamed = entry(3);
-  unnamed.erase("designation");
-  EXPECT_THROW(ParseObjectNotes({{"objects", {entry(1), entry(2), unnamed}}}, three), std::runtime_error);
   EXPECT_THROW(ParseObjectNotes(Json::array(), three), std::runtime_error);
+  const std::vector<std::pair<const char*, Json>> broken = {
+      {"designation", nullptr}, {"ra", nullptr},        {"ra", "24 00.0"},    {"ra", 187.7},
+      {"dec", "12 24"},         {"dec", "+91 00"},      {"magnitude", nullptr}, {"magnitude", "bright"},
+      {"size", "0"},            {"size", "5x8"},        {"size", nullptr}};
+  for (const auto& [key, value] : broken) {
+    SCOPED_TRACE(std::string(key) + " = " + value.dump());
+    Json bad = entry(3);
+    if (value.is_null() && key != std::string("magnitude")) bad.erase(key);
+    else if (value.is_null()) bad.erase("magnitude");
+    else bad[key] = value;
+    EXPECT_THROW(ParseObjectNotes({{"objects", {entry(1), entry(2), bad}}}, three), std::runtime_error);
+  }
+  Json dark = entry(3);
+  dark["magnitude"] = nullptr;  // written out as null: a dark nebula has none
+  EXPECT_FALSE(ParseObjectNotes({{"objects", {entry(1), entry(2), dark}}}, three).back().magnitude);
 }
 
 TEST(Constellations, LinesArePairsAndABrokenVertexBreaksTheRun) {
@@ -170,18 +239,23 @@ TEST(Constellations, LinesArePairsAndABrokenVertexBreaksTheRun) {
   EXPECT_EQ(skipped.size(), 1u);
 }
 
-TEST(Constellations, AConstellationListedTwiceBecomesOneLabel) {
+TEST(Constellations, LabelsCarryTheIauNamesOncePerConstellation) {
   const Json constellations = Collection({Point("Ser", -127.5, 5, {{"name", "Serpens Caput"}}),
-                                          Point("Sex", 157.5, -7, {{"name", "Sextans"}}),
+                                          Point("CrA", -76, -41, {{"name", "Corona Austrina"}}),
                                           Point("Ser", -79.5, 3, {{"name", "Serpens Cauda"}}),
-                                          Point("Xyz", 1, 1, {{"name", "A name far too long for a label"}})});
+                                          Point("Xyz", 1, 1, {{"name", "Not a constellation"}})});
   SkippedEntries skipped;
   const auto labels = BuildConstellationLabels(constellations, skipped);
   ASSERT_EQ(labels.size(), 2u);
   EXPECT_EQ(labels[0].fullName(), u"Serpens");
   EXPECT_FLOAT_EQ(labels[0].ra(), 232.5f);
-  EXPECT_EQ(ConstellationFullNames(labels).at("Sex"), "Sextans");
+  EXPECT_EQ(ConstellationFullNames(labels).at("CrA"), "Corona Australis");
   EXPECT_EQ(skipped.size(), 1u);
+  EXPECT_EQ(IauConstellationNames().size(), 88u);
+  for (const auto& [abbreviation, name] : IauConstellationNames()) {
+    SCOPED_TRACE(abbreviation);
+    EXPECT_LT(Utf8ToWide(name).size(), kFullNameUnits);  // every name fits its label
+  }
 }
 
 TEST(RecordFileWriter, WritesWhatTheLoaderReads) {

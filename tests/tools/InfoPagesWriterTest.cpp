@@ -16,11 +16,6 @@ TEST(InfoPageFormat, PositionsSizesAndEscapes) {
   EXPECT_EQ(FormatDeclination(41.26875), "+41\u00B0 16'");
   EXPECT_EQ(FormatDeclination(-0.5), "-00\u00B0 30'");
   EXPECT_EQ(FormatDeclination(-1e300), "-90\u00B0 00'");
-  EXPECT_EQ(FormatDimensions("189.1x61.7"), "189' x 62'");
-  EXPECT_EQ(FormatDimensions("30"), "30'");
-  EXPECT_EQ(FormatDimensions("x"), "");
-  EXPECT_EQ(FormatDimensions("0x0"), "");
-  EXPECT_EQ(FormatDimensions(""), "");
   EXPECT_EQ(EscapeHtml("a<b & c>\nd"), "a&lt;b &amp; c&gt; d");
 }
 

@@ -1,21 +1,10 @@
 #include "tools/datagen/Constellations.h"
 
-#include <sstream>
-#include <unordered_map>
+#include <unordered_set>
 
 #include "platform/runtime/CodePage.h"
+#include "tools/datagen/IauConstellations.h"
 #include "tools/datagen/SkyPoint.h"
-
-namespace {
-
-std::string SharedLeadingWords(const std::string& a, const std::string& b) {
-  std::istringstream first(a), second(b);
-  std::string wordA, wordB, shared;
-  while (first >> wordA && second >> wordB && wordA == wordB) shared += (shared.empty() ? "" : " ") + wordA;
-  return shared.empty() ? a : shared;
-}
-
-}  // namespace
 
 std::vector<SkyObjectRecord> BuildConstellationLines(const Json& lines, SkippedEntries& skipped) {
   std::vector<SkyObjectRecord> records;
@@ -32,7 +21,7 @@ std::vector<SkyObjectRecord> BuildConstellationLines(const Json& lines, SkippedE
     }
     for (const Json& polyline : polylines) {
       if (!polyline.is_array()) continue;
-      std::optional<SkyPoint> previous;
+      std::optional<EquatorialPoint> previous;
       for (const Json& vertex : polyline) {
         const auto point = PointFromLonLat(vertex);
         if (!point) {
@@ -59,29 +48,23 @@ std::vector<ConstellationLabel> BuildConstellationLabels(const Json& constellati
     skipped.push_back("constellations: no feature list");
     return labels;
   }
-  std::unordered_map<std::string, std::size_t> byAbbreviation;
+  std::unordered_set<std::string> byAbbreviation;
   for (const Json& feature : Member(constellations, "features")) {
     const std::string id = TextField(feature, "id");
-    const std::string name = TextField(Member(feature, "properties"), "name");
     const auto point = PointOfFeature(feature);
-    const WideString shortName = Utf8ToWide(id);
-    const WideString fullName = Utf8ToWide(name);
-    if (!point || shortName.empty() || shortName.size() >= kShortNameUnits || fullName.empty() ||
-        fullName.size() >= kFullNameUnits) {
-      skipped.push_back("constellation " + id + " (" + name + "): no position, or a name too long for its label");
+    const auto official = IauConstellationNames().find(id);
+    if (!point || official == IauConstellationNames().end()) {
+      skipped.push_back("constellation " + id + ": no position, or not an IAU abbreviation");
       continue;
     }
-    if (const auto seen = byAbbreviation.find(id); seen != byAbbreviation.end()) {
-      ConstellationLabel& first = labels[seen->second];
-      first.SetFullName(Utf8ToWide(SharedLeadingWords(WideToUtf8(first.fullName()), name)));
-      continue;
-    }
+    // Serpens comes in two parts; the first part's place carries the label.
+    if (byAbbreviation.count(id)) continue;
     ConstellationLabel label;
-    label.SetShortName(shortName);
-    label.SetFullName(fullName);
+    label.SetShortName(Utf8ToWide(id));
+    label.SetFullName(Utf8ToWide(official->second));
     label.SetRa(point->ra);
     label.SetDec(point->dec);
-    byAbbreviation.emplace(id, labels.size());
+    byAbbreviation.insert(id);
     labels.push_back(label);
   }
   return labels;

@@ -1,6 +1,7 @@
 #pragma once
 // CLines.dat and CNames.dat from the package's constellations.lines.json
-// (figures as polylines) and constellations.json (label positions and names).
+// (figures as polylines) and constellations.json (label positions), with the
+// IAU's names on the labels.
 
 #include <map>
 #include <string>
@@ -16,9 +17,10 @@
 // only their positions.
 std::vector<SkyObjectRecord> BuildConstellationLines(const Json& lines, SkippedEntries& skipped);
 
-// One label per constellation. The package lists Serpens twice (Caput and
-// Cauda, either side of Ophiuchus); a constellation listed twice keeps its
-// first position and the words its names share ("Serpens"), so there are 88.
+// One label per constellation, named as the IAU names it. The package lists
+// Serpens twice (Caput and Cauda, either side of Ophiuchus); a constellation
+// listed twice keeps its first position, so there are 88. An abbreviation the
+// IAU does not know is left out and noted.
 std::vector<ConstellationLabel> BuildConstellationLabels(const Json& constellations, SkippedEntries& skipped);
 
 // Abbreviation -> full name, as on the labels ("UMa" -> "Ursa Major").

@@ -1,6 +1,7 @@
 #include "tools/datagen/DeepSkyCatalog.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -10,13 +11,13 @@ namespace {
 
 struct Candidate {
   std::string designation;
-  SkyPoint point;
+  EquatorialPoint point;
   std::optional<float> magnitude;
 };
 
 class DeepSkyObjects {
  public:
-  void Add(const std::string& designation, SkyPoint point, std::optional<float> magnitude) {
+  void Add(const std::string& designation, EquatorialPoint point, std::optional<float> magnitude) {
     if (byDesignation_.count(designation)) return;
     byDesignation_.emplace(designation, candidates_.size());
     candidates_.push_back({designation, point, magnitude});
@@ -51,7 +52,8 @@ std::string ListedName(const ListedObject& object) {
 }  // namespace
 
 CatalogTables BuildDeepSkyTables(const DeepSkyIndex& index, const Json& packageNames,
-                                 const std::vector<const std::vector<ListedObject>*>& lists) {
+                                 const std::vector<const std::vector<ListedObject>*>& lists,
+                                 const std::vector<DeepSkyOtherNames>& otherNames) {
   DeepSkyObjects objects;
   // Every spelling under which the package or our notes refer to a record.
   std::unordered_map<std::string, std::string> recordOf;
@@ -64,8 +66,10 @@ CatalogTables BuildDeepSkyTables(const DeepSkyIndex& index, const Json& packageN
   }
   for (const auto* list : lists) {
     for (const ListedObject& object : *list) {
+      // Our table's position and visual magnitude replace the package's.
       if (Candidate* known = objects.Find(object.recordDesignation)) {
-        if (!known->magnitude) known->magnitude = object.magnitude;
+        known->point = object.point;
+        known->magnitude = object.magnitude;
       } else {
         objects.Add(object.recordDesignation, object.point, object.magnitude);
       }
@@ -73,6 +77,12 @@ CatalogTables BuildDeepSkyTables(const DeepSkyIndex& index, const Json& packageN
       if (!object.note.catalogId.empty()) recordOf.emplace(object.note.catalogId, object.recordDesignation);
       if (object.entry) recordOf.emplace(object.entry->alias, object.recordDesignation);
     }
+  }
+
+  for (const DeepSkyOtherNames& extra : otherNames) {
+    const std::string designation = RecordDesignation(extra.designation);
+    if (extra.point && !objects.Find(designation)) objects.Add(designation, *extra.point, extra.magnitude);
+    recordOf.emplace(extra.designation, designation);
   }
 
   CatalogTables tables;
@@ -101,6 +111,12 @@ CatalogTables BuildDeepSkyTables(const DeepSkyIndex& index, const Json& packageN
       tables.names.push_back(MakeNameRecord(record->second, name));
       named.insert(record->second);
     }
+  }
+  for (const DeepSkyOtherNames& extra : otherNames) {
+    const std::string designation = RecordDesignation(extra.designation);
+    if (!objects.Find(designation))
+      throw std::runtime_error("names file: deep-sky object " + extra.designation + " is not in the catalogue");
+    for (const std::string& name : extra.names) tables.names.push_back(MakeNameRecord(designation, Utf8ToAnsiSpelled(name)));
   }
   return tables;
 }

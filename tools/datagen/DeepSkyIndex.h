@@ -17,7 +17,7 @@ struct DeepSkyEntry {
   std::string alias;       // "M 31", or the id again
   std::string typeCode;    // "s", "oc", "gc", ... as the package writes them
   std::string dimensions;  // arcminutes, "189.1x61.7" or "30"
-  SkyPoint point;
+  EquatorialPoint point;
   std::optional<float> magnitude;  // the package writes 999 when it has none
 };
 

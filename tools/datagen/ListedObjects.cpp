@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
-#include <sstream>
 #include <stdexcept>
 
 namespace {
@@ -35,18 +34,22 @@ std::optional<double> OptionalNumber(const Json& entry, const char* key, const L
   return value;
 }
 
-std::string Trimmed(double value) {
-  std::ostringstream text;
-  text << std::lround(value);
-  return text.str();
+template <typename T>
+T RequiredFact(const Json& entry, const char* key, const ListKind& list, std::size_t position,
+               std::optional<T> (*parse)(const std::string&)) {
+  const std::string text = RequiredText(entry, key, list, position);
+  const auto value = parse(text);
+  if (!value) throw EntryError(list, position, std::string("\"") + key + "\" cannot be read: \"" + text + "\"");
+  return *value;
 }
 
-const Json* PackageMessierFeature(const Json* packageMessier, int number) {
-  if (!packageMessier) return nullptr;
-  const std::string id = "M" + std::to_string(number);
-  for (const Json& feature : Member(*packageMessier, "features"))
-    if (TextField(feature, "id") == id) return &feature;
-  return nullptr;
+std::optional<float> RequiredMagnitude(const Json& entry, const ListKind& list, std::size_t position) {
+  const auto it = entry.find("magnitude");
+  if (it == entry.end()) throw EntryError(list, position, "needs a \"magnitude\" (null when it has none)");
+  if (it->is_null()) return std::nullopt;
+  const auto value = NumberValue(*it);
+  if (!value || std::fabs(*value) > 30) throw EntryError(list, position, "\"magnitude\" must be a number or null");
+  return static_cast<float>(*value);
 }
 
 }  // namespace
@@ -73,7 +76,6 @@ std::vector<ObjectNote> ParseObjectNotes(const Json& file, const ListKind& list)
     note.name = OptionalText(entry, "name", list, i);
     note.type = OptionalText(entry, "type", list, i);
     note.distance = OptionalText(entry, "distance", list, i);
-    note.size = OptionalText(entry, "size", list, i);
     if (const auto also = entry.find("also"); also != entry.end()) {
       if (!also->is_array()) throw EntryError(list, i, "\"also\" must be a list of designations");
       for (const Json& item : *also) {
@@ -81,16 +83,11 @@ std::vector<ObjectNote> ParseObjectNotes(const Json& file, const ListKind& list)
         note.alsoAs.push_back(item.get<std::string>());
       }
     }
-    const auto ra = OptionalNumber(entry, "ra", list, i);
-    const auto dec = OptionalNumber(entry, "dec", list, i);
-    if (ra.has_value() != dec.has_value()) throw EntryError(list, i, "\"ra\" and \"dec\" go together");
-    if (ra) {
-      const auto point = PointFromLonLat(Json::array({*ra, *dec}));
-      if (!point) throw EntryError(list, i, "\"ra\"/\"dec\" out of range");
-      note.point = point;
-    }
-    if (const auto magnitude = OptionalNumber(entry, "magnitude", list, i))
-      note.magnitude = static_cast<float>(*magnitude);
+    const double ra = RequiredFact<double>(entry, "ra", list, i, ParseRightAscension);
+    const double dec = RequiredFact<double>(entry, "dec", list, i, ParseDeclination);
+    note.point = EquatorialPoint{static_cast<float>(ra), static_cast<float>(dec)};
+    note.magnitude = RequiredMagnitude(entry, list, i);
+    note.size = RequiredFact<AngularSize>(entry, "size", list, i, ParseAngularSize);
     notes.push_back(std::move(note));
   }
   for (int n = 1; n <= list.count; ++n)
@@ -104,20 +101,8 @@ std::string RecordDesignation(const std::string& designation) {
   return designation;
 }
 
-std::string FormatDimensions(const std::string& dimensions) {
-  if (dimensions.empty()) return {};
-  const std::size_t cross = dimensions.find('x');
-  const auto number = [](const std::string& text) { return NumberValue(Json(text)); };
-  const auto first = number(dimensions.substr(0, cross));
-  if (!first || *first <= 0) return {};
-  if (cross == std::string::npos) return Trimmed(*first) + "'";
-  const auto second = number(dimensions.substr(cross + 1));
-  if (!second || *second <= 0) return Trimmed(*first) + "'";
-  return Trimmed(*first) + "' x " + Trimmed(*second) + "'";
-}
-
 std::vector<ListedObject> ResolveListedObjects(const std::vector<ObjectNote>& notes, const ListKind& list,
-                                               const DeepSkyIndex& index, const Json* packageMessier) {
+                                               const DeepSkyIndex& index) {
   std::vector<ListedObject> objects;
   objects.reserve(notes.size());
   for (const ObjectNote& note : notes) {
@@ -127,24 +112,12 @@ std::vector<ListedObject> ResolveListedObjects(const std::vector<ObjectNote>& no
     object.recordDesignation = RecordDesignation(note.designation);
     object.entry = index.Find(note.catalogId.empty() ? note.designation : note.catalogId);
     if (!object.entry) object.entry = index.Find(list.prefix + " " + std::to_string(note.number));
-    const Json* messier = list.prefix == kMessierList.prefix ? PackageMessierFeature(packageMessier, note.number) : nullptr;
-
-    std::optional<SkyPoint> point = object.entry ? std::optional(object.entry->point) : note.point;
-    if (!point && messier) point = PointOfFeature(*messier);
-    if (!point) throw std::runtime_error(object.label + " (" + note.designation + "): no position in the package or the notes");
-    object.point = *point;
-
-    object.magnitude = object.entry ? object.entry->magnitude : std::nullopt;
-    if (!object.magnitude) object.magnitude = note.magnitude;
-    if (!object.magnitude && messier) {
-      if (const auto m = NumberField(Member(*messier, "properties"), "mag"))
-        object.magnitude = static_cast<float>(*m);
-    }
+    object.point = note.point;
+    object.magnitude = note.magnitude;
     object.type = !note.type.empty() ? note.type
                   : object.entry     ? DeepSkyTypeText(object.entry->typeCode)
                                      : std::string("Deep-sky object");
-    object.size = object.entry ? FormatDimensions(object.entry->dimensions) : std::string();
-    if (object.size.empty()) object.size = note.size;
+    object.size = FormatAngularSize(note.size);
     objects.push_back(std::move(object));
   }
   return objects;

@@ -1,13 +1,16 @@
 #pragma once
-// The Messier and Caldwell lists: our hand-written notes (data/messier.json,
-// data/caldwell.json) joined with the package's catalogue, which supplies the
-// position, magnitude and size wherever it knows the object.
+// The Messier and Caldwell lists: our hand-written table (data/messier.json,
+// data/caldwell.json) with each object's position, visual magnitude, size and
+// notes, joined with the package's catalogue entry of the same object. The
+// table's facts win: the package's general list mixes photographic with visual
+// magnitudes and misplaces a few objects (see PackageComparison.h).
 
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "tools/datagen/DeepSkyIndex.h"
+#include "tools/datagen/FactText.h"
 #include "tools/datagen/JsonFile.h"
 
 struct ListKind {
@@ -30,14 +33,15 @@ struct ObjectNote {
   std::string constellation;        // abbreviation, "And"
   std::string distance;             // "2.5 million light-years"
   std::string notes;                // two or three sentences
-  std::optional<SkyPoint> point;    // for objects the package lacks
-  std::optional<float> magnitude;   // used where the package has none
-  std::string size;                 // used where the package has none
+  EquatorialPoint point;            // J2000
+  std::optional<float> magnitude;   // visual; none for a dark nebula
+  AngularSize size;
 };
 
 // Reads a list file: {"objects": [ {...}, ... ]}. Throws with the file's
-// entry number when an entry lacks a number, designation or constellation,
-// when a number repeats or is missing, or when a field has the wrong type.
+// entry number when an entry lacks a number, designation, constellation,
+// position, magnitude (null for none) or size, when a number repeats or is
+// missing, or when a field has the wrong type or an unreadable value.
 std::vector<ObjectNote> ParseObjectNotes(const Json& file, const ListKind& list);
 
 // A list entry with everything the map and the pages show about it.
@@ -45,10 +49,10 @@ struct ListedObject {
   ObjectNote note;
   std::string label;             // "M31"
   std::string recordDesignation;  // "224" for NGC objects, else the designation
-  SkyPoint point;
+  EquatorialPoint point;
   std::optional<float> magnitude;
   std::string type;
-  std::string size;               // "189' x 62'", or empty
+  std::string size;               // "178' x 63'"
   const DeepSkyEntry* entry = nullptr;  // the package's object, if it has one
 };
 
@@ -56,11 +60,7 @@ struct ListedObject {
 // their number alone ("NGC 224" -> "224"), others keep theirs.
 std::string RecordDesignation(const std::string& designation);
 
-// Joins notes with the package. packageMessier is the package's messier.json
-// (a second source of positions for Messier objects); may be null. Throws
-// when an object has no position from any source.
+// Joins notes with the package's entries, which supply the type where the
+// notes give none and the aliases under which the package names the object.
 std::vector<ListedObject> ResolveListedObjects(const std::vector<ObjectNote>& notes, const ListKind& list,
-                                               const DeepSkyIndex& index, const Json* packageMessier);
-
-// "189.1x61.7" -> "189' x 62'"; "30" -> "30'"; empty or unreadable -> "".
-std::string FormatDimensions(const std::string& dimensions);
+                                               const DeepSkyIndex& index);

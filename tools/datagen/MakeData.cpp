@@ -5,11 +5,14 @@
 
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 #include <filesystem>
 
 #include "tools/datagen/Constellations.h"
 #include "tools/datagen/DeepSkyCatalog.h"
 #include "tools/datagen/InfoPages.h"
+#include "tools/datagen/OtherNames.h"
+#include "tools/datagen/PackageComparison.h"
 #include "tools/datagen/RecordFileWriter.h"
 #include "tools/datagen/StarCatalog.h"
 
@@ -30,12 +33,31 @@ void ReportSkipped(const SkippedEntries& skipped) {
   for (std::size_t i = 0; i < skipped.size() && i < kShown; ++i) std::fprintf(stderr, "  %s\n", skipped[i].c_str());
 }
 
+// Prints every difference between our table and the package with its
+// explanation; throws when one is unexplained or an explanation is stale.
+void CheckAgainstPackage(const std::vector<ListedObject>& objects, const ListKind& list, const Json& notesFile,
+                         const Json& packageMessier) {
+  const auto disagreements = CompareWithPackage(objects, list, packageMessier);
+  const auto explanations = ParseExplanations(notesFile, list);
+  for (const Disagreement& d : disagreements) {
+    const auto reason = explanations.find(d.label);
+    std::printf("vespera_make_data: %s: %s (%s)\n", d.label.c_str(), d.what.c_str(),
+                reason == explanations.end() ? "NOT EXPLAINED" : reason->second.c_str());
+  }
+  const auto problems = UnexplainedDisagreements(disagreements, explanations);
+  if (problems.empty()) return;
+  std::string message = list.title + " table against the package:";
+  for (const std::string& problem : problems) message += "\n  " + problem;
+  throw std::runtime_error(message);
+}
+
 int Run(const fs::path& package, const fs::path& notes, const fs::path& out) {
   fs::create_directories(out);
   SkippedEntries skipped;
+  const OtherNames otherNames = ParseOtherNames(ReadJsonFile(notes / "names.json"));
 
-  const CatalogTables stars =
-      BuildStarTables(ReadJsonFile(package / "stars.14.json"), ReadJsonFile(package / "starnames.json"), skipped);
+  const CatalogTables stars = BuildStarTables(ReadJsonFile(package / "stars.14.json"),
+                                              ReadJsonFile(package / "starnames.json"), otherNames, skipped);
   WriteRecordFile(out / "Stars.dat", stars.objects);
   WriteRecordFile(out / "StarNames.dat", stars.names);
 
@@ -50,11 +72,12 @@ int Run(const fs::path& package, const fs::path& notes, const fs::path& out) {
   const Json packageMessier = ReadJsonFile(package / "messier.json");
   const Json messierNotes = ReadJsonFile(notes / "messier.json");
   const Json caldwellNotes = ReadJsonFile(notes / "caldwell.json");
-  const auto messier =
-      ResolveListedObjects(ParseObjectNotes(messierNotes, kMessierList), kMessierList, index, &packageMessier);
-  const auto caldwell =
-      ResolveListedObjects(ParseObjectNotes(caldwellNotes, kCaldwellList), kCaldwellList, index, nullptr);
-  const CatalogTables deepSky = BuildDeepSkyTables(index, ReadJsonFile(package / "dsonames.json"), {&messier, &caldwell});
+  const auto messier = ResolveListedObjects(ParseObjectNotes(messierNotes, kMessierList), kMessierList, index);
+  const auto caldwell = ResolveListedObjects(ParseObjectNotes(caldwellNotes, kCaldwellList), kCaldwellList, index);
+  CheckAgainstPackage(messier, kMessierList, messierNotes, packageMessier);
+  CheckAgainstPackage(caldwell, kCaldwellList, caldwellNotes, packageMessier);
+  const CatalogTables deepSky =
+      BuildDeepSkyTables(index, ReadJsonFile(package / "dsonames.json"), {&messier, &caldwell}, otherNames.deepSky);
   WriteRecordFile(out / "DeepSky.dat", deepSky.objects);
   WriteRecordFile(out / "DeepSkyNames.dat", deepSky.names);
 

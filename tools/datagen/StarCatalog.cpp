@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "tools/datagen/AnsiText.h"
 #include "tools/datagen/SkyPoint.h"
@@ -70,7 +73,7 @@ StarIdentity IdentityOf(long hip, const Json& entry) {
 
 struct StarEntry {
   long hip;
-  SkyPoint point;
+  EquatorialPoint point;
   float magnitude;
 };
 
@@ -92,7 +95,7 @@ std::string StarDesignation(const StarIdentity& star) {
   return HipDesignation(star.hip);
 }
 
-CatalogTables BuildStarTables(const Json& stars, const Json& starNames, SkippedEntries& skipped) {
+CatalogTables BuildStarTables(const Json& stars, const Json& starNames, const OtherNames& ours, SkippedEntries& skipped) {
   std::vector<StarEntry> entries;
   const Json& features = Member(stars, "features");
   if (!features.is_array()) {
@@ -117,13 +120,35 @@ CatalogTables BuildStarTables(const Json& stars, const Json& starNames, SkippedE
 
   CatalogTables tables;
   tables.objects.reserve(entries.size());
+  std::unordered_set<std::string> taken;
+  std::unordered_map<long, std::string> designationOf;
   for (const StarEntry& star : entries) {
     const std::string key = std::to_string(star.hip);
     const Json& known = Member(starNames, key);
-    const std::string designation = StarDesignation(IdentityOf(star.hip, known));
+    std::string designation = StarDesignation(IdentityOf(star.hip, known));
+    // The package gives some designations to two or three stars, mostly the
+    // components of a double. The brightest, which comes first, is the star
+    // the designation means unless our file names another owner; the others
+    // keep their Hipparcos numbers so a search or a name never leads to the
+    // wrong one.
+    const auto owner = ours.starDesignationOwners.find(designation);
+    const bool someoneElses = owner != ours.starDesignationOwners.end() && owner->second != star.hip;
+    if (someoneElses || !taken.insert(designation).second) designation = HipDesignation(star.hip);
+    designationOf.emplace(star.hip, designation);
     tables.objects.push_back(MakeObjectRecord(star.point.ra, star.point.dec, star.magnitude, designation));
     const std::string name = Utf8ToAnsiSpelled(TextField(known, "name"));
     if (!name.empty()) tables.names.push_back(MakeNameRecord(designation, name));
+  }
+  for (const auto& [designation, hip] : ours.starDesignationOwners) {
+    const auto star = designationOf.find(hip);
+    if (star == designationOf.end() || star->second != designation)
+      throw std::runtime_error("names file: HIP " + std::to_string(hip) + " does not carry the designation " + designation);
+  }
+  for (const StarOtherNames& extra : ours.stars) {
+    const auto star = designationOf.find(extra.hip);
+    if (star == designationOf.end())
+      throw std::runtime_error("names file: star HIP " + std::to_string(extra.hip) + " is not in the catalogue");
+    for (const std::string& name : extra.names) tables.names.push_back(MakeNameRecord(star->second, Utf8ToAnsiSpelled(name)));
   }
   return tables;
 }

@@ -7,6 +7,7 @@
 
 #include "tools/datagen/CatalogTables.h"
 #include "tools/datagen/JsonFile.h"
+#include "tools/datagen/OtherNames.h"
 
 struct StarIdentity {
   long hip = 0;
@@ -25,5 +26,9 @@ std::string StarDesignation(const StarIdentity& star);
 
 // Every valid star, brightest first (so a bright star wins a tap where two
 // overlap and fills the hit cache first), ties in Hipparcos order; a name
-// record for every star with a proper name, in the same order.
-CatalogTables BuildStarTables(const Json& stars, const Json& starNames, SkippedEntries& skipped);
+// record for every star with a proper name, in the same order, then our other
+// names. A designation the package gives to several stars stays with the
+// owner our file names, or else with the brightest; the others go by their
+// Hipparcos numbers. Throws when an other name belongs to a star that is not
+// in the catalogue, or an owner named does not carry its designation.
+CatalogTables BuildStarTables(const Json& stars, const Json& starNames, const OtherNames& ours, SkippedEntries& skipped);

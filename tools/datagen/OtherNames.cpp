@@ -1,0 +1,63 @@
+#include "tools/datagen/OtherNames.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "tools/datagen/FactText.h"
+
+namespace {
+
+std::runtime_error EntryError(const char* section, std::size_t position, const std::string& what) {
+  return std::runtime_error(std::string("names file, ") + section + " entry " + std::to_string(position + 1) + ": " + what);
+}
+
+std::vector<std::string> Names(const Json& entry, const char* section, std::size_t position) {
+  const Json& list = Member(entry, "names");
+  std::vector<std::string> names;
+  if (list.is_array())
+    for (const Json& name : list)
+      if (name.is_string() && !name.get_ref<const std::string&>().empty()) names.push_back(name.get<std::string>());
+  if (names.empty() || names.size() != list.size()) throw EntryError(section, position, "needs a list of names");
+  return names;
+}
+
+std::optional<EquatorialPoint> Position(const Json& entry, std::size_t position) {
+  const std::string raText = TextField(entry, "ra"), decText = TextField(entry, "dec");
+  if (raText.empty() && decText.empty()) return std::nullopt;
+  const auto ra = ParseRightAscension(raText);
+  const auto dec = ParseDeclination(decText);
+  if (!ra || !dec) throw EntryError("deepSky", position, "\"ra\" and \"dec\" cannot be read");
+  return EquatorialPoint{static_cast<float>(*ra), static_cast<float>(*dec)};
+}
+
+}  // namespace
+
+OtherNames ParseOtherNames(const Json& file) {
+  OtherNames result;
+  const Json& stars = Member(file, "stars");
+  for (std::size_t i = 0; stars.is_array() && i < stars.size(); ++i) {
+    const auto hip = NumberField(stars[i], "hip");
+    if (!hip || *hip < 1 || *hip != std::floor(*hip)) throw EntryError("stars", i, "needs a Hipparcos number \"hip\"");
+    result.stars.push_back({static_cast<long>(*hip), Names(stars[i], "stars", i)});
+  }
+  const Json& owners = Member(file, "designationOwners");
+  for (std::size_t i = 0; owners.is_array() && i < owners.size(); ++i) {
+    const std::string designation = TextField(owners[i], "designation");
+    const auto hip = NumberField(owners[i], "hip");
+    if (designation.empty() || !hip || *hip < 1 || *hip != std::floor(*hip))
+      throw EntryError("designationOwners", i, "needs a \"designation\" and a Hipparcos number \"hip\"");
+    result.starDesignationOwners.emplace(designation, static_cast<long>(*hip));
+  }
+  const Json& deepSky = Member(file, "deepSky");
+  for (std::size_t i = 0; deepSky.is_array() && i < deepSky.size(); ++i) {
+    DeepSkyOtherNames entry;
+    entry.designation = TextField(deepSky[i], "designation");
+    if (entry.designation.empty()) throw EntryError("deepSky", i, "needs a \"designation\"");
+    entry.names = Names(deepSky[i], "deepSky", i);
+    entry.point = Position(deepSky[i], i);
+    if (const auto magnitude = NumberField(deepSky[i], "magnitude")) entry.magnitude = static_cast<float>(*magnitude);
+    if (entry.point && !entry.magnitude) throw EntryError("deepSky", i, "an added object needs a \"magnitude\"");
+    result.deepSky.push_back(std::move(entry));
+  }
+  return result;
+}
