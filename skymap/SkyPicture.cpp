@@ -4,8 +4,39 @@
 
 #include "skymap/Projection.h"
 #include "skymap/SkySymbols.h"
+#include "skymap/VisibleRegion.h"
 
 namespace {
+
+// Catalogue order throughout: later symbols overwrite earlier ones and the
+// caches keep the first objects drawn. The magnitude and the declination
+// band are tested first, on compact arrays; k and the map's reach next; only
+// what may land on the map pays for the arc sine and arc tangent.
+template <class Cache>
+void DrawObjects(MapPixels& pixels, Cache& hits, const ObjectColumns& objects, SkySymbolKind kind,
+                 const ViewProjection& projection, const VisibleRegion& region, const ViewState& view,
+                 const MapGeometry& geometry) {
+  const std::size_t count = objects.count();
+  const float* magnitudes = objects.magnitude.data();
+  const float* keys = objects.declinationKey.data();
+  for (std::size_t i = 0; i < count; ++i) {
+    const float magnitude = magnitudes[i];
+    // The comparison is made in double, so a limit such as 4.0 admits a star
+    // of magnitude 4.0f exactly and 4.01f never. NaN is never admitted.
+    if (!(static_cast<double>(magnitude) <= view.magnitudeLimit)) continue;
+    if (!region.MayHoldKey(keys[i])) continue;
+    const ViewProjection::DeclinationTerms& terms = objects.terms[i];
+    const ViewProjection::Approach approach = projection.ApproachOf(objects.ra[i], terms);
+    if (!region.MayHold(approach)) continue;
+    int x = 0, y = 0;
+    if (!projection.PlaceOnMap(approach, terms, x, y)) continue;
+    if (x < 0 || x >= geometry.mapWidth || y < 0 || y >= geometry.mapHeight) continue;
+    DrawSkySymbol(pixels, x, y, magnitude, kind);
+    hits.Append({x + geometry.mapLeft, y + geometry.mapTop, static_cast<std::int32_t>(i)});
+  }
+}
+
+}  // namespace
 
 void DrawConstellationFigures(MapPixels& pixels, const CatalogStore& lines, const ViewProjection& projection) {
   // Records are taken in pairs; an odd last record has no partner and is skipped.
@@ -24,34 +55,16 @@ void DrawConstellationFigures(MapPixels& pixels, const CatalogStore& lines, cons
   }
 }
 
-template <class Cache>
-void DrawObjects(MapPixels& pixels, Cache& hits, const CatalogStore& catalog, SkySymbolKind kind,
-                 const ViewProjection& projection, const ViewState& view, const MapGeometry& geometry) {
-  const std::size_t count = catalog.objects.count();
-  for (std::size_t i = 0; i < count; ++i) {
-    const SkyObjectRecord& object = catalog.objects[i];
-    const float magnitude = object.magnitude();
-    // The comparison is made in double, so a limit such as 4.0 admits a star
-    // of magnitude 4.0f exactly and 4.01f never. NaN is never admitted.
-    if (!(static_cast<double>(magnitude) <= view.magnitudeLimit)) continue;
-    int x = 0, y = 0;
-    if (!ProjectToScreen(projection, object.ra(), object.dec(), x, y)) continue;
-    if (x < 0 || x >= geometry.mapWidth || y < 0 || y >= geometry.mapHeight) continue;
-    DrawSkySymbol(pixels, x, y, magnitude, kind);
-    hits.Append({x + geometry.mapLeft, y + geometry.mapTop, static_cast<std::int32_t>(i)});
-  }
-}
-
-}  // namespace
-
-void DrawSkyPicture(MapPixels& pixels, MapHitCaches& hits, const SkyCatalogs& catalogs, const ViewState& view,
-                    const MapGeometry& geometry) {
+void DrawSkyPicture(MapPixels& pixels, MapHitCaches& hits, SkyColumns& columns, const SkyCatalogs& catalogs,
+                    const ViewState& view, const MapGeometry& geometry) {
+  columns.Follow(catalogs);
   pixels.ClearPixels();
   hits.Clear();
   const ViewProjection projection(view, geometry);
+  const VisibleRegion region = VisibleRegionOf(projection);
   if (view.showConstellationLines) {
     DrawConstellationFigures(pixels, catalogs.constellationLineCatalog, projection);
   }
-  DrawObjects(pixels, hits.stars, catalogs.starCatalog, SkySymbolKind::Star, projection, view, geometry);
-  DrawObjects(pixels, hits.deepSky, catalogs.deepSkyCatalog, SkySymbolKind::DeepSky, projection, view, geometry);
+  DrawObjects(pixels, hits.stars, columns.stars(), SkySymbolKind::Star, projection, region, view, geometry);
+  DrawObjects(pixels, hits.deepSky, columns.deepSky(), SkySymbolKind::DeepSky, projection, region, view, geometry);
 }

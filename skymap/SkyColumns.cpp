@@ -1,0 +1,37 @@
+#include "skymap/SkyColumns.h"
+
+#include <cmath>
+#include <limits>
+
+#include "skymap/VisibleRegion.h"
+
+void ObjectColumns::Fill(const RecordTable<SkyObjectRecord>& objects) {
+  const std::size_t n = objects.count();
+  magnitude.resize(n);
+  ra.resize(n);
+  declinationKey.resize(n);
+  terms.resize(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    const SkyObjectRecord& object = objects[i];
+    const float objectRa = object.ra();
+    const float dec = object.dec();
+    const bool placeable = std::isfinite(objectRa) && std::isfinite(dec);
+    magnitude[i] = placeable ? object.magnitude() : std::numeric_limits<float>::quiet_NaN();
+    ra[i] = objectRa;
+    terms[i] = ViewProjection::DeclinationTermsOf(dec);
+    declinationKey[i] = DeclinationKey(terms[i]);
+  }
+}
+
+void SkyColumns::FollowTable(const RecordTable<SkyObjectRecord>& objects, ObjectColumns& columns,
+                             FilledFrom& filledFrom) {
+  const FilledFrom now{&objects, objects.revision()};
+  if (now == filledFrom) return;
+  columns.Fill(objects);
+  filledFrom = now;
+}
+
+void SkyColumns::Follow(const SkyCatalogs& catalogs) {
+  FollowTable(catalogs.starCatalog.objects, stars_, starsFrom_);
+  FollowTable(catalogs.deepSkyCatalog.objects, deepSky_, deepSkyFrom_);
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The star and deep-sky catalogues laid out for the rebuild loop: one array
+// per value the loop reads, with what does not depend on the view (the table
+// sine and cosine of each declination, and the declination key the visible
+// band is tested on) taken once. The loop then walks a few compact arrays in
+// catalogue order instead of decoding 22-byte records.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "catalog/CatalogLoader.h"
+#include "skymap/Projection.h"
+
+struct ObjectColumns {
+  // An object without a finite position is never visible, so its magnitude
+  // here is NaN, which no limit admits; the others keep their own.
+  std::vector<float> magnitude;
+  std::vector<float> ra;
+  std::vector<float> declinationKey;
+  std::vector<ViewProjection::DeclinationTerms> terms;
+
+  std::size_t count() const { return magnitude.size(); }
+  void Fill(const RecordTable<SkyObjectRecord>& objects);
+};
+
+// The catalogues never change once loaded, so the columns are filled at the
+// first rebuild after loading. A table changed since (tests add objects
+// between paints) is noticed by its revision and filled again.
+class SkyColumns {
+ public:
+  void Follow(const SkyCatalogs& catalogs);
+
+  const ObjectColumns& stars() const { return stars_; }
+  const ObjectColumns& deepSky() const { return deepSky_; }
+
+ private:
+  struct FilledFrom {
+    const RecordTable<SkyObjectRecord>* table = nullptr;
+    std::uint64_t revision = 0;
+    friend bool operator==(const FilledFrom&, const FilledFrom&) = default;
+  };
+  static void FollowTable(const RecordTable<SkyObjectRecord>& objects, ObjectColumns& columns,
+                          FilledFrom& filledFrom);
+
+  ObjectColumns stars_;
+  ObjectColumns deepSky_;
+  FilledFrom starsFrom_;
+  FilledFrom deepSkyFrom_;
+};
