@@ -1,5 +1,6 @@
 #include "skymap/SkyColumns.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -20,6 +21,25 @@ void ObjectColumns::Fill(const RecordTable<SkyObjectRecord>& objects) {
     ra[i] = objectRa;
     terms[i] = ViewProjection::DeclinationTermsOf(dec);
     declinationKey[i] = DeclinationKey(terms[i]);
+  }
+  SummariseBlocks();
+}
+
+void ObjectColumns::SummariseBlocks() {
+  constexpr float kInfinity = std::numeric_limits<float>::infinity();
+  blocks.assign((count() + kBlockObjects - 1) / kBlockObjects, Block{kInfinity, kInfinity, -kInfinity});
+  for (std::size_t i = 0; i < count(); ++i) {
+    Block& block = blocks[i / kBlockObjects];
+    // NaN magnitudes are never admitted, so they leave the block as it is.
+    if (magnitude[i] < block.brightest) block.brightest = magnitude[i];
+    const float key = declinationKey[i];
+    if (std::isnan(key)) {
+      block.lowestKey = -kInfinity;
+      block.highestKey = kInfinity;
+    } else {
+      block.lowestKey = std::min(block.lowestKey, key);
+      block.highestKey = std::max(block.highestKey, key);
+    }
   }
 }
 

@@ -20,8 +20,24 @@ struct ObjectColumns {
   std::vector<float> declinationKey;
   std::vector<ViewProjection::DeclinationTerms> terms;
 
+  // A run of kBlockObjects objects in catalogue order, summarised so that a
+  // rebuild passes over a run none of whose objects can be drawn with one
+  // test. Catalogues are sorted by magnitude, so at a low limit most runs
+  // are passed over.
+  static constexpr std::size_t kBlockObjects = 64;
+  struct Block {
+    float brightest = 0.0f;  // least magnitude; +inf when no object can be admitted
+    // The range of the declination keys; a NaN key makes it the whole line.
+    float lowestKey = 0.0f;
+    float highestKey = 0.0f;
+  };
+  std::vector<Block> blocks;
+
   std::size_t count() const { return magnitude.size(); }
   void Fill(const RecordTable<SkyObjectRecord>& objects);
+
+ private:
+  void SummariseBlocks();
 };
 
 // The catalogues never change once loaded, so the columns are filled at the

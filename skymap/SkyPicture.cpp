@@ -1,5 +1,6 @@
 #include "skymap/SkyPicture.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "skymap/Projection.h"
@@ -9,30 +10,36 @@
 namespace {
 
 // Catalogue order throughout: later symbols overwrite earlier ones and the
-// caches keep the first objects drawn. The magnitude and the declination
-// band are tested first, on compact arrays; k and the map's reach next; only
-// what may land on the map pays for the arc sine and arc tangent.
+// caches keep the first objects drawn. Runs of objects none of which can be
+// drawn are passed over whole; then the magnitude and the declination band
+// are tested on compact arrays, k and the map's reach next; only what may
+// land on the map pays for the arc sine and arc tangent.
 template <class Cache>
 void DrawObjects(MapPixels& pixels, Cache& hits, const ObjectColumns& objects, SkySymbolKind kind,
                  const ViewProjection& projection, const VisibleRegion& region, const ViewState& view,
                  const MapGeometry& geometry) {
   const std::size_t count = objects.count();
-  const float* magnitudes = objects.magnitude.data();
-  const float* keys = objects.declinationKey.data();
-  for (std::size_t i = 0; i < count; ++i) {
-    const float magnitude = magnitudes[i];
-    // The comparison is made in double, so a limit such as 4.0 admits a star
-    // of magnitude 4.0f exactly and 4.01f never. NaN is never admitted.
-    if (!(static_cast<double>(magnitude) <= view.magnitudeLimit)) continue;
-    if (!region.MayHoldKey(keys[i])) continue;
-    const ViewProjection::DeclinationTerms& terms = objects.terms[i];
-    const ViewProjection::Approach approach = projection.ApproachOf(objects.ra[i], terms);
-    if (!region.MayHold(approach)) continue;
-    int x = 0, y = 0;
-    if (!projection.PlaceOnMap(approach, terms, x, y)) continue;
-    if (x < 0 || x >= geometry.mapWidth || y < 0 || y >= geometry.mapHeight) continue;
-    DrawSkySymbol(pixels, x, y, magnitude, kind);
-    hits.Append({x + geometry.mapLeft, y + geometry.mapTop, static_cast<std::int32_t>(i)});
+  const double limit = view.magnitudeLimit;
+  for (std::size_t b = 0; b < objects.blocks.size(); ++b) {
+    const ObjectColumns::Block& block = objects.blocks[b];
+    if (!(static_cast<double>(block.brightest) <= limit)) continue;
+    if (!region.MayHoldKeysIn(block.lowestKey, block.highestKey)) continue;
+    const std::size_t end = std::min(count, (b + 1) * ObjectColumns::kBlockObjects);
+    for (std::size_t i = b * ObjectColumns::kBlockObjects; i < end; ++i) {
+      const float magnitude = objects.magnitude[i];
+      // The comparison is made in double, so a limit such as 4.0 admits a
+      // star of magnitude 4.0f exactly and 4.01f never. NaN is never admitted.
+      if (!(static_cast<double>(magnitude) <= limit)) continue;
+      if (!region.MayHoldKey(objects.declinationKey[i])) continue;
+      const ViewProjection::DeclinationTerms& terms = objects.terms[i];
+      const ViewProjection::Approach approach = projection.ApproachOf(objects.ra[i], terms);
+      if (!region.MayHold(approach)) continue;
+      int x = 0, y = 0;
+      if (!projection.PlaceOnMap(approach, terms, x, y)) continue;
+      if (x < 0 || x >= geometry.mapWidth || y < 0 || y >= geometry.mapHeight) continue;
+      DrawSkySymbol(pixels, x, y, magnitude, kind);
+      hits.Append({x + geometry.mapLeft, y + geometry.mapTop, static_cast<std::int32_t>(i)});
+    }
   }
 }
 

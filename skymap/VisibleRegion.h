@@ -22,6 +22,7 @@ struct VisibleRegion {
   double leastCosDistance = 0.0;
 
   bool MayHoldKey(float key) const { return !(key < lowestKey || key > highestKey); }
+  bool MayHoldKeysIn(float lowest, float highest) const { return !(highest < lowestKey || lowest > highestKey); }
   bool MayHold(const ViewProjection::Approach& approach) const {
     return approach.cosDistance >= leastCosDistance;
   }
