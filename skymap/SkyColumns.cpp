@@ -9,18 +9,13 @@
 void ObjectColumns::Fill(const RecordTable<SkyObjectRecord>& objects) {
   const std::size_t n = objects.count();
   magnitude.resize(n);
-  ra.resize(n);
   declinationKey.resize(n);
-  terms.resize(n);
   for (std::size_t i = 0; i < n; ++i) {
     const SkyObjectRecord& object = objects[i];
-    const float objectRa = object.ra();
     const float dec = object.dec();
-    const bool placeable = std::isfinite(objectRa) && std::isfinite(dec);
+    const bool placeable = std::isfinite(object.ra()) && std::isfinite(dec);
     magnitude[i] = placeable ? object.magnitude() : std::numeric_limits<float>::quiet_NaN();
-    ra[i] = objectRa;
-    terms[i] = ViewProjection::DeclinationTermsOf(dec);
-    declinationKey[i] = DeclinationKey(terms[i]);
+    declinationKey[i] = DeclinationKey(dec);
   }
   SummariseBlocks();
 }

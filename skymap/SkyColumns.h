@@ -1,24 +1,22 @@
 #pragma once
-// The star and deep-sky catalogues laid out for the rebuild loop: one array
-// per value the loop reads, with what does not depend on the view (the table
-// sine and cosine of each declination, and the declination key the visible
-// band is tested on) taken once. The loop then walks a few compact arrays in
-// catalogue order instead of decoding 22-byte records.
+// What the rebuild loop reads of every star and deep-sky object, laid out in
+// compact arrays: the magnitude and the declination key the visible band is
+// tested on, and a summary of each run of objects. Only the objects that pass
+// those tests have their records read. Eight bytes an object: the program's
+// memory is small, and the catalogue itself stays where it is.
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "catalog/CatalogLoader.h"
-#include "skymap/Projection.h"
 
 struct ObjectColumns {
   // An object without a finite position is never visible, so its magnitude
   // here is NaN, which no limit admits; the others keep their own.
   std::vector<float> magnitude;
-  std::vector<float> ra;
+  // DeclinationKey of each object's declination.
   std::vector<float> declinationKey;
-  std::vector<ViewProjection::DeclinationTerms> terms;
 
   // A run of kBlockObjects objects in catalogue order, summarised so that a
   // rebuild passes over a run none of whose objects can be drawn with one

@@ -12,12 +12,13 @@ namespace {
 // Catalogue order throughout: later symbols overwrite earlier ones and the
 // caches keep the first objects drawn. Runs of objects none of which can be
 // drawn are passed over whole; then the magnitude and the declination band
-// are tested on compact arrays, k and the map's reach next; only what may
-// land on the map pays for the arc sine and arc tangent.
+// are tested on compact arrays; only then is the record read, for k and the
+// map's reach; and only what may land on the map pays for the arc sine and
+// arc tangent.
 template <class Cache>
-void DrawObjects(MapPixels& pixels, Cache& hits, const ObjectColumns& objects, SkySymbolKind kind,
-                 const ViewProjection& projection, const VisibleRegion& region, const ViewState& view,
-                 const MapGeometry& geometry) {
+void DrawObjects(MapPixels& pixels, Cache& hits, const RecordTable<SkyObjectRecord>& records,
+                 const ObjectColumns& objects, SkySymbolKind kind, const ViewProjection& projection,
+                 const VisibleRegion& region, const ViewState& view, const MapGeometry& geometry) {
   const std::size_t count = objects.count();
   const double limit = view.magnitudeLimit;
   for (std::size_t b = 0; b < objects.blocks.size(); ++b) {
@@ -31,8 +32,9 @@ void DrawObjects(MapPixels& pixels, Cache& hits, const ObjectColumns& objects, S
       // star of magnitude 4.0f exactly and 4.01f never. NaN is never admitted.
       if (!(static_cast<double>(magnitude) <= limit)) continue;
       if (!region.MayHoldKey(objects.declinationKey[i])) continue;
-      const ViewProjection::DeclinationTerms& terms = objects.terms[i];
-      const ViewProjection::Approach approach = projection.ApproachOf(objects.ra[i], terms);
+      const SkyObjectRecord& object = records[i];
+      const ViewProjection::DeclinationTerms terms = ViewProjection::DeclinationTermsOf(object.dec());
+      const ViewProjection::Approach approach = projection.ApproachOf(object.ra(), terms);
       if (!region.MayHold(approach)) continue;
       int x = 0, y = 0;
       if (!projection.PlaceOnMap(approach, terms, x, y)) continue;
@@ -72,6 +74,8 @@ void DrawSkyPicture(MapPixels& pixels, MapHitCaches& hits, SkyColumns& columns, 
   if (view.showConstellationLines) {
     DrawConstellationFigures(pixels, catalogs.constellationLineCatalog, projection);
   }
-  DrawObjects(pixels, hits.stars, columns.stars(), SkySymbolKind::Star, projection, region, view, geometry);
-  DrawObjects(pixels, hits.deepSky, columns.deepSky(), SkySymbolKind::DeepSky, projection, region, view, geometry);
+  DrawObjects(pixels, hits.stars, catalogs.starCatalog.objects, columns.stars(), SkySymbolKind::Star, projection,
+              region, view, geometry);
+  DrawObjects(pixels, hits.deepSky, catalogs.deepSkyCatalog.objects, columns.deepSky(), SkySymbolKind::DeepSky,
+              projection, region, view, geometry);
 }

@@ -15,10 +15,11 @@ namespace {
 // margins below are several times those bounds.
 constexpr double kTermLengthMargin = 1e-5;
 constexpr double kPlacementMargin = 1e-5;
-// Rounding of the few double operations that form k, and of the key's
-// conversion to single precision (an ulp near 90 degrees is 8e-6 degrees).
+// Rounding of the few double operations that form k; and for the band, the
+// key's distance from the angle of its table pair (under 1e-4 degrees) and
+// the band's conversion to single precision (an ulp near 90 degrees is 8e-6).
 constexpr double kCosDistanceRounding = 1e-12;
-constexpr double kKeyMarginDegrees = 1e-3;
+constexpr double kKeyMarginDegrees = 2e-3;
 
 constexpr double kDegreesPerTrueRadian = 180.0 / std::numbers::pi;
 
@@ -38,15 +39,12 @@ double LeastCosDistance(const ViewProjection& projection) {
 
 }  // namespace
 
-float DeclinationKey(const ViewProjection::DeclinationTerms& terms) {
-  if (!(terms.cosDec >= 0.0)) return std::numeric_limits<float>::quiet_NaN();
-  return static_cast<float>(std::atan2(terms.sinDec, terms.cosDec) * kDegreesPerTrueRadian);
-}
-
-// With cos(delta) at most 1 in size and cos(dec) >= 0,
-//   k <= cos(dec) |cos(dec0)| + sin(dec) sin(dec0)
-//     = |object terms| |centre terms| cos(key - centreKey),
-// so k >= least bounds the angle between the key and the centre's key.
+// With (S, C) the table sine and cosine of an object's declination and
+// cos(delta) at most 1 in size,
+//   k <= |C| |cos(dec0)| + S sin(dec0)
+//     = |(|C|, S)| |centre terms| cos(angle of (|C|, S) - centre key),
+// and both angles lie within -90..90, so k >= least bounds the distance
+// between them; the object's key lies within 1e-4 degrees of its angle.
 VisibleRegion VisibleRegionOf(const ViewProjection& projection) {
   VisibleRegion region;
   region.leastCosDistance = LeastCosDistance(projection);

@@ -9,6 +9,8 @@
 // the projection really uses (the table sines and cosines), with margins for
 // the tables' error, so they hold for any centre, zoom and declination.
 
+#include <limits>
+
 #include "skymap/Projection.h"
 
 struct VisibleRegion {
@@ -28,9 +30,12 @@ struct VisibleRegion {
   }
 };
 
-// The declination, in degrees, that the table sine and cosine of an object
-// stand for; NaN for a pair with a negative cosine (a damaged record beyond
-// the pole), which MayHoldKey then always admits.
-float DeclinationKey(const ViewProjection::DeclinationTerms& terms);
+// The key the band is tested on: the declination itself, which lies within
+// 1e-4 degrees of the angle of its table sine and cosine (the angle the
+// band's bound is about) from pole to pole; NaN beyond the poles (a damaged
+// record), which MayHoldKey always admits.
+inline float DeclinationKey(float dec) {
+  return dec >= -90.0f && dec <= 90.0f ? dec : std::numeric_limits<float>::quiet_NaN();
+}
 
 VisibleRegion VisibleRegionOf(const ViewProjection& projection);
