@@ -1,7 +1,10 @@
 #include "skymap/SkyPicture.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 #include "skymap/Projection.h"
 #include "skymap/SkySymbols.h"
@@ -45,24 +48,50 @@ void DrawObjects(MapPixels& pixels, Cache& hits, const RecordTable<SkyObjectReco
   }
 }
 
-}  // namespace
+// The figures are drawn as chains: four segments in five start where the one
+// before ended, so the end projected last is remembered and not projected
+// again. Positions are compared bit for bit, so the answer is the one the
+// projection gave.
+class ChainedEnds {
+ public:
+  explicit ChainedEnds(const ViewProjection& projection) : projection_(projection) {}
+
+  bool Project(const SkyObjectRecord& end, int& x, int& y) {
+    const Position position{std::bit_cast<std::uint32_t>(end.ra()), std::bit_cast<std::uint32_t>(end.dec())};
+    if (!last_ || *last_ != position) {
+      last_ = position;
+      visible_ = ProjectToScreen(projection_, end.ra(), end.dec(), x_, y_);
+    }
+    x = x_;
+    y = y_;
+    return visible_;
+  }
+
+ private:
+  using Position = std::pair<std::uint32_t, std::uint32_t>;
+  const ViewProjection& projection_;
+  std::optional<Position> last_;
+  bool visible_ = false;
+  int x_ = 0;
+  int y_ = 0;
+};
 
 void DrawConstellationFigures(MapPixels& pixels, const CatalogStore& lines, const ViewProjection& projection) {
+  ChainedEnds ends(projection);
   // Records are taken in pairs; an odd last record has no partner and is skipped.
   const std::size_t segments = lines.lineCount();
   for (std::size_t k = 0; k < segments; ++k) {
-    const SkyObjectRecord& from = lines.objects[2 * k];
-    const SkyObjectRecord& to = lines.objects[2 * k + 1];
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     // A segment with one end behind the sky's rim is left out entirely rather
     // than cut at the rim. Ends off the map area are fine: DrawLine only
     // walks the part on the surface.
-    if (ProjectToScreen(projection, from.ra(), from.dec(), x1, y1) &&
-        ProjectToScreen(projection, to.ra(), to.dec(), x2, y2)) {
+    if (ends.Project(lines.objects[2 * k], x1, y1) && ends.Project(lines.objects[2 * k + 1], x2, y2)) {
       pixels.DrawLine(x1, y1, x2, y2, kConstellationLineRed, 0, 0);
     }
   }
 }
+
+}  // namespace
 
 void DrawSkyPicture(MapPixels& pixels, MapHitCaches& hits, SkyColumns& columns, const SkyCatalogs& catalogs,
                     const ViewState& view, const MapGeometry& geometry) {

@@ -6,7 +6,6 @@
 
 #include "catalog/CatalogLoader.h"
 #include "skymap/MapPixels.h"
-#include "skymap/Projection.h"
 #include "skymap/ScreenHitCache.h"
 #include "skymap/SkyColumns.h"
 #include "skymap/ViewState.h"
@@ -25,9 +24,6 @@ struct MapHitCaches {
 
 // Colour of the constellation figures.
 inline constexpr BYTE kConstellationLineRed = 50;
-
-// Draws the figures' segments whose two ends are both on the near hemisphere.
-void DrawConstellationFigures(MapPixels& pixels, const CatalogStore& lines, const ViewProjection& projection);
 
 // Clears the picture and the caches and draws the whole sky for `view`,
 // bringing `columns` up to date with the catalogues first. The caller makes

@@ -6,7 +6,20 @@
 #include <cstdint>
 
 #include "skymap/SkyPicture.h"
+#include "skymap/Projection.h"
 #include "skymap/SkySymbols.h"
+
+inline void DrawReferenceFigures(MapPixels& pixels, const CatalogStore& lines, const ViewProjection& projection) {
+  for (std::size_t k = 0; k < lines.lineCount(); ++k) {
+    const SkyObjectRecord& from = lines.objects[2 * k];
+    const SkyObjectRecord& to = lines.objects[2 * k + 1];
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    if (ProjectToScreen(projection, from.ra(), from.dec(), x1, y1) &&
+        ProjectToScreen(projection, to.ra(), to.dec(), x2, y2)) {
+      pixels.DrawLine(x1, y1, x2, y2, kConstellationLineRed, 0, 0);
+    }
+  }
+}
 
 template <class Cache>
 void DrawReferenceObjects(MapPixels& pixels, Cache& hits, const CatalogStore& catalog, SkySymbolKind kind,
@@ -30,7 +43,7 @@ inline void DrawReferenceSkyPicture(MapPixels& pixels, MapHitCaches& hits, const
   hits.Clear();
   const ViewProjection projection(view, geometry);
   if (view.showConstellationLines) {
-    DrawConstellationFigures(pixels, catalogs.constellationLineCatalog, projection);
+    DrawReferenceFigures(pixels, catalogs.constellationLineCatalog, projection);
   }
   DrawReferenceObjects(pixels, hits.stars, catalogs.starCatalog, SkySymbolKind::Star, projection, view, geometry);
   DrawReferenceObjects(pixels, hits.deepSky, catalogs.deepSkyCatalog, SkySymbolKind::DeepSky, projection, view,
