@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "search/SearchEngine.h"
+#include "tests/search/SearchRecords.h"
 
 namespace {
 
@@ -14,24 +15,6 @@ using Indices = std::vector<std::uint32_t>;
 
 class SearchHitsTest : public ::testing::Test {
  protected:
-  void AddObject(CatalogStore& store, std::string_view designation, float magnitude = 1.0f) {
-    SkyObjectRecord record;
-    record.SetDesignation(designation);
-    record.SetMagnitude(magnitude);
-    store.objects.Append(record);
-  }
-  void AddName(CatalogStore& store, std::string_view designation, std::string_view name) {
-    ObjectNameRecord record;
-    record.SetDesignation(designation);
-    record.SetName(name);
-    store.names.Append(record);
-  }
-  void AddLabel(std::u16string_view fullName) {
-    ConstellationLabel label;
-    label.SetFullName(fullName);
-    labels.labels.Append(label);
-  }
-
   SearchHits Find(const WideString& query, bool matchCase) {
     const SearchIndex index(stars, deepSky, labels);
     return FindSearchHits(index, query, matchCase);
@@ -51,8 +34,8 @@ TEST_F(SearchHitsTest, EachSectionListsItsMatchesInTableOrder) {
   AddName(stars, "alp Car", "Canopus");
   AddObject(deepSky, "M31");
   AddName(deepSky, "M31", "Andromeda Galaxy");
-  AddLabel(u"Canis Major");
-  AddLabel(u"Carina");
+  AddLabel(labels, u"Canis Major");
+  AddLabel(labels, u"Carina");
 
   const SearchHits hits = Find(u"CA", false);
   EXPECT_EQ(hits[SearchSection::StarDesignations], (Indices{3}));
@@ -79,7 +62,7 @@ TEST_F(SearchHitsTest, AnObjectIsListedOnceHoweverOftenItsTextMatches) {
 TEST_F(SearchHitsTest, ItemLimitStopsTheSearchAfterOneItemMore) {
   for (int i = 0; i < 600; ++i) AddObject(stars, "S" + std::to_string(i));
   AddName(stars, "S1", "Star one");
-  AddLabel(u"Sagitta");
+  AddLabel(labels, u"Sagitta");
   const SearchHits hits = Find(u"s", false);
   EXPECT_EQ(hits[SearchSection::StarDesignations].size(), 513u);
   EXPECT_EQ(hits[SearchSection::StarDesignations].back(), 512u);
@@ -91,7 +74,7 @@ TEST_F(SearchHitsTest, ItemLimitStopsTheSearchAfterOneItemMore) {
 TEST_F(SearchHitsTest, ExactlyTheLimitAcrossSectionsIsNotStopped) {
   for (int i = 0; i < 500; ++i) AddObject(stars, "S" + std::to_string(i));
   for (int i = 0; i < 11; ++i) AddName(deepSky, "X", "Swan " + std::to_string(i));
-  AddLabel(u"Sagitta");
+  AddLabel(labels, u"Sagitta");
   const SearchHits hits = Find(u"s", false);
   EXPECT_EQ(hits.itemCount(), 512u);
   EXPECT_EQ(hits[SearchSection::Constellations], (Indices{0}));
@@ -126,7 +109,7 @@ TEST_F(SearchHitsTest, EmptyQueryListsEveryNonEmptyTextAndEveryConstellation) {
   AddObject(stars, "");
   AddObject(stars, "HIP3");
   AddName(stars, "HIP1", "");
-  AddLabel(u"");
+  AddLabel(labels, u"");
   const SearchHits hits = Find(u"", false);
   EXPECT_EQ(hits[SearchSection::StarDesignations], (Indices{0, 2}));
   EXPECT_TRUE(hits[SearchSection::StarNames].empty());
@@ -142,7 +125,7 @@ TEST_F(SearchHitsTest, PageOfGivenHits) {
   AddName(stars, "3alp Lyr", "Vega");
   AddName(stars, "gone", "Lost Star");
   AddName(stars, "3ALP LYR", "Vega Again");
-  AddLabel(u"Lyra");
+  AddLabel(labels, u"Lyra");
   const SearchIndex index(stars, deepSky, labels);
 
   SearchHits hits;
