@@ -1,6 +1,7 @@
 // BuildSearchPage over the index of a catalogue of the size the program
-// ships: 120,000 stars (4,000 of them with Bayer-Flamsteed designations and common names)
-// and 8,000 deep-sky objects, each with a name, plus the 88 constellations.
+// ships: 120,000 stars (4,000 of them with Bayer-Flamsteed designations and
+// common names) and 8,000 deep-sky objects, each with a name, plus the 88
+// constellations.
 
 #include <benchmark/benchmark.h>
 
