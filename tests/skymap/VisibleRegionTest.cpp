@@ -96,6 +96,22 @@ TEST_F(VisibleRegionTest, ObjectsAroundTheFarthestReachLandAsWithThePlainLoop) {
   EXPECT_GT(viewsWithStars, views / 2);
 }
 
+// The band is worked out for the angle of each object's table sine and
+// cosine but tested on its declination; its margin allows for 1e-4 degrees
+// between the two.
+TEST(DeclinationKey, LiesWithinATenThousandthOfADegreeOfItsTablePair) {
+  double farthest = 0;
+  for (int step = -900000; step <= 900000; step += 7) {
+    const float dec = static_cast<float>(step) / 10000.0f;
+    const ViewProjection::DeclinationTerms terms = ViewProjection::DeclinationTermsOf(dec);
+    const double angle = std::atan2(terms.sinDec, std::fabs(terms.cosDec)) / kRadians;
+    farthest = std::max(farthest, std::fabs(angle - DeclinationKey(dec)));
+  }
+  EXPECT_LT(farthest, 1e-4);
+  EXPECT_TRUE(std::isnan(DeclinationKey(90.01f)));
+  EXPECT_TRUE(std::isnan(DeclinationKey(-200.0f)));
+}
+
 TEST_F(VisibleRegionTest, DamagedRecordsLandAsWithThePlainLoop) {
   constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
   constexpr float kInfinity = std::numeric_limits<float>::infinity();
