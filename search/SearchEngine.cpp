@@ -1,22 +1,13 @@
 #include "search/SearchEngine.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "platform/runtime/CaseFold.h"
 #include "platform/runtime/CodePage.h"
 
 namespace {
-
-// Candidates are copied into buffers one byte longer than their widest copy,
-// cleared before each copy, so every copy is terminated even when a damaged
-// record fills its field.
-constexpr std::size_t kDesignationBufferBytes = 12;
-constexpr std::size_t kShownNameBytes = 48;
-constexpr std::size_t kNameBufferBytes = kShownNameBytes + 1;
 
 struct SectionTexts {
   std::u16string_view heading;
@@ -26,168 +17,188 @@ struct SectionTexts {
 
 constexpr std::u16string_view kNoStarsLine = u"No stars found<BR>";
 constexpr std::u16string_view kNoObjectsLine = u"No objects found<BR>";
-constexpr SectionTexts kStarDesignations{u"<h3>Stars catalog search</h3>", kStarLinkPrefix, kNoStarsLine};
-constexpr SectionTexts kStarNames{u"<h3>Stars common names search</h3>", kStarLinkPrefix, kNoStarsLine};
-constexpr SectionTexts kDeepSkyDesignations{u"<h3>DSO catalog search</h3>", kDeepSkyLinkPrefix,
-                                            kNoObjectsLine};
-constexpr SectionTexts kDeepSkyNames{u"<h3>DSO common names search</h3>", kDeepSkyLinkPrefix,
-                                     kNoObjectsLine};
-constexpr SectionTexts kConstellations{u"<h3>Constellations search</h3>", kConstellationLinkPrefix,
-                                       kNoObjectsLine};
+constexpr std::array<SectionTexts, kSearchSectionCount> kSectionTexts{{
+    {u"<h3>Stars catalog search</h3>", kStarLinkPrefix, kNoStarsLine},
+    {u"<h3>Stars common names search</h3>", kStarLinkPrefix, kNoStarsLine},
+    {u"<h3>DSO catalog search</h3>", kDeepSkyLinkPrefix, kNoObjectsLine},
+    {u"<h3>DSO common names search</h3>", kDeepSkyLinkPrefix, kNoObjectsLine},
+    {u"<h3>Constellations search</h3>", kConstellationLinkPrefix, kNoObjectsLine},
+}};
 
 constexpr std::u16string_view kTooManyItems = u"Too many items, search stopped.<BR>";
 constexpr std::u16string_view kPageEnd = u"<BR><BR><A HREF=\"CLOSE_WND\">Close window</A>";
 
-void AppendAscii(WideString& page, std::string_view ascii) { page.append(ascii.begin(), ascii.end()); }
+// A page of 513 items runs to about 65,000 characters; reserving once spares
+// the page its regrowth.
+constexpr std::size_t kPageUnitsPerItem = 128;
 
-void AppendDecimal(WideString& page, std::size_t value) { AppendAscii(page, std::to_string(value)); }
-
-// "%.2f" of the magnitude widened to double; 64 bytes hold even FLT_MAX.
-void AppendMagnitude(WideString& page, float magnitude) {
-  char text[64];
-  const int length = std::snprintf(text, sizeof text, "%.2f", static_cast<double>(magnitude));
-  AppendAscii(page, std::string_view(text, static_cast<std::size_t>(std::max(length, 0))));
-}
-
-void AppendLink(WideString& page, std::u16string_view prefix, std::size_t index) {
-  page += u"<div align=\"left\"><A HREF=\"";
-  page += prefix;
-  AppendDecimal(page, index);
-  page += u"\">Show on map</A></div>";
-}
-
-// Copies at most maxBytes of a NUL-terminated ANSI field into buffer and
-// folds the copy when asked; the result views the terminated copy.
-template <std::size_t N>
-std::string_view CopyField(std::array<char, N>& buffer, const char* field, std::size_t maxBytes,
-                           bool fold) {
-  static_assert(N > 0);
-  buffer.fill('\0');
-  std::memcpy(buffer.data(), field, std::min(maxBytes, N - 1));
-  if (fold) FoldAnsi(buffer.data());
-  return std::string_view(buffer.data());
-}
-
-class SearchRun {
+// Collects hits across the sections while the item count allows: a record is
+// examined only while no more than kSearchItemLimit items are listed.
+class HitCollector {
  public:
-  SearchRun(const WideString& query, bool matchCase)
-      : matchCase_(matchCase), narrowQuery_(WideToAnsi(query)), wideQuery_(query) {
-    if (narrowQuery_.size() > kNarrowQueryBytes) narrowQuery_.resize(kNarrowQueryBytes);
-    if (!matchCase_) {
-      FoldAnsi(narrowQuery_);
-      FoldWide(wideQuery_);
+  explicit HitCollector(SearchHits& hits) : hits_(hits) {}
+
+  bool UnderLimit() const { return count_ <= static_cast<std::size_t>(kSearchItemLimit); }
+
+  void Add(SearchSection section, std::size_t index) {
+    hits_.sections[static_cast<std::size_t>(section)].push_back(static_cast<std::uint32_t>(index));
+    ++count_;
+  }
+
+  void CollectSlots(SearchSection section, const SlotText& texts, std::string_view query) {
+    for (std::size_t slot = texts.FindFrom(query, 0); slot < texts.count() && UnderLimit();
+         slot = texts.FindFrom(query, slot + 1)) {
+      Add(section, slot);
     }
   }
 
-  void SearchDesignations(const CatalogStore& catalog, const SectionTexts& texts) {
-    RunSection(texts, [&] {
-      std::array<char, kDesignationBufferBytes> copy;
-      for (std::size_t i = 0; i < catalog.objects.count() && UnderLimit(); ++i) {
-        const SkyObjectRecord& record = catalog.objects[i];
-        const std::string_view candidate =
-            CopyField(copy, record.designation(), kDesignationBytes, !matchCase_);
-        if (!Matches(candidate)) continue;
-        page_ += AnsiToWide(candidate);
-        page_ += u"<BR>";
-        WideString name;
-        if (catalog.FindName(DesignationText(record), name)) {
-          page_ += u"Name: <i>";
-          page_ += name;
-          page_ += u"</i><BR>";
-        }
-        page_ += u"Mag: ";
-        AppendMagnitude(page_, record.magnitude());
-        page_ += u"<BR>";
-        AppendLink(page_, texts.linkPrefix, i);
-        page_ += u"<BR>";
-        ++itemCount_;
+ private:
+  SearchHits& hits_;
+  std::size_t count_ = 0;
+};
+
+class PageWriter {
+ public:
+  PageWriter(const SearchIndex& index, bool matchCase) : index_(index), folded_(!matchCase) {}
+
+  void Reserve(std::size_t items) { page_.reserve((items + 1) * kPageUnitsPerItem); }
+
+  void WriteDesignations(const CatalogSearchIndex& catalog, const std::vector<std::uint32_t>& hits,
+                         std::u16string_view linkPrefix) {
+    const SlotText& shown = catalog.designations(folded_);
+    for (const std::uint32_t i : hits) {
+      page_ += AnsiToWide(shown.at(i));
+      page_ += u"<BR>";
+      if (const auto name = catalog.NameRecordOf(i)) {
+        page_ += u"Name: <i>";
+        page_ += NameText(catalog.store().names[*name]);
+        page_ += u"</i><BR>";
       }
-    });
+      page_ += u"Mag: ";
+      AppendMagnitude(catalog.store().objects[i].magnitude());
+      page_ += u"<BR>";
+      AppendLink(linkPrefix, i);
+      page_ += u"<BR>";
+    }
   }
 
-  void SearchCommonNames(const CatalogStore& catalog, const SectionTexts& texts) {
-    RunSection(texts, [&] {
-      std::array<char, kNameBufferBytes> copy;
-      std::array<char, kDesignationBufferBytes> key;
-      for (std::size_t j = 0; j < catalog.names.count() && UnderLimit(); ++j) {
-        const ObjectNameRecord& record = catalog.names[j];
-        const std::string_view candidate = CopyField(copy, record.name(), kShownNameBytes, !matchCase_);
-        if (!Matches(candidate)) continue;
-        page_ += AnsiToWide(candidate);
-        page_ += u"<BR>";
-        // The object lookup compares folded designations, so the key is
-        // folded whatever the case setting, and shown folded.
-        WideString foldedKey = AnsiToWide(CopyField(key, record.designation(), kDesignationBytes, false));
+  void WriteNames(const CatalogSearchIndex& catalog, const std::vector<std::uint32_t>& hits,
+                  std::u16string_view linkPrefix) {
+    const SlotText& shown = catalog.names(folded_);
+    for (const std::uint32_t j : hits) {
+      page_ += AnsiToWide(shown.at(j));
+      page_ += u"<BR>";
+      if (const auto object = catalog.ObjectOfName(j)) {
+        // The object was found by its folded designation, so the key is shown
+        // folded whatever the case setting.
+        WideString foldedKey = DesignationText(catalog.store().names[j]);
         FoldWide(foldedKey);
-        const int object = catalog.FindObjectIndex(foldedKey);
-        if (object >= 0) {
-          const auto g = static_cast<std::size_t>(object);
-          page_ += u"Index in catalog: ";
-          page_ += foldedKey;
-          page_ += u"<BR>Magnitude: ";
-          AppendMagnitude(page_, catalog.objects[g].magnitude());
-          page_ += u"<BR>";
-          AppendLink(page_, texts.linkPrefix, g);
-        }
+        page_ += u"Index in catalog: ";
+        page_ += foldedKey;
+        page_ += u"<BR>Magnitude: ";
+        AppendMagnitude(catalog.store().objects[*object].magnitude());
         page_ += u"<BR>";
-        ++itemCount_;
+        AppendLink(linkPrefix, *object);
       }
-    });
+      page_ += u"<BR>";
+    }
   }
 
-  void SearchConstellations(const CatalogStore& catalog, const SectionTexts& texts) {
-    RunSection(texts, [&] {
-      for (std::size_t m = 0; m < catalog.labels.count() && UnderLimit(); ++m) {
-        const WideString fullName = catalog.labels[m].fullName();
-        WideString candidate = fullName;
-        if (!matchCase_) FoldWide(candidate);
-        if (candidate.find(wideQuery_) == WideString::npos) continue;
-        page_ += fullName;
-        page_ += u"<BR>";
-        AppendLink(page_, texts.linkPrefix, m);
-        ++itemCount_;
-      }
-    });
+  void WriteConstellations(const std::vector<std::uint32_t>& hits, std::u16string_view linkPrefix) {
+    for (const std::uint32_t m : hits) {
+      page_ += index_.constellationNames(false)[m];
+      page_ += u"<BR>";
+      AppendLink(linkPrefix, m);
+    }
   }
 
-  WideString Finish() {
-    if (itemCount_ > kSearchItemLimit) page_ += kTooManyItems;
-    page_ += kPageEnd;
-    return std::move(page_);
-  }
+  void Write(const std::u16string_view text) { page_ += text; }
+  WideString Finish() { return std::move(page_); }
 
  private:
-  bool UnderLimit() const { return itemCount_ <= kSearchItemLimit; }
+  void AppendAscii(std::string_view ascii) { page_.append(ascii.begin(), ascii.end()); }
 
-  bool Matches(std::string_view candidate) const {
-    return !candidate.empty() && candidate.find(narrowQuery_) != std::string_view::npos;
+  // "%.2f" of the magnitude widened to double; 64 bytes hold even FLT_MAX.
+  void AppendMagnitude(float magnitude) {
+    char text[64];
+    const int length = std::snprintf(text, sizeof text, "%.2f", static_cast<double>(magnitude));
+    AppendAscii(std::string_view(text, static_cast<std::size_t>(std::max(length, 0))));
   }
 
-  template <class ListItems>
-  void RunSection(const SectionTexts& texts, ListItems listItems) {
-    page_ += texts.heading;
-    const int before = itemCount_;
-    listItems();
-    if (itemCount_ == before) page_ += texts.emptyLine;
+  void AppendLink(std::u16string_view prefix, std::size_t index) {
+    page_ += u"<div align=\"left\"><A HREF=\"";
+    page_ += prefix;
+    AppendAscii(std::to_string(index));
+    page_ += u"\">Show on map</A></div>";
   }
 
-  bool matchCase_;
-  std::string narrowQuery_;
-  WideString wideQuery_;
-  int itemCount_ = 0;
+  const SearchIndex& index_;
+  bool folded_;
   WideString page_;
 };
 
 }  // namespace
 
+std::size_t SearchHits::itemCount() const {
+  std::size_t count = 0;
+  for (const auto& section : sections) count += section.size();
+  return count;
+}
+
+SearchHits FindSearchHits(const SearchIndex& index, const WideString& query, bool matchCase) {
+  std::string narrowQuery = WideToAnsi(query);
+  if (narrowQuery.size() > kNarrowQueryBytes) narrowQuery.resize(kNarrowQueryBytes);
+  WideString wideQuery = query;
+  if (!matchCase) {
+    FoldAnsi(narrowQuery);
+    FoldWide(wideQuery);
+  }
+  const bool folded = !matchCase;
+
+  SearchHits hits;
+  HitCollector collector(hits);
+  collector.CollectSlots(SearchSection::StarDesignations, index.stars().designations(folded), narrowQuery);
+  collector.CollectSlots(SearchSection::StarNames, index.stars().names(folded), narrowQuery);
+  collector.CollectSlots(SearchSection::DeepSkyDesignations, index.deepSky().designations(folded), narrowQuery);
+  collector.CollectSlots(SearchSection::DeepSkyNames, index.deepSky().names(folded), narrowQuery);
+  const std::vector<WideString>& names = index.constellationNames(folded);
+  for (std::size_t m = 0; m < names.size() && collector.UnderLimit(); ++m) {
+    if (names[m].find(wideQuery) != WideString::npos) collector.Add(SearchSection::Constellations, m);
+  }
+  return hits;
+}
+
+WideString WriteSearchPage(const SearchIndex& index, const SearchHits& hits, bool matchCase) {
+  PageWriter page(index, matchCase);
+  page.Reserve(hits.itemCount());
+  for (std::size_t s = 0; s < kSearchSectionCount; ++s) {
+    const auto section = static_cast<SearchSection>(s);
+    const SectionTexts& texts = kSectionTexts[s];
+    page.Write(texts.heading);
+    switch (section) {
+      case SearchSection::StarDesignations:
+        page.WriteDesignations(index.stars(), hits[section], texts.linkPrefix);
+        break;
+      case SearchSection::StarNames: page.WriteNames(index.stars(), hits[section], texts.linkPrefix); break;
+      case SearchSection::DeepSkyDesignations:
+        page.WriteDesignations(index.deepSky(), hits[section], texts.linkPrefix);
+        break;
+      case SearchSection::DeepSkyNames: page.WriteNames(index.deepSky(), hits[section], texts.linkPrefix); break;
+      case SearchSection::Constellations: page.WriteConstellations(hits[section], texts.linkPrefix); break;
+    }
+    if (hits[section].empty()) page.Write(texts.emptyLine);
+  }
+  if (hits.stopped()) page.Write(kTooManyItems);
+  page.Write(kPageEnd);
+  return page.Finish();
+}
+
+WideString BuildSearchPage(const WideString& query, bool matchCase, const SearchIndex& index) {
+  return WriteSearchPage(index, FindSearchHits(index, query, matchCase), matchCase);
+}
+
 WideString BuildSearchPage(const WideString& query, bool matchCase, const CatalogStore& starCatalog,
                            const CatalogStore& deepSkyCatalog,
                            const CatalogStore& constellationLabelCatalog) {
-  SearchRun run(query, matchCase);
-  run.SearchDesignations(starCatalog, kStarDesignations);
-  run.SearchCommonNames(starCatalog, kStarNames);
-  run.SearchDesignations(deepSkyCatalog, kDeepSkyDesignations);
-  run.SearchCommonNames(deepSkyCatalog, kDeepSkyNames);
-  run.SearchConstellations(constellationLabelCatalog, kConstellations);
-  return run.Finish();
+  return BuildSearchPage(query, matchCase, SearchIndex(starCatalog, deepSkyCatalog, constellationLabelCatalog));
 }

@@ -64,13 +64,12 @@ void CSearchDlg::ShowPromptPage() {
 void CSearchDlg::RunSearch() {
   UpdateData(TRUE);
   SHSipPreference(m_hWnd, SIP_FORCEDOWN);
-  if (query.empty() || !starCatalog || !deepSkyCatalog || !constellationLabelCatalog) {
+  if (query.empty() || !searchIndex) {
     MessageBeep(MB_OK);
     return;
   }
   CWaitCursor wait;
-  ShowHtmlPage(htmlView_, BuildSearchPage(query, matchCase != 0, *starCatalog, *deepSkyCatalog,
-                                          *constellationLabelCatalog));
+  ShowHtmlPage(htmlView_, BuildSearchPage(query, matchCase != 0, *searchIndex));
   // The result links are then reachable with the keys.
   if (htmlView_) ::SetFocus(htmlView_);
   wait.Restore();

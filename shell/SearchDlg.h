@@ -7,7 +7,7 @@
 // window" and OK away from the inputs close with 1, "X" and Escape with 2.
 // "Match case" is remembered between openings, the query is not.
 
-#include "catalog/CatalogStore.h"
+#include "search/SearchIndex.h"
 #include "shell/SecondaryWindow.h"
 
 inline constexpr int kSearchViewId = 102;
@@ -33,10 +33,8 @@ class CSearchDlg : public CSecondaryWindow {
   // beep and no change when the query is empty.
   void RunSearch();
 
-  // Set by the caller before the window runs; the search reads them only.
-  const CatalogStore* starCatalog = nullptr;
-  const CatalogStore* deepSkyCatalog = nullptr;
-  const CatalogStore* constellationLabelCatalog = nullptr;
+  // Set by the caller before the window runs; the search reads it only.
+  const SearchIndex* searchIndex = nullptr;
 
   WideString query;
   int matchCase = 1;

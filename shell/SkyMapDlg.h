@@ -13,8 +13,10 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "catalog/CatalogLoader.h"
+#include "search/SearchIndex.h"
 #include "platform/framework/Framework.h"
 #include "shell/LoaderCompletion.h"
 #include "shell/SearchChoice.h"
@@ -96,6 +98,9 @@ class CSkyMapDlg : public CDialog {
   std::array<CSkinButton, 7> commandButtons_;
   HICON appIcon_ = nullptr;
   SkyCatalogs catalogs_;
+  // Made at the first search, once the catalogues are loaded; they never
+  // change after that, and start-up does not pay for it.
+  std::optional<SearchIndex> searchIndex_;
   ViewState view_;
   MapLayout layout_{};
   MapPicture picture_;

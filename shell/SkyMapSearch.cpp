@@ -15,10 +15,10 @@ void CSkyMapDlg::OnSearchCommand() {
 }
 
 SearchChoice CSkyMapDlg::RunSearchWindow() {
+  if (!searchIndex_)
+    searchIndex_.emplace(catalogs_.starCatalog, catalogs_.deepSkyCatalog, catalogs_.constellationLabelCatalog);
   CSearchDlg search;
-  search.starCatalog = &catalogs_.starCatalog;
-  search.deepSkyCatalog = &catalogs_.deepSkyCatalog;
-  search.constellationLabelCatalog = &catalogs_.constellationLabelCatalog;
+  search.searchIndex = &*searchIndex_;
   const INT_PTR code = search.DoModal();
   return {code, search.resultIndex};
 }

@@ -10,7 +10,8 @@ void RebuildPicture(const SkyMapParts& parts, DWORD startTick, const TickSource&
   ViewState& view = parts.view;
   MapPicture& picture = parts.picture;
   view.needsReprojection = false;
-  DrawSkyPicture(picture.surface.pixels(), picture.hits, parts.catalogs, view, parts.layout.geometry);
+  DrawSkyPicture(picture.surface.pixels(), picture.hits, picture.columns, parts.catalogs, view,
+                 parts.layout.geometry);
   picture.surface.CommitPixels();
   parts.status.statusText = DrawingTimeText(parts.status.statusPrefix, startTick, ticks());
 }

@@ -21,10 +21,12 @@
 #include "skymap/ViewState.h"
 
 // The picture on screen and where its objects landed; the caches always
-// describe the picture the surface holds.
+// describe the picture the surface holds. The columns are the catalogues as
+// the rebuild reads them.
 struct MapPicture {
   MapSurface surface;
   MapHitCaches hits;
+  SkyColumns columns;
 };
 
 // The platform's millisecond tick count (GetTickCount); tests pass a fake.

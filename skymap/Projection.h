@@ -37,25 +37,49 @@ class ViewProjection {
   // fit in a 32-bit coordinate (reachable at extreme zoom), is not visible.
   bool Project(float ra, float dec, int& x, int& y) const {
     if (!std::isfinite(ra) || !std::isfinite(dec)) return false;
-
-    const double sinDec = FastSin(dec);
-    const double cosDec = FastCos(dec);
-    const double delta = centerRa_ - static_cast<double>(ra);
-    const double cosDelta = FastCos(static_cast<float>(delta));
-
-    const double p = cosDelta * cosDec;
-    double k = p * cosCenterDec_ + sinDec * sinCenterDec_;
+    const DeclinationTerms terms = DeclinationTermsOf(dec);
+    const Approach approach = ApproachOf(ra, terms);
     // asin keeps the sign of its argument, so a negative k is the far
     // hemisphere without taking the arc sine; half the sky leaves here.
-    if (!(k >= 0.0)) return false;  // also NaN, from a non-finite view
+    if (!(approach.cosDistance >= 0.0)) return false;  // also NaN, from a non-finite view
+    return PlaceOnMap(approach, terms, x, y);
+  }
+
+  // The projection in its three stages, for a caller that keeps the
+  // declination terms of each object and rejects on the cosine of the distance
+  // from the centre before paying for the arc sine and arc tangent. Project
+  // is exactly these stages in this order.
+  struct DeclinationTerms {
+    double sinDec = 0.0;
+    double cosDec = 0.0;
+  };
+  struct Approach {
+    double delta = 0.0;         // centre RA less object RA, degrees
+    double p = 0.0;             // cos(delta) x cos(dec)
+    double cosDistance = 0.0;   // k: cosine of the angle from the centre
+  };
+
+  static DeclinationTerms DeclinationTermsOf(float dec) { return {FastSin(dec), FastCos(dec)}; }
+
+  Approach ApproachOf(float ra, const DeclinationTerms& terms) const {
+    Approach approach;
+    approach.delta = centerRa_ - static_cast<double>(ra);
+    const double cosDelta = FastCos(static_cast<float>(approach.delta));
+    approach.p = cosDelta * terms.cosDec;
+    approach.cosDistance = approach.p * cosCenterDec_ + terms.sinDec * sinCenterDec_;
+    return approach;
+  }
+
+  // The remaining steps for an approach with a cosDistance of at least 0.
+  bool PlaceOnMap(const Approach& approach, const DeclinationTerms& terms, int& x, int& y) const {
     // The six-decimal tables let k exceed 1 by about 1.4e-6 at the centre;
     // asin would answer NaN there and the centred object would vanish.
-    if (k > 1.0) k = 1.0;
+    const double k = approach.cosDistance > 1.0 ? 1.0 : approach.cosDistance;
     const double a = std::asin(k);
     const double c = a * kDegreesPerRadian;
 
-    const double north = sinDec * cosCenterDec_ - p * sinCenterDec_;
-    const double east = -(FastSin(delta) * cosDec);
+    const double north = terms.sinDec * cosCenterDec_ - approach.p * sinCenterDec_;
+    const double east = -(FastSin(approach.delta) * terms.cosDec);
     const double theta = std::atan2(north, east) * kDegreesPerRadian;
 
     const double fx =
@@ -72,6 +96,13 @@ class ViewProjection {
     y = screenY;
     return true;
   }
+
+  double cosCenterDec() const { return cosCenterDec_; }
+  double sinCenterDec() const { return sinCenterDec_; }
+  double zoom() const { return zoom_; }
+  int radius() const { return radius_; }
+  int halfWidth() const { return halfWidth_; }
+  int halfHeight() const { return halfHeight_; }
 
  private:
   // trunc(offset) + half, refused when it would not fit in an int: converting

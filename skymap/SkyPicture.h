@@ -7,6 +7,7 @@
 #include "catalog/CatalogLoader.h"
 #include "skymap/MapPixels.h"
 #include "skymap/ScreenHitCache.h"
+#include "skymap/SkyColumns.h"
 #include "skymap/ViewState.h"
 
 // Where the drawn objects of the picture now shown landed, in window
@@ -24,7 +25,8 @@ struct MapHitCaches {
 // Colour of the constellation figures.
 inline constexpr BYTE kConstellationLineRed = 50;
 
-// Clears the picture and the caches and draws the whole sky for `view`. The
-// caller makes sure the catalogues are complete (dataLoaded) before calling.
-void DrawSkyPicture(MapPixels& pixels, MapHitCaches& hits, const SkyCatalogs& catalogs, const ViewState& view,
-                    const MapGeometry& geometry);
+// Clears the picture and the caches and draws the whole sky for `view`,
+// bringing `columns` up to date with the catalogues first. The caller makes
+// sure the catalogues are complete (dataLoaded) before calling.
+void DrawSkyPicture(MapPixels& pixels, MapHitCaches& hits, SkyColumns& columns, const SkyCatalogs& catalogs,
+                    const ViewState& view, const MapGeometry& geometry);

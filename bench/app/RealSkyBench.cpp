@@ -13,6 +13,7 @@
 #include "catalog/CatalogLoader.h"
 #include "search/SearchEngine.h"
 #include "skymap/Selection.h"
+#include "tests/search/ReferenceSearchEngine.h"
 
 namespace {
 
@@ -46,6 +47,17 @@ void BM_Rebuild(benchmark::State& state) {
   state.counters["cached_stars"] = double(window.starsDrawn());
 }
 
+// The same with the picture drawn by the plain loop that projects every
+// record in full.
+void BM_RebuildPlainLoop(benchmark::State& state) {
+  MapWindowFixture window(int(state.range(0)), int(state.range(1)), RealSky(), double(state.range(2)),
+                          double(state.range(3)));
+  if (!CheckLoaded(state, window.catalogs())) return;
+  window.PaintWithPlainLoop();
+  for (auto _ : state) window.PaintWithPlainLoop();
+  state.counters["cached_stars"] = double(window.starsDrawn());
+}
+
 void BM_Paint(benchmark::State& state) {
   MapWindowFixture window(int(state.range(0)), int(state.range(1)), RealSky(), 6);
   if (!CheckLoaded(state, window.catalogs())) return;
@@ -68,13 +80,32 @@ void BM_Tap(benchmark::State& state) {
   }
 }
 
+// The index is made once, at the first search; a query then costs the
+// scan of its folded texts and the writing of the page.
 void BM_SearchOneLetter(benchmark::State& state) {
+  const std::unique_ptr<SkyCatalogs> sky = RealSky();
+  if (!CheckLoaded(state, *sky)) return;
+  const SearchIndex index(sky->starCatalog, sky->deepSkyCatalog, sky->constellationLabelCatalog);
+  const WideString query(1, char16_t(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(BuildSearchPage(query, false, index));
+}
+
+void BM_SearchOneLetterPlainScan(benchmark::State& state) {
   const std::unique_ptr<SkyCatalogs> sky = RealSky();
   if (!CheckLoaded(state, *sky)) return;
   const WideString query(1, char16_t(state.range(0)));
   for (auto _ : state)
-    benchmark::DoNotOptimize(BuildSearchPage(query, false, sky->starCatalog, sky->deepSkyCatalog,
-                                             sky->constellationLabelCatalog));
+    benchmark::DoNotOptimize(BuildReferenceSearchPage(query, false, sky->starCatalog, sky->deepSkyCatalog,
+                                                      sky->constellationLabelCatalog));
+}
+
+void BM_SearchIndex(benchmark::State& state) {
+  const std::unique_ptr<SkyCatalogs> sky = RealSky();
+  if (!CheckLoaded(state, *sky)) return;
+  for (auto _ : state) {
+    const SearchIndex index(sky->starCatalog, sky->deepSkyCatalog, sky->constellationLabelCatalog);
+    benchmark::DoNotOptimize(&index);
+  }
 }
 
 }  // namespace
@@ -84,6 +115,13 @@ BENCHMARK(BM_Rebuild)
     ->ArgsProduct({{240}, {320}, {6, 20}, {1, 8}})
     ->ArgsProduct({{480}, {640}, {6, 20}, {1, 8}})
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RebuildPlainLoop)
+    ->ArgNames({"w", "h", "limit", "zoom"})
+    ->ArgsProduct({{240}, {320}, {6, 20}, {1, 8}})
+    ->ArgsProduct({{480}, {640}, {6, 20}, {1, 8}})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Paint)->ArgNames({"w", "h"})->Args({240, 320})->Args({480, 640})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Tap)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SearchOneLetter)->ArgName("letter")->Arg('a')->Arg('V')->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchOneLetterPlainScan)->ArgName("letter")->Arg('a')->Arg('V')->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchIndex)->Unit(benchmark::kMillisecond);

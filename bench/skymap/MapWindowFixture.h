@@ -9,6 +9,7 @@
 
 #include "skymap/ConstellationNames.h"
 #include "skymap/MapRenderer.h"
+#include "tests/support/ReferenceSkyPicture.h"
 
 class MapWindowFixture {
  public:
@@ -34,6 +35,13 @@ class MapWindowFixture {
     view_.needsReprojection = rebuild;
     RenderMap(dc_, SkyMapParts{*catalogs_, view_, layout_, picture_, status_, mapFont_}, MapOverlay{}, ticks_);
     benchmark::DoNotOptimize(screen_.Bytes().data());
+  }
+  // The same rebuild and paint with the picture drawn by the plain loop, for
+  // the figures set beside it.
+  void PaintWithPlainLoop() {
+    DrawReferenceSkyPicture(picture_.surface.pixels(), picture_.hits, *catalogs_, view_, layout_.geometry);
+    picture_.surface.CommitPixels();
+    Paint(false);
   }
   std::size_t starsDrawn() const { return picture_.hits.stars.count(); }
 

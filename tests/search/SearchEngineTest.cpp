@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "tests/search/SearchRecords.h"
+
 namespace {
 
 const WideString kEmptyPage =
@@ -14,26 +16,6 @@ const WideString kEmptyPage =
     u"<h3>DSO common names search</h3>No objects found<BR>"
     u"<h3>Constellations search</h3>No objects found<BR>"
     u"<BR><BR><A HREF=\"CLOSE_WND\">Close window</A>";
-
-void AddObject(CatalogStore& store, std::string_view designation, float magnitude) {
-  SkyObjectRecord record;
-  record.SetDesignation(designation);
-  record.SetMagnitude(magnitude);
-  store.objects.Append(record);
-}
-
-void AddName(CatalogStore& store, std::string_view designation, std::string_view name) {
-  ObjectNameRecord record;
-  record.SetDesignation(designation);
-  record.SetName(name);
-  store.names.Append(record);
-}
-
-void AddLabel(CatalogStore& store, std::u16string_view fullName) {
-  ConstellationLabel label;
-  label.SetFullName(fullName);
-  store.labels.Append(label);
-}
 
 std::size_t CountOf(const WideString& page, std::u16string_view text) {
   std::size_t count = 0;
