@@ -210,6 +210,7 @@ void MenuTracker::OnStylusDown(POINT screen) {
     return;
   }
   pressed_ = hit;
+  pressedAt_ = screen;
   OnStylusMove(screen);
 }
 
@@ -250,9 +251,13 @@ void MenuTracker::OnStylusMove(POINT screen) {
 
 void MenuTracker::OnStylusUp(POINT screen) {
   if (!pressed_) return;
+  const Hit pressed = *pressed_;
   pressed_.reset();
   const auto hit = HitTest(screen);
   if (!hit || hit->item < 0) return;
+  // A sub-menu with no room beside its parent is moved over it; the tap that
+  // opened it must not also choose the item of the sub-menu it lands on.
+  if (hit->level > pressed.level && screen.x == pressedAt_.x && screen.y == pressedAt_.y) return;
   const MenuItem& item = levels_[hit->level].view->Items()[std::size_t(hit->item)];
   if (!item.IsPopup()) Activate(hit->level, hit->item, false);
 }

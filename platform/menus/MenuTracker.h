@@ -82,4 +82,5 @@ class MenuTracker {
   std::optional<UINT> chosen_;
   bool finished_ = false;
   std::optional<Hit> pressed_;  // where the stylus went down inside the menu
+  POINT pressedAt_{};
 };
