@@ -12,8 +12,8 @@
 #include "platform/menus/MenuApi.h"
 #include "platform/menus/MenuLayout.h"
 #include "platform/menus/MenuTracker.h"
-#include "platform/windows/WindowDump.h"
 #include "resources/ProgramMenu.h"
+#include "tests/platform/menus/OpenMenuDump.h"
 #include "tests/platform/windows/RecordingWindow.h"
 #include "tests/platform/windows/TestDesktop.h"
 
@@ -39,23 +39,6 @@ void CollectRoutes(const Menu& menu, const MenuStore& store, std::vector<std::si
       out.push_back({item.id, path});
     path.pop_back();
   }
-}
-
-RECT RectOf(const DumpValue& value) {
-  const DumpArray& r = *value.AsArray();
-  return {LONG(*r[0].AsInteger()), LONG(*r[1].AsInteger()), LONG(*r[2].AsInteger()), LONG(*r[3].AsInteger())};
-}
-
-std::vector<DumpObject> OpenMenus(Desktop& desktop) {
-  std::vector<DumpObject> menus;
-  const DumpValue dump = DumpDesktop(desktop);
-  for (const DumpValue& window : *dump.AsObject()->Find("windows")->AsArray())
-    if (*window.AsObject()->Find("class")->AsString() == "Menu") menus.push_back(*window.AsObject());
-  return menus;
-}
-
-const DumpObject& ItemOf(const DumpObject& menu, std::size_t index) {
-  return *(*menu.Find("items")->AsArray())[index].AsObject();
 }
 
 bool Inside(const RECT& inner, const RECT& outer) {
