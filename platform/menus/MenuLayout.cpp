@@ -6,7 +6,19 @@
 
 MenuMetrics MenuMetricsFor(LONG scale) {
   const LONG s = std::max<LONG>(scale, 1);
-  return {s, 17 * s, 7 * s, 14 * s, 8 * s, 12 * s, s};
+  return {.border = s,
+          .fontHeight = 11 * s,
+          .itemHeight = 14 * s,
+          .separatorHeight = 5 * s,
+          .checkColumn = 12 * s,
+          .textMargin = 6 * s,
+          .arrowColumn = 10 * s,
+          .lineWidth = s,
+          .scrollArrowHeight = 10 * s};
+}
+
+SIZE MenuWindowSize(const MenuGeometry& geometry, SIZE screen) {
+  return {std::min(geometry.size.cx, screen.cx), std::min(geometry.size.cy, screen.cy)};
 }
 
 MenuGeometry LayOutMenu(const std::vector<MenuItem>& items, const MenuMetrics& metrics, const MeasureText& measure) {

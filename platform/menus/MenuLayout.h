@@ -22,16 +22,19 @@ inline constexpr UINT TPM_NONOTIFY = 0x0080;
 inline constexpr UINT TPM_RETURNCMD = 0x0100;
 
 // Sizes in pixels for a screen whose dialog units are `scale` times those of
-// a 240-wide screen (1, or 2 from 480 pixels wide). An item row is the system
-// font's cell plus a margin, tall enough to hit with the stylus.
+// a 240-wide screen (1, or 2 from 480 pixels wide). Menus use a font smaller
+// than the dialogs' so that a long menu fits a phone screen; a row is that
+// font's cell plus a small margin, still tall enough to hit with the stylus.
 struct MenuMetrics {
   LONG border;
+  LONG fontHeight;  // the cell height of the menu font
   LONG itemHeight;
   LONG separatorHeight;
   LONG checkColumn;  // left of the text: the check mark
   LONG textMargin;   // right of the text
   LONG arrowColumn;  // right of the text in menus with sub-menus: the arrow
   LONG lineWidth;    // separators, check marks and access-key underlines
+  LONG scrollArrowHeight;  // the bands at the top and bottom of a menu taller than the screen
 };
 MenuMetrics MenuMetricsFor(LONG scale);
 
@@ -41,6 +44,9 @@ struct MenuGeometry {
 };
 // `measure` answers the width of an item's text as shown (prefixes removed).
 MenuGeometry LayOutMenu(const std::vector<MenuItem>& items, const MenuMetrics& metrics, const MeasureText& measure);
+// The size of the window that shows a menu: its own, but never wider or
+// taller than the screen (a taller menu scrolls, see MenuViewport).
+SIZE MenuWindowSize(const MenuGeometry& geometry, SIZE screen);
 
 // A menu of `size` placed at `at` as the TPM_ alignment flags say (left and
 // top by default), then moved as little as needed to lie inside the screen;

@@ -1,11 +1,13 @@
 #include "platform/menus/MenuTracker.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/gdi/DeviceContext.h"
 #include "platform/windows/Desktop.h"
 #include "platform/windows/ModalLoop.h"
 #include "platform/windows/VirtualKeys.h"
+#include "platform/windows/WindowApi.h"
 
 MenuTracker::MenuTracker(Desktop& desktop, HWND owner) : desktop_(desktop), owner_(owner) {}
 
@@ -19,23 +21,28 @@ MenuTracker::~MenuTracker() {
 std::optional<UINT> MenuTracker::Run(HMENU menu, UINT flags, POINT at) {
   const std::shared_ptr<MenuWindow> view = MakeView(menu);
   if (!view) return std::nullopt;
-  const SIZE screen{desktop_.Profile().width, desktop_.Profile().height};
-  if (!Show(view, PlacePopupMenu(view->Size(), at, flags, screen))) return std::nullopt;
+  if (!Show(view, PlacePopupMenu(view->Size(), at, flags, Screen()))) return std::nullopt;
   desktop_.SetCapture(levels_.front().window);
   if (!RunModalLoop([this] { return Finished(); }, [this](MSG& message) { return Intercept(message); }))
     chosen_.reset();
   return chosen_;
 }
 
+SIZE MenuTracker::Screen() const { return {desktop_.Profile().width, desktop_.Profile().height}; }
+
 std::shared_ptr<MenuWindow> MenuTracker::MakeView(HMENU menu) const {
   const Menu* record = desktop_.Menus().Find(menu);
   if (!record || record->items.empty()) return nullptr;
   const MenuMetrics metrics = MenuMetricsFor(desktop_.LogicalDpi() / 96);
+  const LOGFONT font = MakeSystemFont(metrics.fontHeight);
   Surface scratch(1, 1, 32);
   CDC measure(scratch, {}, {}, &desktop_.Fonts());
-  MenuGeometry geometry =
+  CFont measureFont;
+  measureFont.CreateFontIndirect(&font);
+  measure.SelectObject(&measureFont);
+  const MenuGeometry geometry =
       LayOutMenu(record->items, metrics, [&](std::u16string_view text) { return measure.GetTextExtent(text).cx; });
-  return std::make_shared<MenuWindow>(menu, record->items, std::move(geometry), metrics);
+  return std::make_shared<MenuWindow>(menu, record->items, geometry, metrics, font, Screen());
 }
 
 bool MenuTracker::Show(const std::shared_ptr<MenuWindow>& view, const RECT& placement) {
@@ -113,9 +120,8 @@ void MenuTracker::OpenSubMenu(std::size_t level, int item, bool highlightFirst) 
     if (!view) return;
     const RECT parentMenu = desktop_.Tree().ScreenRect(levels_[level].window);
     const RECT itemRect = levels_[level].view->ItemRect(std::size_t(item)).Offset(parentMenu.left, parentMenu.top);
-    const SIZE screen{desktop_.Profile().width, desktop_.Profile().height};
     const LONG border = MenuMetricsFor(desktop_.LogicalDpi() / 96).border;
-    if (!Show(view, PlaceSubMenu(view->Size(), itemRect, parentMenu, border, screen))) return;
+    if (!Show(view, PlaceSubMenu(view->Size(), itemRect, parentMenu, border, Screen()))) return;
   }
   if (highlightFirst && Innermost().view->Highlighted() < 0) MoveHighlight(+1);
 }
@@ -199,8 +205,39 @@ void MenuTracker::OnStylusDown(POINT screen) {
     Cancel();
     return;
   }
+  if (const int direction = ScrollArrowAt(hit->level, screen)) {
+    HoldScrollArrow(hit->level, direction, screen);
+    return;
+  }
   pressed_ = hit;
+  pressedAt_ = screen;
   OnStylusMove(screen);
+}
+
+int MenuTracker::ScrollArrowAt(std::size_t level, POINT screen) const {
+  const RECT rect = desktop_.Tree().ScreenRect(levels_[level].window);
+  return levels_[level].view->ScrollArrowAt({screen.x - rect.left, screen.y - rect.top});
+}
+
+void MenuTracker::HoldScrollArrow(std::size_t level, int direction, POINT screen) {
+  // A tap scrolls one item; held, the arrow repeats until the stylus lifts
+  // or leaves it. Deeper levels close: they were placed beside items that move.
+  CloseLevelsAbove(level);
+  const HWND window = levels_[level].window;
+  const std::shared_ptr<MenuWindow> view = levels_[level].view;
+  if (!view->Scroll(window, direction)) return;
+  UpdateWindow(window);
+  DWORD next = desktop_.Input().StylusDownTime() + kScrollDelayMilliseconds;
+  while (!desktop_.QuitRequested() && desktop_.Input().StylusIsDown() && desktop_.Tree().Exists(window)) {
+    if (std::int32_t(desktop_.Now() - next) >= 0) {  // due, across the counter's wrap
+      screen = desktop_.Input().StylusPosition();
+      if (ScrollArrowAt(level, screen) != direction || !view->Scroll(window, direction)) return;
+      UpdateWindow(window);
+      next += kScrollRepeatMilliseconds;
+      continue;
+    }
+    desktop_.WaitForInput(next);
+  }
 }
 
 void MenuTracker::OnStylusMove(POINT screen) {
@@ -214,9 +251,13 @@ void MenuTracker::OnStylusMove(POINT screen) {
 
 void MenuTracker::OnStylusUp(POINT screen) {
   if (!pressed_) return;
+  const Hit pressed = *pressed_;
   pressed_.reset();
   const auto hit = HitTest(screen);
   if (!hit || hit->item < 0) return;
+  // A sub-menu with no room beside its parent is moved over it; the tap that
+  // opened it must not also choose the item of the sub-menu it lands on.
+  if (hit->level > pressed.level && screen.x == pressedAt_.x && screen.y == pressedAt_.y) return;
   const MenuItem& item = levels_[hit->level].view->Items()[std::size_t(hit->item)];
   if (!item.IsPopup()) Activate(hit->level, hit->item, false);
 }

@@ -9,8 +9,11 @@
 // key chooses its item (or, when several items share it, moves the highlight
 // among them). Stylus: going down on an item highlights it (and opens its
 // sub-menu); the highlight follows the stylus while it is held; coming up on
-// an item chooses it. Going down outside every open level closes the menu. Greyed items are highlighted but
-// never chosen, and their sub-menus never open.
+// an item chooses it. Going down outside every open level closes the menu.
+// Greyed items are highlighted but never chosen, and their sub-menus never
+// open. A menu taller than the screen scrolls: the keys scroll it to keep the
+// highlight shown, and the stylus on a scroll arrow moves it one item, then
+// repeats while held there.
 
 #include <memory>
 #include <optional>
@@ -20,6 +23,10 @@
 #include "platform/windows/Messages.h"
 
 class Desktop;
+
+// How long the stylus rests on a scroll arrow before it repeats, and how often then.
+inline constexpr DWORD kScrollDelayMilliseconds = 400;
+inline constexpr DWORD kScrollRepeatMilliseconds = 100;
 
 class MenuTracker {
  public:
@@ -44,6 +51,7 @@ class MenuTracker {
 
   // The window procedure for a menu, laid out; null for a missing or empty menu.
   std::shared_ptr<MenuWindow> MakeView(HMENU menu) const;
+  SIZE Screen() const;
   bool Show(const std::shared_ptr<MenuWindow>& view, const RECT& placement);
   // Opens the sub-menu of item `item` of the level, closing deeper levels.
   void OpenSubMenu(std::size_t level, int item, bool highlightFirst);
@@ -57,6 +65,10 @@ class MenuTracker {
   void OnStylusMove(POINT screen);
   void OnStylusUp(POINT screen);
   std::optional<Hit> HitTest(POINT screen) const;
+  // The scroll arrow of the level under a screen point: -1 up, +1 down, 0 none.
+  int ScrollArrowAt(std::size_t level, POINT screen) const;
+  // Scrolls while the stylus stays down on the arrow.
+  void HoldScrollArrow(std::size_t level, int direction, POINT screen);
   // An item chosen by Enter, an access key or a tap: a command ends the run,
   // a sub-menu opens, a greyed item or a separator does nothing.
   void Activate(std::size_t level, int item, bool byKeyboard);
@@ -70,4 +82,5 @@ class MenuTracker {
   std::optional<UINT> chosen_;
   bool finished_ = false;
   std::optional<Hit> pressed_;  // where the stylus went down inside the menu
+  POINT pressedAt_{};
 };

@@ -55,6 +55,18 @@ void DrawSubMenuArrow(CDC& dc, const RECT& item, const MenuMetrics& m, COLORREF 
   }
 }
 
+// A solid triangle pointing up (direction -1) or down (+1), centred in `band`.
+void DrawScrollArrow(CDC& dc, const RECT& band, int direction, LONG unit, COLORREF color) {
+  const LONG half = 3 * unit;
+  const LONG cx = (band.left + band.right) / 2;
+  const LONG top = (band.top + band.bottom - half) / 2;
+  for (LONG row = 0; row < half; ++row) {
+    const LONG reach = direction < 0 ? row : half - 1 - row;
+    const RECT line{cx - reach - 1, top + row, cx + reach + 1, top + row + 1};
+    dc.FillSolidRect(&line, color);
+  }
+}
+
 void DrawItemText(CDC& dc, const MenuItem& item, const RECT& rect, const MenuMetrics& m, COLORREF color) {
   TEXTMETRIC metrics;
   dc.GetTextMetrics(&metrics);
@@ -74,21 +86,48 @@ void DrawItemText(CDC& dc, const MenuItem& item, const RECT& rect, const MenuMet
 
 }  // namespace
 
-MenuWindow::MenuWindow(HMENU menu, std::vector<MenuItem> items, MenuGeometry geometry, MenuMetrics metrics)
-    : menu_(menu), items_(std::move(items)), geometry_(std::move(geometry)), metrics_(metrics) {}
+MenuWindow::MenuWindow(HMENU menu, std::vector<MenuItem> items, const MenuGeometry& geometry, MenuMetrics metrics,
+                       const LOGFONT& font, SIZE screen)
+    : menu_(menu),
+      items_(std::move(items)),
+      viewport_(geometry, MenuWindowSize(geometry, screen), metrics),
+      metrics_(metrics) {
+  font_.CreateFontIndirect(&font);
+}
 
 int MenuWindow::ItemAt(POINT clientPoint) const {
-  for (std::size_t i = 0; i < geometry_.items.size(); ++i)
-    if (geometry_.items[i].Contains(clientPoint)) return int(i);
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    if (viewport_.Shows(i) && viewport_.ItemRect(i).Contains(clientPoint)) return int(i);
   return -1;
+}
+
+int MenuWindow::ScrollArrowAt(POINT clientPoint) const {
+  if (viewport_.UpArrow().Contains(clientPoint)) return -1;
+  if (viewport_.DownArrow().Contains(clientPoint)) return +1;
+  return 0;
+}
+
+bool MenuWindow::Scroll(HWND window, int items) {
+  if (!viewport_.ScrollBy(items)) return false;
+  InvalidateRect(window, nullptr, FALSE);
+  return true;
 }
 
 void MenuWindow::SetHighlighted(HWND window, int index) {
   if (index < -1 || index >= int(items_.size())) index = -1;
   if (index == highlighted_) return;
-  if (highlighted_ >= 0) InvalidateRect(window, &geometry_.items[std::size_t(highlighted_)], FALSE);
+  if (highlighted_ >= 0) {
+    const RECT old = viewport_.ItemRect(std::size_t(highlighted_));
+    InvalidateRect(window, &old, FALSE);
+  }
   highlighted_ = index;
-  if (highlighted_ >= 0) InvalidateRect(window, &geometry_.items[std::size_t(highlighted_)], FALSE);
+  if (highlighted_ < 0) return;
+  if (viewport_.Reveal(std::size_t(highlighted_))) {
+    InvalidateRect(window, nullptr, FALSE);
+    return;
+  }
+  const RECT now = viewport_.ItemRect(std::size_t(highlighted_));
+  InvalidateRect(window, &now, FALSE);
 }
 
 LRESULT MenuWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -117,11 +156,16 @@ void MenuWindow::Paint(HWND window) {
                         {0, 0, b, client.bottom},
                         {client.right - b, 0, client.right, client.bottom}};
   for (const RECT& edge : edges) dc.FillSolidRect(&edge, frame);
+  const RECT inside{b, b, client.right - b, client.bottom - b};
+  dc.FillSolidRect(&inside, GetSysColor(COLOR_WINDOW));
   dc.SetBkMode(TRANSPARENT);
+  CFont* previousFont = dc.SelectObject(&font_);
+  PaintScrollArrows(dc);
 
   for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (!viewport_.Shows(i)) continue;
     const MenuItem& item = items_[i];
-    const RECT& rect = geometry_.items[i];
+    const RECT rect = viewport_.ItemRect(i);
     const bool highlighted = int(i) == highlighted_ && !item.IsSeparator();
     dc.FillSolidRect(&rect, GetSysColor(highlighted ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     if (item.IsSeparator()) {
@@ -136,6 +180,17 @@ void MenuWindow::Paint(HWND window) {
     if (item.IsChecked()) DrawCheckMark(dc, rect, metrics_, color);
     DrawItemText(dc, item, rect, metrics_, color);
     if (item.IsPopup()) DrawSubMenuArrow(dc, rect, metrics_, color);
+  }
+  dc.SelectObject(previousFont);
+}
+
+void MenuWindow::PaintScrollArrows(CDC& dc) const {
+  if (!viewport_.Scrolls()) return;
+  // An arrow that cannot scroll further is greyed, as a greyed item is.
+  for (const int direction : {-1, +1}) {
+    const COLORREF color = GetSysColor(viewport_.CanScroll(direction) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT);
+    DrawScrollArrow(dc, direction < 0 ? viewport_.UpArrow() : viewport_.DownArrow(), direction,
+                    metrics_.lineWidth, color);
   }
 }
 
@@ -154,11 +209,15 @@ void MenuWindow::DescribeForDump(HWND window, DumpObject& fields) const {
       entry.Set("text", item.text);
       entry.Set("checked", item.IsChecked());
       entry.Set("grayed", item.IsGrayed());
-      entry.Set("rect", RectValue(geometry_.items[i].Offset(screen.left, screen.top)));
+      entry.Set("rect", RectValue(viewport_.ItemRect(i).Offset(screen.left, screen.top)));
       entry.Set("highlighted", int(i) == highlighted_);
+      entry.Set("shown", viewport_.Shows(i));
       if (item.IsPopup() && desktop) entry.Set("items", DescribeClosedItems(desktop->Menus(), item.subMenu, 1));
     }
     items.push_back(std::move(entry));
   }
   fields.Set("items", std::move(items));
+  // A menu taller than the screen: the first item shown between the arrows.
+  fields.Set("scrolls", viewport_.Scrolls());
+  fields.Set("firstShown", viewport_.First());
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/menus/MenuApi.h"
+#include "platform/menus/MenuViewport.h"
 #include "tests/platform/menus/TestMenus.h"
 #include "tests/platform/windows/TestDesktop.h"
 
@@ -157,6 +158,44 @@ TEST(MenuLayout, ItemsStackWithNarrowSeparatorsAndRoomForChecksAndArrows) {
   items[0].subMenu = HandleFromNumber<HMENU>(5);
   EXPECT_EQ(LayOutMenu(items, m, measure).size.cx, plain.size.cx + m.arrowColumn);
   EXPECT_EQ(MenuMetricsFor(2).itemHeight, 2 * m.itemHeight);
+}
+
+TEST(MenuViewport, ATallMenuShowsWholeItemsBetweenItsArrowsAndScrollsWithinItsEnds) {
+  std::vector<MenuItem> items(10);
+  for (MenuItem& item : items) item.text = u"Item";
+  items[4].flags = MF_SEPARATOR;
+  const MenuMetrics m = MenuMetricsFor(1);
+  const MenuGeometry geometry = LayOutMenu(items, m, [](std::u16string_view) { return LONG(40); });
+  // Room for three and a half rows between the arrows: three are shown.
+  const LONG height = 2 * m.border + 2 * m.scrollArrowHeight + 3 * m.itemHeight + m.itemHeight / 2;
+  MenuViewport view(geometry, {geometry.size.cx, height}, m);
+  ASSERT_TRUE(view.Scrolls());
+  EXPECT_TRUE(view.Shows(2));
+  EXPECT_FALSE(view.Shows(3));
+  EXPECT_EQ(view.ItemRect(0).top, m.border + m.scrollArrowHeight);
+  EXPECT_FALSE(view.CanScroll(-1));
+  EXPECT_FALSE(view.ScrollBy(-1));
+
+  EXPECT_TRUE(view.Reveal(9));  // the last row comes in at the bottom
+  EXPECT_TRUE(view.Shows(9));
+  EXPECT_LE(view.ItemRect(9).bottom, view.DownArrow().top);
+  EXPECT_FALSE(view.CanScroll(+1));
+  EXPECT_FALSE(view.ScrollBy(+5));
+  EXPECT_TRUE(view.Reveal(0));  // and the first at the top
+  EXPECT_EQ(view.First(), 0);
+
+  // A window too low for a single row scrolls to the end and stops; nothing is shown.
+  MenuViewport tiny(geometry, {geometry.size.cx, 2 * m.border + 2 * m.scrollArrowHeight + 2}, m);
+  EXPECT_TRUE(tiny.Reveal(9));
+  EXPECT_EQ(tiny.First(), 9);
+  EXPECT_FALSE(tiny.Shows(9));
+
+  // A menu that fits does not scroll, and a menu wider than its window is cut at its edge.
+  const MenuViewport fits(geometry, {30, geometry.size.cy}, m);
+  EXPECT_FALSE(fits.Scrolls());
+  EXPECT_TRUE(fits.Shows(9));
+  EXPECT_EQ(fits.ItemRect(0).right, 30 - m.border);
+  EXPECT_EQ(fits.UpArrow(), RECT{});
 }
 
 TEST(MenuLayout, AccessKeysFollowASingleAmpersandAndFoldCase) {

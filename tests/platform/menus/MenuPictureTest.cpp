@@ -114,16 +114,17 @@ TEST_P(MenuPicture, ShowsChecksGreyedTextArrowsAndTheHighlightBar) {
   EXPECT_GT(CountPixels(s, arrow, [](COLORREF c) { return c == RGB(0, 0, 0); }), 8 * scale * scale);
 
   // The opened item carries the highlight bar; the greyed "Reset &view" has
-  // grey text and no black (left of the sub-menu, whose frame crosses it).
+  // grey text and no black. The menu opens near the right edge, so its
+  // sub-menu goes to its left and leaves the row uncovered.
   const RECT& opened = items[kSelectedItem];
   EXPECT_EQ(s.GetPixel(opened.left + 1, opened.top + 1), GetSysColor(COLOR_HIGHLIGHT));
-  const RECT greyed{items[5].left, items[5].top, shot.menus[1].left, items[5].bottom};
+  const RECT& sub = shot.menus[1];
+  ASSERT_LE(sub.right, outer.left + m.border);
+  const RECT& greyed = items[5];
   EXPECT_EQ(CountPixels(s, greyed, [](COLORREF c) { return c == RGB(0, 0, 0); }), 0);
   EXPECT_GT(CountPixels(s, greyed, [](COLORREF c) { return c == GetSysColor(COLOR_GRAYTEXT); }), 5);
 
   // The sub-menu is on screen and its first, greyed item is highlighted.
-  const RECT& sub = shot.menus[1];
-  ASSERT_GT(sub.left, items[5].left);
   EXPECT_GE(sub.left, 0);
   EXPECT_LE(sub.right, size.cx);
   const RECT& showInfo = shot.items[1][0];
