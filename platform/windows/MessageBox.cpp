@@ -48,7 +48,7 @@ class MessageBoxWindow final : public WindowProcedure {
     RECT client;
     GetClientRect(window, &client);
     dc.FillSolidRect(&client, GetSysColor(COLOR_WINDOW));
-    CBrush frame(RGB(0, 0, 0));
+    CBrush frame(GetSysColor(COLOR_WINDOWFRAME));
     dc.FrameRect(&client, &frame);
 
     RECT caption{0, 0, client.right, kCaptionHeight * scale_};
@@ -121,7 +121,7 @@ class OkButton final : public WindowProcedure {
     RECT client;
     GetClientRect(window, &client);
     dc.FillSolidRect(&client, pressed_ ? GetSysColor(COLOR_BTNSHADOW) : GetSysColor(COLOR_BTNFACE));
-    CBrush frame(RGB(0, 0, 0));
+    CBrush frame(GetSysColor(COLOR_WINDOWFRAME));
     dc.FrameRect(&client, &frame);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(GetSysColor(COLOR_BTNTEXT));
