@@ -11,6 +11,7 @@
 #include "platform/runtime/CodePage.h"
 #include "platform/windows/DumpValue.h"
 #include "platform/windows/MessageApi.h"
+#include "platform/windows/SystemApi.h"
 #include "platform/windows/VirtualKeys.h"
 #include "platform/windows/WindowApi.h"
 #include "platform/windows/WindowDC.h"
@@ -278,4 +279,69 @@ TEST_F(HtmlViewTest, PlainTextAndSetTextShowTheirTextAsWritten) {
   SendMessage(view, WM_SETTEXT, 0, LParamFromPointer(u"<a href=\"Y\">a link</a>"));
   ASSERT_EQ(DumpedLinks().size(), 1u);
   EXPECT_EQ(DumpedLinks()[0].first, "Y");
+}
+
+namespace {
+
+// Pixels of the view's area that are not pure reds.
+int LeakingPixels(const Surface& screen, const RECT& area) {
+  int leaks = 0;
+  for (LONG y = area.top; y < area.bottom; ++y)
+    for (LONG x = area.left; x < area.right; ++x) {
+      const COLORREF c = screen.GetPixel(x, y);
+      leaks += GetGValue(c) != 0 || GetBValue(c) != 0;
+    }
+  return leaks;
+}
+
+}  // namespace
+
+TEST_F(HtmlViewTest, AtNightTheDefaultsLinksFocusAndScrollBarAreRedAndTheReaderKeepsHisPlace) {
+  const RECT area{4, 30, 236, 230};
+  Show(SearchResultPage(30));
+  SetFocus(view);
+  Keys({VK_NEXT, VK_TAB});
+  Run();
+  const std::int64_t top = State("scrollTop");
+  const std::int64_t link = State("focusedLink");
+  ASSERT_GT(top, 0);
+  ASSERT_GE(link, 0);
+  ASSERT_GT(LeakingPixels(test.desktop.Screen().Compose(), area), 1000);  // white page, blue links
+
+  ASSERT_TRUE(SetSysColorScheme(SYSCOLORSCHEME_NIGHT));
+  Run();
+  const Surface night = test.desktop.Screen().Compose();
+  EXPECT_EQ(LeakingPixels(night, area), 0);
+  EXPECT_EQ(State("scrollTop"), top);
+  EXPECT_EQ(State("focusedLink"), link);
+  EXPECT_EQ(night.GetPixel(area.left + 1, area.bottom - 2), GetSysColor(COLOR_WINDOW));
+  // Text, the links in it, the focus frame and the scroll bar all show.
+  int ink = 0;
+  for (LONG y = area.top; y < area.bottom; ++y)
+    for (LONG x = area.left; x < area.right; ++x) ink += night.GetPixel(x, y) == GetSysColor(COLOR_WINDOWTEXT);
+  EXPECT_GT(ink, 500);
+  EXPECT_EQ(night.GetPixel(area.right - 1, area.top), GetSysColor(COLOR_SCROLLBAR));
+
+  // On a page of its own bright red, the links and their focus stay black.
+  Show(kThreeLinks);
+  Keys({VK_TAB});
+  Run();
+  const Surface red = test.desktop.Screen().Compose();
+  EXPECT_EQ(LeakingPixels(red, area), 0);
+  const RECT first = DumpedLinks().front().second;
+  int black = 0;
+  for (LONG y = first.top - 1; y <= first.bottom; ++y)
+    for (LONG x = first.left - 1; x <= first.right; ++x) black += red.GetPixel(x, y) == RGB(0, 0, 0);
+  EXPECT_GT(black, first.right - first.left);
+
+  // Back to day: the page is as it was before the night.
+  ASSERT_TRUE(SetSysColorScheme(SYSCOLORSCHEME_DAY));
+  Show(u"<A HREF=\"X\">link</A>");
+  Run();
+  int blue = 0;
+  const Surface day = test.desktop.Screen().Compose();
+  for (LONG y = area.top; y < area.bottom; ++y)
+    for (LONG x = area.left; x < area.right; ++x) blue += day.GetPixel(x, y) == RGB(0, 0, 0xEE);
+  EXPECT_GT(blue, 5);
+  EXPECT_EQ(day.GetPixel(area.left + 1, area.bottom - 2), RGB(255, 255, 255));
 }
