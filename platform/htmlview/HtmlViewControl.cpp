@@ -26,7 +26,8 @@ HtmlMetrics ViewMetrics() {
 }
 
 HtmlColours ViewColours() {
-  HtmlColours colours{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_HOTLIGHT)};
+  HtmlColours colours{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_GRAYTEXT),
+                      GetSysColor(COLOR_HOTLIGHT)};
   // A page may lay its own bright red behind its links, where no night red
   // would read; at night a link keeps the text colour and its underline.
   if (GetSysColorScheme() == SYSCOLORSCHEME_NIGHT) colours.link.reset();

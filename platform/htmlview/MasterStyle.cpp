@@ -34,7 +34,7 @@ ul { list-style-type: disc; }
 ol { list-style-type: decimal; }
 ul ul { list-style-type: circle; }
 li { display: list-item; }
-hr { border: 1px inset gray; margin-top: 0.3em; margin-bottom: 0.3em; }
+hr { border: 1px inset; margin-top: 0.3em; margin-bottom: 0.3em; }
 img { display: inline-block; }
 table { display: table; border-spacing: 2px; border-collapse: separate; }
 thead { display: table-header-group; vertical-align: middle; }
@@ -61,6 +61,7 @@ std::string CssColour(COLORREF colour) {
 std::string MasterStyleWith(const HtmlColours& colours) {
   std::string style = kHtmlMasterStyle;
   style += "body { color: " + CssColour(colours.text) + "; }\n";
+  style += "hr { border-color: " + CssColour(colours.rule) + "; }\n";
   if (colours.link) style += "a:link, a[href] { color: " + CssColour(*colours.link) + "; }\n";
   return style;
 }

@@ -334,6 +334,16 @@ TEST_F(HtmlViewTest, AtNightTheDefaultsLinksFocusAndScrollBarAreRedAndTheReaderK
     for (LONG x = first.left - 1; x <= first.right; ++x) black += red.GetPixel(x, y) == RGB(0, 0, 0);
   EXPECT_GT(black, first.right - first.left);
 
+  // A rule is drawn in the greyed-text colour.
+  Show(u"<p>above</p><hr><p>below</p>");
+  Run();
+  const Surface rule = test.desktop.Screen().Compose();
+  EXPECT_EQ(LeakingPixels(rule, area), 0);
+  int ruled = 0;
+  for (LONG x = area.left; x < area.right; ++x)
+    for (LONG y = area.top; y < area.bottom; ++y) ruled += rule.GetPixel(x, y) == GetSysColor(COLOR_GRAYTEXT);
+  EXPECT_GT(ruled, 100);
+
   // Back to day: the page is as it was before the night.
   ASSERT_TRUE(SetSysColorScheme(SYSCOLORSCHEME_DAY));
   Show(u"<A HREF=\"X\">link</A>");
