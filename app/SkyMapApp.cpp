@@ -6,6 +6,7 @@
 #include "platform/handheld/HandheldShell.h"
 #include "resources/ProgramResources.h"
 #include "shell/ProgramWide.h"
+#include "shell/RedScreen.h"
 #include "shell/SkyMapDlg.h"
 #include "shell/ViewSettings.h"
 
@@ -17,6 +18,7 @@ BOOL CSkyMapApp::InitInstance() {
   SetRegistryKey(kRegistryKey);
   SHInitExtraControls();
   redScreenMode = static_cast<int>(GetProfileInt(kMainSection, kRedScreenModeEntry, 0));
+  ApplyRedScreenColours();
   theSkin->LoadSkin(redScreenMode != 0);
   if (!theSkin->hasBitmap()) {
     // The skin's message box has told the user; nothing is written.

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/windows/SystemApi.h"
 #include "resources/CommandIds.h"
 #include "shell/ProgramWide.h"
 
@@ -14,8 +15,12 @@ constexpr std::array<int, 7> kCommandButtonsInRepaintOrder{
 
 }  // namespace
 
+void ApplyRedScreenColours() { SetSysColorScheme(redScreenMode ? SYSCOLORSCHEME_NIGHT : SYSCOLORSCHEME_DAY); }
+
 void ToggleRedScreen(CWnd& mainWindow) {
   redScreenMode = redScreenMode == 0 ? 1 : 0;
+  // Before the skin, so that a message box about a missing skin is red too.
+  ApplyRedScreenColours();
   theSkin->LoadSkin(redScreenMode != 0);
   mainWindow.Invalidate(TRUE);
   for (const int id : kCommandButtonsInRepaintOrder)

@@ -1,10 +1,17 @@
 #pragma once
 // Red-screen mode, the night-vision setting: the red skin, a red caption
-// title and a red status line; the sky map keeps its colours.
+// title and a red status line, and the device's night colours for everything
+// the device draws itself (menus, message boxes, controls, page defaults);
+// the sky map keeps its colours.
 
 #include "platform/framework/Wnd.h"
 
-// Flips the program-wide redScreenMode, loads the skin for the new mode and
-// has the main window and its command buttons repainted. The map picture is
+// Sets the device's system colours to follow redScreenMode: its night scheme
+// while the mode is on. Open windows repaint.
+void ApplyRedScreenColours();
+
+// Flips the program-wide redScreenMode, switches the device's colours, loads
+// the skin for the new mode and has the main window and its command buttons
+// repainted. The map picture is
 // not rebuilt: the next paint copies it unchanged.
 void ToggleRedScreen(CWnd& mainWindow);

@@ -278,8 +278,9 @@ void ButtonControl::PaintCheckBox(HWND window, CDC& dc, const RECT& client) {
     dc.DrawText(label, &extent, DT_LEFT | DT_SINGLELINE | DT_CALCRECT);
     const LONG height = extent.Height();
     const LONG textTop = text.top + (text.Height() - height) / 2;
-    DrawFocusFrame(dc, {text.left - scale, std::max(client.top, textTop - scale),
-                        std::min(client.right, extent.right + scale), std::min(client.bottom, textTop + height + scale)});
+    const RECT frame{text.left - scale, std::max(client.top, textTop - scale),
+                     std::min(client.right, extent.right + scale), std::min(client.bottom, textTop + height + scale)};
+    DrawFocusFrame(dc, frame, SysColourOn(background, COLOR_WINDOWTEXT));
   }
 }
 
@@ -290,7 +291,7 @@ void ButtonControl::PaintGroupBox(HWND window, CDC& dc, const RECT& client) {
   RECT extent{0, 0, 0, 0};
   dc.DrawText(label.empty() ? u" " : label, &extent, DT_SINGLELINE | DT_CALCRECT);
   const LONG lineY = client.top + extent.Height() / 2;
-  DrawFrame(dc, {client.left, lineY, client.right, client.bottom}, GetSysColor(COLOR_BTNSHADOW), 1);
+  DrawFrame(dc, {client.left, lineY, client.right, client.bottom}, SysColourOn(background, COLOR_BTNSHADOW), 1);
   if (label.empty()) return;
   // The label interrupts the top line on a patch of the background.
   dc.DrawText(label, &extent, DT_SINGLELINE | DT_CALCRECT);

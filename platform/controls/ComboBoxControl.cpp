@@ -353,8 +353,9 @@ LRESULT ComboBoxControl::OnPaint(HWND window) {
   SelectControlFont(dc, window);
   const LONG scale = ControlScale();
   const bool enabled = IsWindowEnabled(window) != FALSE;
-  dc.FillSolidRect(&client, ParentBackground(window, WM_CTLCOLORLISTBOX, dc));
-  const COLORREF frame = GetSysColor(COLOR_WINDOWFRAME);
+  const COLORREF background = ParentBackground(window, WM_CTLCOLORLISTBOX, dc);
+  dc.FillSolidRect(&client, background);
+  const COLORREF frame = SysColourOn(background, COLOR_WINDOWFRAME);
   DrawFrame(dc, client, frame, scale);
 
   // The drop button: a square at the right end, sunk while the list is down.

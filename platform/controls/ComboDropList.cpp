@@ -170,8 +170,9 @@ void ComboDropList::Paint(HWND window) {
   GetClientRect(window, &client);
   SelectControlFont(dc, combo_);
   const LONG scale = ControlScale();
-  dc.FillSolidRect(&client, ParentBackground(combo_, WM_CTLCOLORLISTBOX, dc));
-  DrawFrame(dc, client, GetSysColor(COLOR_WINDOWFRAME), scale);
+  const COLORREF background = ParentBackground(combo_, WM_CTLCOLORLISTBOX, dc);
+  dc.FillSolidRect(&client, background);
+  DrawFrame(dc, client, SysColourOn(background, COLOR_WINDOWFRAME), scale);
   const COLORREF ink = dc.GetTextColor();
   dc.SetBkMode(TRANSPARENT);
 

@@ -30,14 +30,22 @@ void SelectControlFont(CDC& dc, HWND control) {
 }
 
 COLORREF ParentBackground(HWND control, UINT ctlColorMessage, CDC& dc) {
-  dc.SetTextColor(GetSysColor(COLOR_WINDOWTEXT));
+  const COLORREF defaultText = GetSysColor(COLOR_WINDOWTEXT);
+  dc.SetTextColor(defaultText);
   dc.SetBkColor(GetSysColor(COLOR_WINDOW));
   dc.SetBkMode(OPAQUE);
   const HWND parent = GetParent(control);
   const HBRUSH brush =
       parent ? BrushFromLResult(SendMessage(parent, ctlColorMessage, WParamFromDC(&dc), LParamFromHwnd(control)))
              : nullptr;
-  return brush && brush->GetSafeHandle() ? brush->GetColor() : GetSysColor(COLOR_WINDOW);
+  const COLORREF background = brush && brush->GetSafeHandle() ? brush->GetColor() : GetSysColor(COLOR_WINDOW);
+  if (dc.GetTextColor() == defaultText) dc.SetTextColor(SysColourOn(background, COLOR_WINDOWTEXT));
+  return background;
+}
+
+COLORREF SysColourOn(COLORREF background, int index) {
+  const bool bright = std::max({GetRValue(background), GetGValue(background), GetBValue(background)}) >= 0xC0;
+  return GetSysColorScheme() == SYSCOLORSCHEME_NIGHT && bright ? RGB(0, 0, 0) : GetSysColor(index);
 }
 
 void DrawFrame(CDC& dc, const RECT& r, COLORREF color, LONG thickness) {
@@ -52,9 +60,10 @@ void DrawFrame(CDC& dc, const RECT& r, COLORREF color, LONG thickness) {
   }
 }
 
-void DrawFocusFrame(CDC& dc, const RECT& r) {
+void DrawFocusFrame(CDC& dc, const RECT& r) { DrawFocusFrame(dc, r, GetSysColor(COLOR_WINDOWTEXT)); }
+
+void DrawFocusFrame(CDC& dc, const RECT& r, COLORREF color) {
   if (r.IsEmpty()) return;
-  const COLORREF color = GetSysColor(COLOR_WINDOWTEXT);
   // Every other pixel, counted round the frame, so the corners stay regular.
   for (LONG x = r.left; x < r.right; x += 2) {
     dc.SetPixel(x, r.top, color);

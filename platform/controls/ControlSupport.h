@@ -32,10 +32,18 @@ void SelectControlFont(CDC& dc, HWND control);
 // readable text; a parent that answers nothing gets the window colour.
 COLORREF ParentBackground(HWND control, UINT ctlColorMessage, CDC& dc);
 
+// The system colour `index` for text or lines on a background the parent
+// chose. The night colours are dim reds that read on black; on a bright
+// background of the parent's own (a window painted in full red) they would
+// vanish, so there they are black, as by day.
+COLORREF SysColourOn(COLORREF background, int index);
+
 // A frame `thickness` pixels wide along the inside of `r`.
 void DrawFrame(CDC& dc, const RECT& r, COLORREF color, LONG thickness = 1);
-// The dotted frame that marks the focused button.
+// The dotted frame that marks the focused control, in the window text colour
+// or in `color`.
 void DrawFocusFrame(CDC& dc, const RECT& r);
+void DrawFocusFrame(CDC& dc, const RECT& r, COLORREF color);
 // A filled arrow head centred in `box`, pointing down or up.
 void DrawArrowHead(CDC& dc, const RECT& box, bool down, COLORREF color);
 

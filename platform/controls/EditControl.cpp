@@ -275,9 +275,10 @@ LRESULT EditControl::OnPaint(HWND window) {
   const DWORD style = StyleOf(window);
   const bool enabled = IsWindowEnabled(window) != FALSE;
   const UINT request = (style & ES_READONLY) || !enabled ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT;
-  dc.FillSolidRect(&client, ParentBackground(window, request, dc));
+  const COLORREF background = ParentBackground(window, request, dc);
+  dc.FillSolidRect(&client, background);
   const LONG scale = ControlScale();
-  if (style & WS_BORDER) DrawFrame(dc, client, GetSysColor(COLOR_WINDOWFRAME), scale);
+  if (style & WS_BORDER) DrawFrame(dc, client, SysColourOn(background, COLOR_WINDOWFRAME), scale);
   const COLORREF ink = enabled ? dc.GetTextColor() : GetSysColor(COLOR_GRAYTEXT);
 
   // The text is drawn through a context clipped to the view, so a character

@@ -19,9 +19,9 @@ std::optional<COLORREF> OwnBackground(const litehtml::element::ptr& element) {
 
 }  // namespace
 
-HtmlPage::HtmlPage(FontEngine& fonts, HtmlMetrics metrics, std::u16string_view source)
-    : container_(std::make_unique<HtmlContainer>(fonts, metrics)) {
-  context_.load_master_stylesheet(kHtmlMasterStyle);
+HtmlPage::HtmlPage(FontEngine& fonts, HtmlMetrics metrics, std::u16string_view source, HtmlColours colours)
+    : container_(std::make_unique<HtmlContainer>(fonts, metrics)), colours_(colours) {
+  context_.load_master_stylesheet(MasterStyleWith(colours).c_str());
   const std::string prepared = PrepareHtmlForLayout(source);
   document_ = litehtml::document::createFromUTF8(prepared.c_str(), container_.get(), &context_);
 }
@@ -41,10 +41,16 @@ int HtmlPage::Layout(int width, int viewHeight) {
   document_->render(width_);
   height_ = std::max(document_->height(), 0);
   const litehtml::element::ptr root = document_->root();
-  canvas_ = RGB(255, 255, 255);
+  canvas_ = colours_.canvas;
+  text_ = colours_.text;
   if (root) {
+    const litehtml::element::ptr body = root->select_one("body");
     if (const auto color = OwnBackground(root)) canvas_ = *color;
-    else if (const auto body = OwnBackground(root->select_one("body"))) canvas_ = *body;
+    else if (const auto own = OwnBackground(body)) canvas_ = *own;
+    if (body) {
+      const litehtml::web_color ink = body->get_color("color", true);
+      text_ = RGB(ink.red, ink.green, ink.blue);
+    }
   }
   CollectLinks();
   return height_;
@@ -88,9 +94,10 @@ std::optional<std::size_t> HtmlPage::LinkAt(POINT pagePoint) const {
   return std::nullopt;
 }
 
-Surface RenderHtmlPage(std::u16string_view page, LONG width, LONG height, FontEngine& fonts, HtmlMetrics metrics) {
+Surface RenderHtmlPage(std::u16string_view page, LONG width, LONG height, FontEngine& fonts, HtmlMetrics metrics,
+                       HtmlColours colours) {
   Surface surface(std::max<LONG>(width, 1), std::max<LONG>(height, 1), 32);
-  HtmlPage layout(fonts, metrics, page);
+  HtmlPage layout(fonts, metrics, page, colours);
   layout.Layout(int(surface.Width()), int(surface.Height()));
   CDC dc(surface, {0, 0}, surface.Bounds(), &fonts);
   layout.Paint(dc, surface.Bounds(), 0);

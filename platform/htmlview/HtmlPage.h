@@ -11,6 +11,7 @@
 
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/FontEngine.h"
+#include "platform/htmlview/HtmlColours.h"
 #include "platform/htmlview/HtmlContainer.h"
 
 struct HtmlLink {
@@ -21,7 +22,7 @@ struct HtmlLink {
 class HtmlPage {
  public:
   // `source` is the page as wide HTML text.
-  HtmlPage(FontEngine& fonts, HtmlMetrics metrics, std::u16string_view source);
+  HtmlPage(FontEngine& fonts, HtmlMetrics metrics, std::u16string_view source, HtmlColours colours = {});
   ~HtmlPage();
   HtmlPage(const HtmlPage&) = delete;
   HtmlPage& operator=(const HtmlPage&) = delete;
@@ -33,8 +34,10 @@ class HtmlPage {
   int Height() const { return height_; }
 
   // The colour around and below the content: the page's own background (the
-  // html or body element's), else white.
+  // html or body element's), else the default canvas colour.
   COLORREF Canvas() const { return canvas_; }
+  // The body's text colour, the page's own or the default.
+  COLORREF TextColour() const { return text_; }
 
   // Paints the part of the page from `top` down over `area` of `dc`, whose
   // top-left corner shows page point (0, top).
@@ -52,11 +55,13 @@ class HtmlPage {
   litehtml::document::ptr document_;
   int width_ = 0;
   int height_ = 0;
+  HtmlColours colours_;
   COLORREF canvas_ = RGB(255, 255, 255);
+  COLORREF text_ = RGB(0, 0, 0);
   std::vector<HtmlLink> links_;
 };
 
 // Lays out `page` to `width` and paints the top `height` pixels of it: a
 // self-contained entry for fuzzing and screenshots. `fonts` may be shared.
 Surface RenderHtmlPage(std::u16string_view page, LONG width, LONG height, FontEngine& fonts,
-                       HtmlMetrics metrics = {});
+                       HtmlMetrics metrics = {}, HtmlColours colours = {});

@@ -25,6 +25,15 @@ HtmlMetrics ViewMetrics() {
   return HtmlMetrics::ForDpi(desktop ? desktop->LogicalDpi() : 96);
 }
 
+HtmlColours ViewColours() {
+  HtmlColours colours{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_GRAYTEXT),
+                      GetSysColor(COLOR_HOTLIGHT)};
+  // A page may lay its own bright red behind its links, where no night red
+  // would read; at night a link keeps the text colour and its underline.
+  if (GetSysColorScheme() == SYSCOLORSCHEME_NIGHT) colours.link.reset();
+  return colours;
+}
+
 }  // namespace
 
 LRESULT HtmlViewControl::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -49,6 +58,9 @@ LRESULT HtmlViewControl::HandleMessage(HWND window, UINT message, WPARAM wParam,
       return TRUE;
     case WM_SIZE:
       if (page_) Layout(window);
+      return 0;
+    case WM_SYSCOLORCHANGE:
+      if (page_) Rebuild(window);
       return 0;
     case WM_GETDLGCODE:
       return DialogCode(PointerFromLParam<const MSG>(lParam));
@@ -100,10 +112,20 @@ void HtmlViewControl::AddText(const WCHAR* text, bool plainText) {
 void HtmlViewControl::EndOfSource(HWND window) {
   Desktop* desktop = Desktop::Current();
   if (!desktop) return;
-  page_ = std::make_unique<HtmlPage>(desktop->Fonts(), ViewMetrics(), source_);
+  page_ = std::make_unique<HtmlPage>(desktop->Fonts(), ViewMetrics(), source_, ViewColours());
   scrollTop_ = 0;
   focusedLink_.reset();
   Layout(window);
+}
+
+void HtmlViewControl::Rebuild(HWND window) {
+  Desktop* desktop = Desktop::Current();
+  if (!desktop) return;
+  // The reader keeps the place and the focused link.
+  const LONG top = scrollTop_;
+  page_ = std::make_unique<HtmlPage>(desktop->Fonts(), ViewMetrics(), source_, ViewColours());
+  Layout(window);
+  scrollTop_ = std::clamp<LONG>(top, 0, MaxScroll());
 }
 
 void HtmlViewControl::Layout(HWND window) {
@@ -138,12 +160,14 @@ void HtmlViewControl::Paint(HWND window) {
   RECT client;
   GetClientRect(window, &client);
   if (!page_) {
-    dc.FillSolidRect(&client, RGB(255, 255, 255));
+    dc.FillSolidRect(&client, GetSysColor(COLOR_WINDOW));
     return;
   }
   page_->Paint(dc, client, int(scrollTop_));
+  // In the page's own text colour, which reads on the page's own background.
   if (focusedLink_ && GetFocus() == window)
-    for (const RECT& box : page_->Links()[*focusedLink_].boxes) DrawFocusFrame(dc, box.Offset(0, -scrollTop_));
+    for (const RECT& box : page_->Links()[*focusedLink_].boxes)
+      DrawFocusFrame(dc, box.Offset(0, -scrollTop_), page_->TextColour());
   PaintScrollBar(dc, client);
 }
 
@@ -151,12 +175,12 @@ void HtmlViewControl::PaintScrollBar(CDC& dc, const RECT& client) const {
   const LONG pageHeight = page_->Height();
   if (pageHeight <= client.Height() || client.Height() <= 0) return;
   const RECT track{client.right - kScrollBarWidth * ControlScale(), client.top, client.right, client.bottom};
-  dc.FillSolidRect(&track, RGB(224, 224, 224));
+  dc.FillSolidRect(&track, GetSysColor(COLOR_SCROLLBAR));
   const LONG span = track.Height();
   const LONG thumbHeight = std::max<LONG>(span * span / pageHeight, 4 * ControlScale());
   const LONG thumbTop = track.top + (span - thumbHeight) * scrollTop_ / std::max<LONG>(MaxScroll(), 1);
   const RECT thumb{track.left, thumbTop, track.right, thumbTop + thumbHeight};
-  dc.FillSolidRect(&thumb, RGB(96, 96, 96));
+  dc.FillSolidRect(&thumb, GetSysColor(COLOR_3DDKSHADOW));
 }
 
 LRESULT HtmlViewControl::DialogCode(const MSG* message) const {

@@ -22,6 +22,8 @@ class HtmlViewControl final : public WindowProcedure {
   void AddText(const WCHAR* text, bool plainText);
   void EndOfSource(HWND window);
   void Layout(HWND window);
+  // A new page from the same source, in the current system colours.
+  void Rebuild(HWND window);
   void Paint(HWND window);
   void PaintScrollBar(CDC& dc, const RECT& client) const;
 

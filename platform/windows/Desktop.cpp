@@ -333,7 +333,20 @@ void Desktop::Quit(int exitCode) {
 }
 
 const CBrush& Desktop::SystemBrush(int colorIndex) {
-  auto& brush = systemBrushes_[colorIndex];
-  if (!brush) brush = std::make_unique<CBrush>(GetSysColor(colorIndex));
+  const UINT scheme = ColourScheme();
+  auto& brush = systemBrushes_[{scheme, colorIndex}];
+  if (!brush) brush = std::make_unique<CBrush>(SystemColour(colorIndex, scheme));
   return *brush;
+}
+
+void Desktop::SetColourScheme(UINT scheme) {
+  if (scheme == ColourScheme()) return;
+  colourScheme_.store(scheme, std::memory_order_relaxed);
+  std::vector<HWND> windows;
+  for (HWND top : tree_.TopLevelWindows()) tree_.CollectBottomUp(top, windows);
+  // A window may close another while it hears of the change.
+  for (HWND window : windows)
+    if (tree_.Exists(window)) Send(window, WM_SYSCOLORCHANGE, 0, 0);
+  for (HWND window : windows)
+    if (tree_.Exists(window)) InvalidateRect(window, nullptr, TRUE);
 }

@@ -6,6 +6,7 @@
 // Everything but posting, the clock, key state and the device facts belongs
 // to the window thread, the thread that created the Desktop.
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <optional>
@@ -21,6 +22,7 @@
 #include "platform/windows/InputRouter.h"
 #include "platform/windows/MenuStore.h"
 #include "platform/windows/MessageQueue.h"
+#include "platform/windows/SystemColours.h"
 #include "platform/windows/WindowClasses.h"
 #include "platform/windows/WindowTree.h"
 
@@ -107,7 +109,14 @@ class Desktop {
   bool QuitRequested() const { return quitCode_.has_value(); }
   int QuitCode() const { return quitCode_.value_or(0); }
 
+  // The brush of a system colour in the current scheme. Brushes of both
+  // schemes live as long as the desktop, so a handle given out before a
+  // switch stays valid.
   const CBrush& SystemBrush(int colorIndex);
+  UINT ColourScheme() const { return colourScheme_.load(std::memory_order_relaxed); }
+  // Tells every window of the new scheme (WM_SYSCOLORCHANGE), then has it
+  // repainted with its background erased. Window thread only.
+  void SetColourScheme(UINT scheme);
   int BeepCount() const { return beeps_; }
   void Beep() { ++beeps_; }
 
@@ -132,7 +141,9 @@ class Desktop {
   Compositor compositor_;
   FontEngine fonts_;
   MenuStore menus_;
-  std::map<int, std::unique_ptr<CBrush>> systemBrushes_;
+  std::map<std::pair<UINT, int>, std::unique_ptr<CBrush>> systemBrushes_;
+  // Read by GetSysColor, which any thread may call.
+  std::atomic<UINT> colourScheme_{SYSCOLORSCHEME_DAY};
 
   HWND focus_ = nullptr;
   HWND active_ = nullptr;

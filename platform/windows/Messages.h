@@ -29,6 +29,7 @@ inline constexpr UINT WM_QUIT = 0x0012;
 inline constexpr UINT WM_ERASEBKGND = 0x0014;
 inline constexpr UINT WM_SHOWWINDOW = 0x0018;
 inline constexpr UINT WM_SETTINGCHANGE = 0x001A;
+inline constexpr UINT WM_SYSCOLORCHANGE = 0x0015;
 inline constexpr UINT WM_DRAWITEM = 0x002B;
 inline constexpr UINT WM_SETFONT = 0x0030;
 inline constexpr UINT WM_GETFONT = 0x0031;

@@ -68,19 +68,19 @@ BOOL MessageBeep(UINT /*type*/) {
   return TRUE;
 }
 
-COLORREF GetSysColor(int index) {
-  switch (index) {
-    case COLOR_WINDOW:
-    case COLOR_HIGHLIGHTTEXT:
-    case COLOR_BTNHIGHLIGHT: return RGB(255, 255, 255);
-    case COLOR_HIGHLIGHT: return RGB(0, 0, 128);
-    case COLOR_BTNFACE:
-    case COLOR_SCROLLBAR: return RGB(192, 192, 192);
-    case COLOR_BTNSHADOW:
-    case COLOR_GRAYTEXT: return RGB(128, 128, 128);
-    case COLOR_BACKGROUND: return RGB(0, 128, 128);
-    default: return RGB(0, 0, 0);
-  }
+COLORREF GetSysColor(int index) { return SystemColour(index, GetSysColorScheme()); }
+
+UINT GetSysColorScheme() {
+  const Desktop* desktop = Desktop::Current();
+  return desktop ? desktop->ColourScheme() : SYSCOLORSCHEME_DAY;
+}
+
+BOOL SetSysColorScheme(UINT scheme) {
+  Desktop* desktop = Desktop::Current();
+  if (!desktop || !desktop->OnWindowThread()) return FALSE;
+  if (scheme != SYSCOLORSCHEME_DAY && scheme != SYSCOLORSCHEME_NIGHT) return FALSE;
+  desktop->SetColourScheme(scheme);
+  return TRUE;
 }
 
 HBRUSH GetSysColorBrush(int index) {

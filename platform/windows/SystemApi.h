@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "platform/runtime/WinTypes.h"
+#include "platform/windows/SystemColours.h"
 #include "platform/windows/WindowHandles.h"
 
 using SHORT = std::int16_t;
@@ -54,9 +55,18 @@ inline constexpr int COLOR_BTNSHADOW = 16;
 inline constexpr int COLOR_GRAYTEXT = 17;
 inline constexpr int COLOR_BTNTEXT = 18;
 inline constexpr int COLOR_BTNHIGHLIGHT = 20;
+inline constexpr int COLOR_3DDKSHADOW = 21;
+inline constexpr int COLOR_HOTLIGHT = 26;  // links
 inline constexpr int COLOR_3DFACE = COLOR_BTNFACE;
 inline constexpr int COLOR_3DSHADOW = COLOR_BTNSHADOW;
 inline constexpr int COLOR_3DHIGHLIGHT = COLOR_BTNHIGHLIGHT;
+// In the desktop's current scheme; the day scheme without a desktop.
 COLORREF GetSysColor(int index);
 // A brush of the system colour, owned by the desktop; null without one.
 HBRUSH GetSysColorBrush(int index);
+// Switches every system colour to the day or the night scheme
+// (SYSCOLORSCHEME_DAY, SYSCOLORSCHEME_NIGHT). Every window is told with
+// WM_SYSCOLORCHANGE and repainted with its background erased. False without
+// a desktop, off the window thread or for an unknown scheme.
+BOOL SetSysColorScheme(UINT scheme);
+UINT GetSysColorScheme();

@@ -111,7 +111,7 @@ TEST(RedScreenSkin, AMissingRedSkinIsReportedAndTheChromeKeepsTheNormalColours) 
   EXPECT_EQ(red.GetPixel(237, 1), bar);
   EXPECT_EQ(red.GetPixel(100, 319), bar);
   EXPECT_NE(normal.GetPixel(5, 5), bar);
-  EXPECT_EQ(red.GetPixel(5, 5), RGB(255, 255, 255));  // the dialog's own background shows
+  EXPECT_EQ(red.GetPixel(5, 5), RGB(0, 0, 0));  // the dialog's own background, in the night colours
   EXPECT_GT(CountPixels(red, {29, 1, 85, 24}, RGB(255, 0, 0)), 0);
   // Toggling back brings everything back.
   const Surface back = run.Shot("back.png");

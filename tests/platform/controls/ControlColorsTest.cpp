@@ -82,3 +82,24 @@ TEST_F(ControlColors, DisabledControlsGreyTheirText) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ControlColors, AtNightTextAndFramesAreDimRedOnBlackAndBlackOnAParentsRed) {
+  ASSERT_TRUE(SetSysColorScheme(SYSCOLORSCHEME_NIGHT));
+  const HWND label = Create(u"Static", u"WWWW", 0, {0, 0, 100, 20}, 1);
+  const HWND edit = Create(u"Edit", u"WWWW", WS_BORDER | ES_AUTOHSCROLL, {0, 30, 120, 50}, 2);
+  const COLORREF nightText = GetSysColor(COLOR_WINDOWTEXT);
+  EXPECT_GT(PixelsOf(label, nightText), 0);
+  EXPECT_GT(PixelsOf(edit, GetSysColor(COLOR_WINDOWFRAME)), 100);
+
+  recorder->brushes.emplace(WM_CTLCOLORSTATIC, kRed);
+  recorder->brushes.emplace(WM_CTLCOLOREDIT, kRed);
+  for (HWND control : {label, edit}) InvalidateRect(control, nullptr, TRUE);
+  EXPECT_EQ(PixelsOf(label, nightText), 0);
+  EXPECT_GT(PixelsOf(label, RGB(0, 0, 0)), 10);
+  EXPECT_EQ(PixelsOf(edit, GetSysColor(COLOR_WINDOWFRAME)), 0);
+  EXPECT_GT(PixelsOf(edit, RGB(0, 0, 0)), 100);  // the frame and the text
+}
+
+}  // namespace

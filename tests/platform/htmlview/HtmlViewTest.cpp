@@ -11,6 +11,7 @@
 #include "platform/runtime/CodePage.h"
 #include "platform/windows/DumpValue.h"
 #include "platform/windows/MessageApi.h"
+#include "platform/windows/SystemApi.h"
 #include "platform/windows/VirtualKeys.h"
 #include "platform/windows/WindowApi.h"
 #include "platform/windows/WindowDC.h"
@@ -278,4 +279,62 @@ TEST_F(HtmlViewTest, PlainTextAndSetTextShowTheirTextAsWritten) {
   SendMessage(view, WM_SETTEXT, 0, LParamFromPointer(u"<a href=\"Y\">a link</a>"));
   ASSERT_EQ(DumpedLinks().size(), 1u);
   EXPECT_EQ(DumpedLinks()[0].first, "Y");
+}
+
+namespace {
+
+// Pixels of `area` whose colour passes `test`.
+template <class Test>
+int PixelsWhere(const Surface& screen, const RECT& area, Test test) {
+  int count = 0;
+  for (LONG y = area.top; y < area.bottom; ++y)
+    for (LONG x = area.left; x < area.right; ++x) count += test(screen.GetPixel(x, y));
+  return count;
+}
+
+int LeakingPixels(const Surface& screen, const RECT& area) {
+  return PixelsWhere(screen, area, [](COLORREF c) { return GetGValue(c) != 0 || GetBValue(c) != 0; });
+}
+
+}  // namespace
+
+TEST_F(HtmlViewTest, AtNightTheDefaultsLinksFocusAndScrollBarAreRedAndTheReaderKeepsHisPlace) {
+  const RECT area{4, 30, 236, 230};
+  Show(SearchResultPage(30));
+  SetFocus(view);
+  Keys({VK_NEXT, VK_TAB});
+  Run();
+  const std::int64_t top = State("scrollTop");
+  const std::int64_t link = State("focusedLink");
+  ASSERT_GT(top, 0);
+  ASSERT_GE(link, 0);
+  ASSERT_GT(LeakingPixels(test.desktop.Screen().Compose(), area), 1000);  // white page, blue links
+
+  ASSERT_TRUE(SetSysColorScheme(SYSCOLORSCHEME_NIGHT));
+  Run();
+  const Surface night = test.desktop.Screen().Compose();
+  EXPECT_EQ(LeakingPixels(night, area), 0);
+  EXPECT_EQ(State("scrollTop"), top);
+  EXPECT_EQ(State("focusedLink"), link);
+  EXPECT_EQ(night.GetPixel(area.left + 1, area.bottom - 2), GetSysColor(COLOR_WINDOW));
+  // Text, the links in it, the focus frame and the scroll bar all show.
+  EXPECT_GT(PixelsWhere(night, area, [](COLORREF c) { return c == GetSysColor(COLOR_WINDOWTEXT); }), 500);
+  EXPECT_EQ(night.GetPixel(area.right - 1, area.top), GetSysColor(COLOR_SCROLLBAR));
+
+  // On a page of its own bright red, the links and their focus stay black.
+  Show(kThreeLinks);
+  Keys({VK_TAB});
+  Run();
+  const Surface red = test.desktop.Screen().Compose();
+  EXPECT_EQ(LeakingPixels(red, area), 0);
+  const RECT first = DumpedLinks().front().second;
+  const RECT around{first.left - 1, first.top - 1, first.right + 1, first.bottom + 1};
+  EXPECT_GT(PixelsWhere(red, around, [](COLORREF c) { return c == RGB(0, 0, 0); }), first.right - first.left);
+
+  // A rule is drawn in the greyed-text colour.
+  Show(u"<p>above</p><hr><p>below</p>");
+  Run();
+  const Surface rule = test.desktop.Screen().Compose();
+  EXPECT_EQ(LeakingPixels(rule, area), 0);
+  EXPECT_GT(PixelsWhere(rule, area, [](COLORREF c) { return c == GetSysColor(COLOR_GRAYTEXT); }), 100);
 }

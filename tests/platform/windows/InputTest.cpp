@@ -19,15 +19,7 @@ class KeyWatcher : public RecordingWindow {
 
 struct InputFixture : ::testing::Test {
   InputFixture() {
-    WindowClass recordingClass;
-    recordingClass.name = u"Recording";
-    recordingClass.doubleClicks = true;
-    recordingClass.createProcedure = [this] {
-      auto recorder = std::make_shared<KeyWatcher>();
-      created.push_back(recorder);
-      return recorder;
-    };
-    test.desktop.Classes().Register(std::move(recordingClass));
+    RegisterRecordingClass(test.desktop, created, true);
     top = CreateWindowEx(0, u"Recording", u"", WS_POPUP | WS_VISIBLE, 0, 0, 240, 320, nullptr, 0, nullptr,
                          nullptr);
     child = CreateWindowEx(0, u"Recording", u"", WS_CHILD | WS_VISIBLE, 20, 30, 50, 40, top, 7, nullptr, nullptr);

@@ -1,8 +1,10 @@
 #pragma once
 // A window procedure that records the messages it gets, for tests.
 
+#include <memory>
 #include <vector>
 
+#include "platform/windows/Desktop.h"
 #include "platform/windows/WindowApi.h"
 #include "platform/windows/WindowDC.h"
 
@@ -45,3 +47,18 @@ class RecordingWindow : public WindowProcedure {
   RECT lastPaint{};
   std::optional<COLORREF> fill;
 };
+
+// Registers the class "Recording", whose windows record with a new T each,
+// kept in `created` in the order the windows are made.
+template <class T = RecordingWindow>
+void RegisterRecordingClass(Desktop& desktop, std::vector<std::shared_ptr<T>>& created, bool doubleClicks = false) {
+  WindowClass recordingClass;
+  recordingClass.name = u"Recording";
+  recordingClass.doubleClicks = doubleClicks;
+  recordingClass.createProcedure = [&created] {
+    auto recorder = std::make_shared<T>();
+    created.push_back(recorder);
+    return recorder;
+  };
+  desktop.Classes().Register(std::move(recordingClass));
+}
