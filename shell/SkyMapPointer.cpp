@@ -50,8 +50,11 @@ void CSkyMapDlg::OnPointerMove(UINT flags, CPoint point) {
   view_.centerRa = dragged.centerRa;
   view_.centerDec = dragged.centerDec;
   view_.needsReprojection = true;
+  // The rebuild writes its drawing time into the status line below the map.
   const RECT map = MapAreaRect(layout_);
+  const RECT status = StatusBandRect(layout_);
   InvalidateRect(&map, FALSE);
+  InvalidateRect(&status, FALSE);
 }
 
 void CSkyMapDlg::OnPointerUp(UINT /*flags*/, CPoint /*point*/) {
