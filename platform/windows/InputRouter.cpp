@@ -71,31 +71,31 @@ bool InputRouter::Resolve(const MSG& raw, MSG& out) {
   if (IsMouseMessage(raw.message)) return ResolveStylus(raw, out);
   if (raw.message == WM_MOUSEWHEEL) return ResolveWheel(raw, out);
   const HWND target = KeyboardTarget();
-  if (!target || !desktop_.Tree().IsEnabledChain(target)) return false;
   if (raw.message == WM_CHAR && raw.hwnd != target) return false;
+  return Deliver(raw, target, out);
+}
+
+HWND InputRouter::PointerTarget(POINT point) const {
+  const HWND captured = desktop_.Capture();
+  return captured ? captured : desktop_.Tree().WindowAt(point);
+}
+
+bool InputRouter::Deliver(const MSG& raw, HWND target, MSG& out) const {
+  if (!target || !desktop_.Tree().IsEnabledChain(target)) return false;
   out = raw;
   out.hwnd = target;
   return true;
 }
 
 bool InputRouter::ResolveWheel(const MSG& raw, MSG& out) {
-  const WindowTree& tree = desktop_.Tree();
-  HWND target = desktop_.Capture();
-  if (!target) target = tree.WindowAt(raw.pt);
-  if (target) target = tree.TopLevelOf(target);
-  if (!target || !tree.IsEnabledChain(target)) return false;
-  out = raw;
-  out.hwnd = target;
-  return true;
+  const HWND under = PointerTarget(raw.pt);
+  return Deliver(raw, under ? desktop_.Tree().TopLevelOf(under) : nullptr, out);
 }
 
 bool InputRouter::ResolveStylus(const MSG& raw, MSG& out) {
+  const HWND target = PointerTarget(raw.pt);
+  if (!Deliver(raw, target, out)) return false;
   const WindowTree& tree = desktop_.Tree();
-  HWND target = desktop_.Capture();
-  if (!target) target = tree.WindowAt(raw.pt);
-  if (!target || !tree.IsEnabledChain(target)) return false;
-  out = raw;
-  out.hwnd = target;
   const POINT origin = tree.ClientOrigin(target);
   out.lParam = LParamFromPoint({raw.pt.x - origin.x, raw.pt.y - origin.y});
   if (raw.message != WM_LBUTTONDOWN) return true;

@@ -57,6 +57,10 @@ class InputRouter {
   bool ResolveStylus(const MSG& raw, MSG& out);
   bool ResolveWheel(const MSG& raw, MSG& out);
   HWND KeyboardTarget() const;
+  // The window that captured the stylus, else the one under the point.
+  HWND PointerTarget(POINT point) const;
+  // `raw` for `target`; false when there is none or it is disabled.
+  bool Deliver(const MSG& raw, HWND target, MSG& out) const;
 
   Desktop& desktop_;
   std::array<std::atomic<bool>, kVirtualKeyCount> keys_{};
