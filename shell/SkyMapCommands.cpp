@@ -8,7 +8,8 @@
 
 namespace {
 
-// The keypad: arrows and the digits around 5 pan, 1 and 3 zoom.
+// The keypad: arrows and the digits around 5 pan, 1 and 3 zoom. A desktop
+// keyboard's plus, minus and page keys zoom as 3 and 1 do.
 UINT NavigationCommandForKey(WPARAM key) {
   switch (key) {
     case VK_RIGHT:
@@ -19,8 +20,14 @@ UINT NavigationCommandForKey(WPARAM key) {
     case '2': return kCommandPanUp;
     case VK_DOWN:
     case '8': return kCommandPanDown;
-    case '1': return kCommandZoomOut;
-    case '3': return kCommandZoomIn;
+    case '1':
+    case VK_OEM_MINUS:
+    case VK_SUBTRACT:
+    case VK_NEXT: return kCommandZoomOut;
+    case '3':
+    case VK_OEM_PLUS:
+    case VK_ADD:
+    case VK_PRIOR: return kCommandZoomIn;
     default: return 0;
   }
 }
@@ -36,6 +43,10 @@ const MessageMap* CSkyMapDlg::GetMessageMap() const {
           .OnDestroy(&CSkyMapDlg::OnDestroy)
           .OnLButtonDown(&CSkyMapDlg::OnMapTap)
           .OnLButtonDblClk(&CSkyMapDlg::OnDoubleTap)
+          .OnMouseMove(&CSkyMapDlg::OnPointerMove)
+          .OnLButtonUp(&CSkyMapDlg::OnPointerUp)
+          .OnMessage(WM_CAPTURECHANGED, &CSkyMapDlg::OnCaptureChanged)
+          .OnMessage(WM_MOUSEWHEEL, &CSkyMapDlg::OnMouseWheel)
           .OnCommand(kCommandExit, &CSkyMapDlg::OnExit)
           .OnCommand(kCommandProgramMenu, &CSkyMapDlg::ShowProgramMenu)
           .OnCommandRange(kCommandZoomIn, kCommandZoomIn, &CSkyMapDlg::OnNavigationCommand)

@@ -8,8 +8,8 @@
 // Its code is split by concern: construction, initialisation and end
 // (SkyMapDlg.cpp), the loader thread (SkyMapLoader.cpp), commands and keys
 // (SkyMapCommands.cpp), the program menu (SkyMapMenu.cpp), painting
-// (SkyMapPaint.cpp), taps and the selection (SkyMapTap.cpp) and the search
-// result (SkyMapSearch.cpp).
+// (SkyMapPaint.cpp), taps and the selection (SkyMapTap.cpp), drags and the
+// wheel (SkyMapPointer.cpp) and the search result (SkyMapSearch.cpp).
 
 #include <array>
 #include <memory>
@@ -87,6 +87,13 @@ class CSkyMapDlg : public CDialog {
   void ShowSelectionInfo();
   void OnCenterObject();
 
+  // Dragging the map and the wheel.
+  void BeginPointerPress(POINT point);
+  void OnPointerMove(UINT flags, CPoint point);
+  void OnPointerUp(UINT flags, CPoint point);
+  LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
+
   // Search.
   void OnSearchCommand();
   SearchChoice RunSearchWindow();
@@ -107,6 +114,15 @@ class CSkyMapDlg : public CDialog {
   StatusLine status_;
   Selection selection_;
   CFont mapFont_;
+
+  // A press on the map while the stylus is held: where, on which view, and
+  // whether it has moved far enough to drag the map.
+  struct PointerPress {
+    POINT point;
+    ViewState view;
+    bool dragging;
+  };
+  std::optional<PointerPress> press_;
 
   std::shared_ptr<LoaderCompletion> loaderCompletion_;
   // The window the loader posts "After load" to, fixed before the thread starts.

@@ -19,6 +19,7 @@ void CSkyMapDlg::OnMapTap(UINT /*flags*/, CPoint point) {
   RenderMap(dc);
   status_.statusText = DescribeSelection(selection_, catalogs_);
   DrawStatusLine(dc);
+  BeginPointerPress(point);
 }
 
 // A double tap has only the effect of its first tap.

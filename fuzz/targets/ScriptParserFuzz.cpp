@@ -40,7 +40,12 @@ void CheckSteps(const ParsedScript& parsed, std::string_view text, SIZE screen) 
     FUZZ_CHECK(stepLines.empty() || stepLines.back() <= step.line);
     if (stepLines.empty() || stepLines.back() != step.line) stepLines.push_back(step.line);
     switch (step.kind) {
+      case ScriptStep::Kind::Wheel:
+        FUZZ_CHECK(step.notches != 0 && step.notches >= -100 && step.notches <= 100);
+        if (step.atStylus) break;
+        [[fallthrough]];
       case ScriptStep::Kind::StylusDown:
+      case ScriptStep::Kind::StylusMove:
       case ScriptStep::Kind::StylusUp:
         FUZZ_CHECK(step.point.x >= 0 && step.point.x < screen.cx && step.point.y >= 0 &&
                    step.point.y < screen.cy);

@@ -1,11 +1,14 @@
 #include "platform/windows/InputRouter.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "platform/windows/Desktop.h"
 
-void InputRouter::Queue(UINT message, WPARAM wParam, LPARAM lParam, POINT point) {
+void InputRouter::Queue(UINT message, WPARAM wParam, LPARAM lParam, POINT point, HWND typedInto) {
   MSG raw;
+  raw.hwnd = typedInto;
   raw.message = message;
   raw.wParam = wParam;
   raw.lParam = lParam;
@@ -32,6 +35,12 @@ void InputRouter::StylusUp(POINT point) {
   Queue(WM_LBUTTONUP, 0, 0, point);
 }
 
+void InputRouter::Wheel(POINT point, int notches) {
+  if (notches == 0) return;
+  const int delta = std::clamp(notches, -kMaxNotchesPerMessage, kMaxNotchesPerMessage) * WHEEL_DELTA;
+  Queue(WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(std::int16_t(delta))), LParamFromPoint(point), point);
+}
+
 void InputRouter::KeyDown(UINT virtualKey) {
   if (virtualKey == 0 || virtualKey >= kVirtualKeyCount) return;
   const bool repeat = keys_[virtualKey].exchange(true);
@@ -45,29 +54,48 @@ void InputRouter::KeyUp(UINT virtualKey) {
   Queue(WM_KEYUP, virtualKey, 1 | (LPARAM(3) << 30), stylusPosition_);
 }
 
-void InputRouter::Character(char16_t unit) { Queue(WM_CHAR, WPARAM(unit), 1, stylusPosition_); }
+void InputRouter::Character(char16_t unit) {
+  Queue(WM_CHAR, WPARAM(unit), 1, stylusPosition_, KeyboardTarget());
+}
 
 bool InputRouter::IsKeyDown(UINT virtualKey) const {
   return virtualKey < kVirtualKeyCount && keys_[virtualKey].load();
 }
 
+HWND InputRouter::KeyboardTarget() const {
+  HWND target = desktop_.Focus();
+  return target ? target : desktop_.ActiveWindow();
+}
+
 bool InputRouter::Resolve(const MSG& raw, MSG& out) {
   if (IsMouseMessage(raw.message)) return ResolveStylus(raw, out);
-  HWND target = desktop_.Focus();
-  if (!target) target = desktop_.ActiveWindow();
+  if (raw.message == WM_MOUSEWHEEL) return ResolveWheel(raw, out);
+  const HWND target = KeyboardTarget();
+  if (raw.message == WM_CHAR && raw.hwnd != target) return false;
+  return Deliver(raw, target, out);
+}
+
+HWND InputRouter::PointerTarget(POINT point) const {
+  const HWND captured = desktop_.Capture();
+  return captured ? captured : desktop_.Tree().WindowAt(point);
+}
+
+bool InputRouter::Deliver(const MSG& raw, HWND target, MSG& out) const {
   if (!target || !desktop_.Tree().IsEnabledChain(target)) return false;
   out = raw;
   out.hwnd = target;
   return true;
 }
 
+bool InputRouter::ResolveWheel(const MSG& raw, MSG& out) {
+  const HWND under = PointerTarget(raw.pt);
+  return Deliver(raw, under ? desktop_.Tree().TopLevelOf(under) : nullptr, out);
+}
+
 bool InputRouter::ResolveStylus(const MSG& raw, MSG& out) {
+  const HWND target = PointerTarget(raw.pt);
+  if (!Deliver(raw, target, out)) return false;
   const WindowTree& tree = desktop_.Tree();
-  HWND target = desktop_.Capture();
-  if (!target) target = tree.WindowAt(raw.pt);
-  if (!target || !tree.IsEnabledChain(target)) return false;
-  out = raw;
-  out.hwnd = target;
   const POINT origin = tree.ClientOrigin(target);
   out.lParam = LParamFromPoint({raw.pt.x - origin.x, raw.pt.y - origin.y});
   if (raw.message != WM_LBUTTONDOWN) return true;

@@ -1,8 +1,12 @@
 #pragma once
 // Turns the backend's input (stylus, keys, characters) into window messages.
 // Input is queued raw and given its target when the program takes it: the
-// window under the stylus or the one that captured it, the focused window for
-// keys. The key state behind GetAsyncKeyState changes at once, when the input
+// window under the stylus or the one that captured it, the top-level window
+// under the pointer for the wheel, the focused window for keys. A typed
+// character is the exception: it belongs to the window that had the focus
+// when it was typed, and is dropped when the focus has moved on by the time
+// the program takes it (the key that picks a menu item must not also type
+// into the window the item opens). The key state behind GetAsyncKeyState changes at once, when the input
 // arrives, so a handler can see that a key was let go after its message was
 // queued.
 
@@ -18,6 +22,9 @@ class Desktop;
 // Two taps on the same window within this time and distance make a double tap.
 inline constexpr DWORD kDoubleTapMilliseconds = 500;
 inline constexpr LONG kDoubleTapDistance = 4;
+// A wheel message carries at most this many notches; its delta must fit the
+// signed 16-bit high word.
+inline constexpr int kMaxNotchesPerMessage = 100;
 
 class InputRouter {
  public:
@@ -28,6 +35,9 @@ class InputRouter {
   void StylusDown(POINT point);
   void StylusMove(POINT point);
   void StylusUp(POINT point);
+  // `notches` turns of the wheel (positive away from the user) with the
+  // pointer at `point`; pinches arrive the same way.
+  void Wheel(POINT point, int notches);
   void KeyDown(UINT virtualKey);
   void KeyUp(UINT virtualKey);
   void Character(char16_t unit);
@@ -43,8 +53,14 @@ class InputRouter {
   bool Resolve(const MSG& raw, MSG& out);
 
  private:
-  void Queue(UINT message, WPARAM wParam, LPARAM lParam, POINT point);
+  void Queue(UINT message, WPARAM wParam, LPARAM lParam, POINT point, HWND typedInto = nullptr);
   bool ResolveStylus(const MSG& raw, MSG& out);
+  bool ResolveWheel(const MSG& raw, MSG& out);
+  HWND KeyboardTarget() const;
+  // The window that captured the stylus, else the one under the point.
+  HWND PointerTarget(POINT point) const;
+  // `raw` for `target`; false when there is none or it is disabled.
+  bool Deliver(const MSG& raw, HWND target, MSG& out) const;
 
   Desktop& desktop_;
   std::array<std::atomic<bool>, kVirtualKeyCount> keys_{};

@@ -53,6 +53,10 @@ inline constexpr UINT WM_MOUSEMOVE = 0x0200;
 inline constexpr UINT WM_LBUTTONDOWN = 0x0201;
 inline constexpr UINT WM_LBUTTONUP = 0x0202;
 inline constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+// wParam's high word: the turn as a signed multiple of WHEEL_DELTA per notch
+// (positive away from the user); lParam: the pointer in screen pixels.
+inline constexpr UINT WM_MOUSEWHEEL = 0x020A;
+inline constexpr int WHEEL_DELTA = 120;
 inline constexpr UINT WM_CAPTURECHANGED = 0x0215;
 inline constexpr UINT WM_USER = 0x0400;
 
@@ -139,6 +143,7 @@ constexpr LPARAM LParamFromPoint(POINT p) {
   return MAKELPARAM(static_cast<WORD>(p.x & 0xFFFF), static_cast<WORD>(p.y & 0xFFFF));
 }
 constexpr POINT PointFromLParam(LPARAM l) { return {GET_X_LPARAM(l), GET_Y_LPARAM(l)}; }
+constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM w) { return static_cast<std::int16_t>(HIWORD(std::uintptr_t(w))); }
 
 // A drawing context lent for the duration of a sent message (WM_ERASEBKGND,
 // WM_CTLCOLOR*).

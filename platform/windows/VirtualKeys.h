@@ -21,7 +21,11 @@ inline constexpr UINT VK_UP = 0x26;
 inline constexpr UINT VK_RIGHT = 0x27;
 inline constexpr UINT VK_DOWN = 0x28;
 inline constexpr UINT VK_DELETE = 0x2E;
+inline constexpr UINT VK_ADD = 0x6B;       // keypad plus
+inline constexpr UINT VK_SUBTRACT = 0x6D;  // keypad minus
 inline constexpr UINT VK_F1 = 0x70;
+inline constexpr UINT VK_OEM_PLUS = 0xBB;   // the "=" / "+" key
+inline constexpr UINT VK_OEM_MINUS = 0xBD;  // the "-" key
 
 // Codes run from 1 to 254.
 inline constexpr UINT kVirtualKeyCount = 256;

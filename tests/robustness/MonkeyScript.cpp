@@ -12,7 +12,8 @@ constexpr std::array kKeys{"RETURN", "RETURN", "RETURN", "LEFT",  "RIGHT", "UP",
                            "2",      "3",      "4",      "5",     "6",     "7",     "8",     "9",
                            "A",      "C",      "E",      "H",     "L",     "M",     "O",     "P",
                            "R",      "S",      "U",      "X",     "Z",     "0x70",  "0x75",  "0x86",
-                           "0x87",   "0x5B",   "0xC1",   "0x2E",  "0x10",  "0x11",  "0x12",  "0xFE"};
+                           "0x87",   "0x5B",   "0xC1",   "0x2E",  "0x10",  "0x11",  "0x12",  "0xFE",
+                           "PLUS",   "MINUS",  "PAGEUP", "PAGEDOWN", "ADD", "SUBTRACT"};
 
 // Typed text: letters of the catalogue and of other scripts, digits, the
 // characters of HTML and INI syntax, and a character outside the BMP.
@@ -59,7 +60,10 @@ class ScriptWriter {
     if (roll < 330) {
       lines_.push_back("tap " + Point());
     } else if (roll < 400) {
+      // A drag: down, a few moves (a hover first, sometimes), up elsewhere.
+      if (Below(4) == 0) lines_.push_back("move " + Point());
       lines_.push_back("down " + Point());
+      for (int n = Below(4); n > 0; --n) lines_.push_back("move " + Point());
       lines_.push_back("up " + Point());
     } else if (roll < 430) {
       // Tap-and-hold: the stylus stays down while the clock moves.
@@ -67,8 +71,12 @@ class ScriptWriter {
       lines_.push_back("down " + at);
       lines_.push_back("sleep " + std::to_string(200 + Below(1500)));
       lines_.push_back("up " + at);
-    } else if (roll < 780) {
+    } else if (roll < 760) {
       lines_.push_back(std::string("key ") + kKeys[std::size_t(Below(int(kKeys.size())))]);
+    } else if (roll < 780) {
+      // The wheel, a notch or a spin, where the stylus was or somewhere new.
+      const int notches = (Below(2) ? 1 : -1) * (Below(5) == 0 ? 1 + Below(30) : 1);
+      lines_.push_back("wheel " + std::to_string(notches) + (Below(2) ? " " + Point() : std::string()));
     } else if (roll < 792) {
       // Escape closes a secondary window, and the program when the main
       // window is on top; kept rare so runs are long.

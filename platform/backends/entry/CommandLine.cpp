@@ -24,7 +24,9 @@ std::string UsageText() {
   return "Usage: vespera [OPTION]...\n"
          "Vespera, a night-sky map for small screens, on an emulated handheld device.\n"
          "\n"
-         "  --screen WxH       screen size in pixels (default 480x640)\n"
+         "  --screen WxH       screen size in pixels (default 480x640; in a window, the\n"
+         "                     display's own size where 480x640 does not fit)\n"
+         "  --fullscreen       the window covers the whole display (window only)\n"
          "  --platform NAME    platform type reported to the program (default \"PocketPC\";\n"
          "                     \"Smartphone\" makes a 240-wide screen a phone)\n"
          "  --depth 16|32      screen bits per pixel (default 32)\n"
@@ -59,6 +61,8 @@ CommandLine ParseCommandLine(std::span<const std::string> arguments) {
 
     if (name == "--help") {
       options.help = true;
+    } else if (name == "--fullscreen") {
+      options.fullscreen = true;
     } else if (name == "--headless") {
       options.headless = true;
     } else if (name == "--screen") {
@@ -71,6 +75,7 @@ CommandLine ParseCommandLine(std::span<const std::string> arguments) {
                     " pixels, got \"" + *value + "\"");
       options.device.width = LONG(*width);
       options.device.height = LONG(*height);
+      options.screenGiven = true;
     } else if (name == "--platform") {
       if (value->empty() || value->size() > kMaxPlatformName)
         return fail("--platform: expected a name of 1 to " + std::to_string(kMaxPlatformName) + " characters");

@@ -10,6 +10,8 @@
 
 struct PlatformOptions {
   DeviceProfile device;  // screen, depth and platform type
+  bool screenGiven = false;  // --screen was given; else a window may take the display's size
+  bool fullscreen = false;
   std::string profileFile;
   int scale = 0;  // 0: fit the desktop
   bool headless = false;

@@ -38,8 +38,13 @@ std::optional<std::string> ReadScript(const std::string& path, std::istream& in)
   return text.str();
 }
 
-int RunOnDesktop(const PlatformOptions& options, Backend& backend, Clock& clock, CWinApp& application) {
+int RunOnDesktop(const PlatformOptions& options, Backend& backend, Clock& clock, CWinApp& application,
+                 std::optional<SIZE> screen = std::nullopt) {
   DeviceProfile device = options.device;
+  if (screen) {
+    device.width = screen->cx;
+    device.height = screen->cy;
+  }
   device.modulePath = ExecutablePath();
   Desktop desktop(device, clock, backend);
   RegisterStandardWindowClasses(desktop);
@@ -56,6 +61,8 @@ int RunWindowed(const PlatformOptions& options, CWinApp& application, PlatformSt
   SdlWindowOptions window;
   window.width = options.device.width;
   window.height = options.device.height;
+  window.screenGiven = options.screenGiven;
+  window.fullscreen = options.fullscreen;
   window.scale = options.scale;
   window.title = std::filesystem::path(modulePath).stem().string();
   window.iconPath = FindApplicationIcon(modulePath);
@@ -67,7 +74,7 @@ int RunWindowed(const PlatformOptions& options, CWinApp& application, PlatformSt
   }
   SteadyClock clock;
   try {
-    return RunOnDesktop(options, *backend, clock, application);
+    return RunOnDesktop(options, *backend, clock, application, backend->Screen());
   } catch (const std::exception& e) {
     streams.err << "vespera: " << e.what() << '\n';
     return kFailure;

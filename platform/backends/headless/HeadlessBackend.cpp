@@ -47,6 +47,12 @@ bool HeadlessBackend::Play(Desktop& desktop, const ScriptStep& step) {
     case ScriptStep::Kind::StylusDown:
       input.StylusDown(step.point);
       return true;
+    case ScriptStep::Kind::StylusMove:
+      input.StylusMove(step.point);
+      return true;
+    case ScriptStep::Kind::Wheel:
+      input.Wheel(step.atStylus ? input.StylusPosition() : step.point, step.notches);
+      return true;
     case ScriptStep::Kind::StylusUp:
       input.StylusUp(step.point);
       return true;

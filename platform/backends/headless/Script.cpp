@@ -11,6 +11,9 @@
 
 namespace {
 
+// Enough for any zoom a test wants; a larger turn is a typing mistake.
+constexpr int kMaxScriptNotches = 100;
+
 bool IsSpace(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view Trim(std::string_view s) {
@@ -42,6 +45,16 @@ std::optional<long long> ParseNumber(std::string_view word, long long maximum) {
   long long value = 0;
   const auto result = std::from_chars(word.data(), word.data() + word.size(), value);
   if (result.ec != std::errc() || result.ptr != word.data() + word.size() || value < 0 || value > maximum)
+    return std::nullopt;
+  return value;
+}
+
+std::optional<int> ParseNotches(std::string_view word) {
+  int value = 0;
+  const char* begin = word.data() + (word.starts_with('+') ? 1 : 0);
+  const auto result = std::from_chars(begin, word.data() + word.size(), value);
+  if (result.ec != std::errc() || result.ptr != word.data() + word.size() || value == 0 ||
+      value < -kMaxScriptNotches || value > kMaxScriptNotches)
     return std::nullopt;
   return value;
 }
@@ -85,6 +98,23 @@ class LineParser {
       if (command != "up") Add(ScriptStep::Kind::StylusDown).point = *point;
       if (command != "down") Add(ScriptStep::Kind::StylusUp).point = *point;
       if (command == "tap") Add(ScriptStep::Kind::Settle);
+    } else if (command == "move") {
+      if (!Expect(command, arguments, 2, " X Y")) return;
+      if (const auto point = ParsePoint(command, words[1], words[2]))
+        Add(ScriptStep::Kind::StylusMove).point = *point;
+    } else if (command == "wheel") {
+      if (arguments != 1 && arguments != 3) return Error("wheel: expected \"wheel N\" or \"wheel N X Y\"");
+      const auto notches = ParseNotches(words[1]);
+      if (!notches)
+        return Error("wheel: " + Quoted(words[1]) + " is not a number of notches (-" +
+                     std::to_string(kMaxScriptNotches) + " to " + std::to_string(kMaxScriptNotches) + ", not 0)");
+      std::optional<POINT> point;
+      if (arguments == 3 && !(point = ParsePoint(command, words[2], words[3]))) return;
+      ScriptStep& wheel = Add(ScriptStep::Kind::Wheel);
+      wheel.notches = *notches;
+      wheel.atStylus = !point;
+      if (point) wheel.point = *point;
+      Add(ScriptStep::Kind::Settle);
     } else if (command == "key" || command == "keydown" || command == "keyup") {
       if (!Expect(command, arguments, 1, " K")) return;
       const auto key = ParseKeyName(words[1]);
@@ -155,6 +185,8 @@ std::optional<UINT> ParseKeyName(std::string_view name) {
       Named{"RETURN", VK_RETURN}, Named{"ESCAPE", VK_ESCAPE}, Named{"TAB", VK_TAB},
       Named{"SPACE", VK_SPACE},   Named{"BACK", VK_BACK},     Named{"LEFT", VK_LEFT},
       Named{"RIGHT", VK_RIGHT},   Named{"UP", VK_UP},         Named{"DOWN", VK_DOWN},
+      Named{"PAGEUP", VK_PRIOR},  Named{"PAGEDOWN", VK_NEXT}, Named{"PLUS", VK_OEM_PLUS},
+      Named{"MINUS", VK_OEM_MINUS}, Named{"ADD", VK_ADD},     Named{"SUBTRACT", VK_SUBTRACT},
   };
   std::string upper(name);
   for (char& c : upper)

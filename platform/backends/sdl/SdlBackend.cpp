@@ -12,6 +12,12 @@
 
 namespace {
 
+SIZE DisplaySize() {
+  SDL_DisplayMode mode{};
+  if (SDL_GetDesktopDisplayMode(0, &mode) == 0 && mode.w > 0 && mode.h > 0) return {mode.w, mode.h};
+  return kDefaultScreen;
+}
+
 SIZE UsableDesktop() {
   SDL_Rect bounds{};
   if (SDL_GetDisplayUsableBounds(0, &bounds) == 0 && bounds.w > 0 && bounds.h > 0) return {bounds.w, bounds.h};
@@ -53,18 +59,27 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(const SdlWindowOptions& options, st
     error = SDL_GetError();
     return nullptr;
   }
-  const int scale = ChooseScale(options.scale, {options.width, options.height}, UsableDesktop());
-  std::unique_ptr<SdlBackend> backend(new SdlBackend(options, scale));
+  WindowRequest request;
+  if (options.screenGiven) request.screen = SIZE{options.width, options.height};
+  request.fullscreen = options.fullscreen;
+  request.scale = options.scale;
+  const WindowChoice choice = ChooseWindow(request, UsableDesktop());
+  std::unique_ptr<SdlBackend> backend(new SdlBackend(options));
   const std::string title = options.title.empty() ? std::string("Vespera") : options.title;
+  const SIZE window = choice.fullscreen ? DisplaySize() : SIZE{choice.screen->cx * choice.scale, choice.screen->cy * choice.scale};
+  const std::uint32_t flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
+                              (choice.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
   backend->window_.reset(SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                          int(options.width) * scale, int(options.height) * scale,
-                                          SDL_WINDOW_HIDDEN));
+                                          int(window.cx), int(window.cy), flags));
   if (backend->window_)
     backend->renderer_.reset(SDL_CreateRenderer(backend->window_.get(), -1, 0));
+  // Full screen without a size asked for, the screen is the display's own, in
+  // its physical pixels.
+  backend->screen_ = choice.screen ? *choice.screen : backend->OutputSize();
   if (backend->renderer_)
     backend->texture_.reset(SDL_CreateTexture(backend->renderer_.get(), SDL_PIXELFORMAT_RGBA32,
-                                              SDL_TEXTUREACCESS_STREAMING, int(options.width),
-                                              int(options.height)));
+                                              SDL_TEXTUREACCESS_STREAMING, int(backend->screen_.cx),
+                                              int(backend->screen_.cy)));
   if (!backend->texture_ || backend->wakeEvent_ == std::uint32_t(-1)) {
     error = SDL_GetError();
     return nullptr;
@@ -75,8 +90,23 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(const SdlWindowOptions& options, st
   return backend;
 }
 
-SdlBackend::SdlBackend(const SdlWindowOptions& options, int scale)
-    : options_(options), scale_(scale), wakeEvent_(SDL_RegisterEvents(1)) {}
+SdlBackend::SdlBackend(const SdlWindowOptions& options)
+    : options_(options), wakeEvent_(SDL_RegisterEvents(1)) {}
+
+SIZE SdlBackend::OutputSize() const {
+  int w = 0, h = 0;
+  if (renderer_) SDL_GetRendererOutputSize(renderer_.get(), &w, &h);
+  return {w, h};
+}
+
+POINT SdlBackend::ToScreen(double x, double y) const {
+  const SIZE output = OutputSize();
+  int w = 0, h = 0;
+  SDL_GetWindowSize(window_.get(), &w, &h);
+  const double perX = w > 0 ? double(output.cx) / w : 1.0;
+  const double perY = h > 0 ? double(output.cy) / h : 1.0;
+  return OutputToScreen(x * perX, y * perY, PlaceScreen(screen_, output), screen_);
+}
 
 SdlBackend::~SdlBackend() {
   if (window_) SDL_StopTextInput();
@@ -121,32 +151,45 @@ bool SdlBackend::PressEscapeToClose(Desktop& desktop) {
 
 void SdlBackend::Handle(Desktop& desktop, const SDL_Event& event) {
   InputRouter& input = desktop.Input();
-  const SIZE screen{options_.width, options_.height};
   if (event.type == wakeEvent_) {
     wakePending_ = false;
     return;
   }
+  // While two fingers pinch, the mouse SDL makes of the first one is no stylus.
+  const bool pinching = pinch_.Active();
   switch (event.type) {
     case SDL_QUIT:
       closeRequested_ = true;
       break;
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested_ = true;
-      if (event.window.event == SDL_WINDOWEVENT_EXPOSED) ShowFrame();
+      if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+        ShowFrame();
       break;
     case SDL_MOUSEBUTTONDOWN:
-      if (event.button.button != SDL_BUTTON_LEFT || stylusHeld_) break;
+      if (event.button.button != SDL_BUTTON_LEFT || stylusHeld_ || pinching) break;
       stylusHeld_ = true;
-      input.StylusDown(WindowToScreen(event.button.x, event.button.y, scale_, screen));
+      input.StylusDown(ToScreen(event.button.x, event.button.y));
       break;
     case SDL_MOUSEBUTTONUP:
       if (event.button.button != SDL_BUTTON_LEFT || !stylusHeld_) break;
       stylusHeld_ = false;
-      input.StylusUp(WindowToScreen(event.button.x, event.button.y, scale_, screen));
+      input.StylusUp(ToScreen(event.button.x, event.button.y));
       break;
     case SDL_MOUSEMOTION:
       // A stylus touches the screen only while it is down.
-      if (stylusHeld_) input.StylusMove(WindowToScreen(event.motion.x, event.motion.y, scale_, screen));
+      if (stylusHeld_ && !pinching) input.StylusMove(ToScreen(event.motion.x, event.motion.y));
+      break;
+    case SDL_MOUSEWHEEL: {
+      if (event.wheel.which == SDL_TOUCH_MOUSEID) break;
+      const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+      input.Wheel(ToScreen(event.wheel.mouseX, event.wheel.mouseY), notches);
+      break;
+    }
+    case SDL_FINGERDOWN:
+    case SDL_FINGERMOTION:
+    case SDL_FINGERUP:
+      HandleFinger(input, event);
       break;
     case SDL_KEYDOWN:
       if (const UINT key = VirtualKeyForSdlKey(event.key.keysym.sym)) input.KeyDown(key);
@@ -160,6 +203,28 @@ void SdlBackend::Handle(Desktop& desktop, const SDL_Event& event) {
     default:
       break;
   }
+}
+
+void SdlBackend::HandleFinger(InputRouter& input, const SDL_Event& event) {
+  // Finger positions are fractions of the window.
+  int w = 0, h = 0;
+  SDL_GetWindowSize(window_.get(), &w, &h);
+  const double x = event.tfinger.x * w;
+  const double y = event.tfinger.y * h;
+  int notches = 0;
+  if (event.type == SDL_FINGERDOWN) {
+    notches = pinch_.FingerDown(event.tfinger.fingerId, x, y);
+    // The second finger turns the first one's press into a pinch.
+    if (pinch_.Active() && stylusHeld_) {
+      stylusHeld_ = false;
+      input.StylusUp(input.StylusPosition());
+    }
+  } else if (event.type == SDL_FINGERMOTION) {
+    notches = pinch_.FingerMove(event.tfinger.fingerId, x, y);
+  } else {
+    pinch_.FingerUp(event.tfinger.fingerId);
+  }
+  if (notches != 0) input.Wheel(ToScreen(pinch_.MidX(), pinch_.MidY()), notches);
 }
 
 void SdlBackend::Present(const Surface& screen) {
@@ -176,7 +241,12 @@ void SdlBackend::Present(const Surface& screen) {
 }
 
 void SdlBackend::ShowFrame() {
-  SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
+  const ScreenPlacement placement = PlaceScreen(screen_, OutputSize());
+  const SDL_Rect target{int(placement.origin.x), int(placement.origin.y), int(screen_.cx) * placement.scale,
+                        int(screen_.cy) * placement.scale};
+  SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
+  SDL_RenderClear(renderer_.get());
+  SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, &target);
   SDL_RenderPresent(renderer_.get());
 }
 

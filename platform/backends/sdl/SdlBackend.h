@@ -1,8 +1,15 @@
 #pragma once
-// The real window: the emulated screen in an SDL window at an integer
-// magnification, the mouse as the stylus (down, up, and moves while the
-// button is held), the keyboard as virtual keys and typed characters, the
-// application icon. It sleeps in SDL_WaitEvent while the program is idle; a
+// The real window. What it supports:
+// - the emulated screen at the largest whole magnification that fits the
+//   window, centred on a black border, in output pixels (sharp on dense
+//   displays); the window can be resized and maximised;
+// - the display's own size as the screen, full screen, where the default
+//   screen does not fit the desktop or --fullscreen asks for it;
+// - the mouse as the stylus (down, up, and moves while the button is held),
+//   mapped through the same placement as the picture;
+// - the wheel as wheel notches, two fingers' pinch as notches too;
+// - the keyboard as virtual keys and typed characters;
+// - the application icon. It sleeps in SDL_WaitEvent while the program is idle; a
 // post from any thread (the catalogue loader's command) wakes it with an SDL
 // user event.
 //
@@ -18,6 +25,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/backends/sdl/SdlInput.h"
 #include "platform/gdi/Surface.h"
 #include "platform/windows/Backend.h"
 
@@ -25,12 +33,15 @@ struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 union SDL_Event;
+class InputRouter;
 
 inline constexpr int kEscapePressesOnClose = 10;
 
 struct SdlWindowOptions {
   LONG width = 480;
   LONG height = 640;
+  bool screenGiven = false;  // else the display's size where the default does not fit
+  bool fullscreen = false;
   int scale = 0;  // 0: fit the desktop
   std::string title;
   std::string iconPath;  // a PNG or BMP; empty for none
@@ -44,7 +55,8 @@ class SdlBackend final : public Backend {
   SdlBackend(const SdlBackend&) = delete;
   SdlBackend& operator=(const SdlBackend&) = delete;
 
-  int Scale() const { return scale_; }
+  // The emulated screen: the size asked for, or the display's own.
+  SIZE Screen() const { return screen_; }
 
   void WaitForInput(Desktop& desktop, std::optional<DWORD> deadline) override;
   void Wake() override;
@@ -61,18 +73,24 @@ class SdlBackend final : public Backend {
     void operator()(SDL_Texture* texture) const;
   };
 
-  SdlBackend(const SdlWindowOptions& options, int scale);
+  explicit SdlBackend(const SdlWindowOptions& options);
   void Handle(Desktop& desktop, const SDL_Event& event);
+  void HandleFinger(InputRouter& input, const SDL_Event& event);
+  SIZE OutputSize() const;
+  // A position in window coordinates (SDL's, which need not be pixels) as a
+  // screen pixel.
+  POINT ToScreen(double x, double y) const;
   void ShowFrame();
   // The title follows the caption of the active window, when it has one.
   void FollowActiveCaption(Desktop& desktop);
   bool PressEscapeToClose(Desktop& desktop);
 
   SdlWindowOptions options_;
-  int scale_;
+  SIZE screen_{};
   std::uint32_t wakeEvent_;
   std::atomic<bool> wakePending_{false};
   bool stylusHeld_ = false;
+  PinchGesture pinch_;
   bool closeRequested_ = false;
   int escapePresses_ = 0;
   WideString caption_;

@@ -1,6 +1,7 @@
 #include "platform/backends/sdl/SdlInput.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/windows/VirtualKeys.h"
 
@@ -30,18 +31,93 @@ UINT VirtualKeyForSdlKey(SDL_Keycode key) {
     case SDLK_LCTRL:
     case SDLK_RCTRL: return VK_CONTROL;
     case SDLK_F1: return VK_F1;
+    case SDLK_EQUALS:
+    case SDLK_PLUS: return VK_OEM_PLUS;
+    case SDLK_MINUS: return VK_OEM_MINUS;
+    case SDLK_KP_PLUS: return VK_ADD;
+    case SDLK_KP_MINUS: return VK_SUBTRACT;
     default: return 0;
   }
 }
 
 int ChooseScale(int requested, SIZE screen, SIZE usableDesktop) {
-  if (requested > 0) return requested;
-  if (screen.cx <= 0 || screen.cy <= 0) return 1;
+  if (screen.cx <= 0 || screen.cy <= 0) return std::max(requested, 1);
   const LONG fits = std::min(usableDesktop.cx / screen.cx, usableDesktop.cy / screen.cy);
+  const bool desktopKnown = usableDesktop.cx > 0 && usableDesktop.cy > 0;
+  if (requested > 0) return desktopKnown ? int(std::clamp<LONG>(fits, 1, requested)) : requested;
   return int(std::clamp<LONG>(fits, 1, kMaxFittedScale));
 }
 
-POINT WindowToScreen(int x, int y, int scale, SIZE screen) {
-  const int s = std::max(scale, 1);
-  return {std::clamp<LONG>(x / s, 0, screen.cx - 1), std::clamp<LONG>(y / s, 0, screen.cy - 1)};
+WindowChoice ChooseWindow(const WindowRequest& request, SIZE usableDesktop) {
+  const bool desktopKnown = usableDesktop.cx > 0 && usableDesktop.cy > 0;
+  const bool defaultFits = !desktopKnown || (kDefaultScreen.cx <= usableDesktop.cx && kDefaultScreen.cy <= usableDesktop.cy);
+  if (request.fullscreen || (!request.screen && !defaultFits)) return {true, request.screen, 1};
+  const SIZE screen = request.screen.value_or(kDefaultScreen);
+  return {false, screen, ChooseScale(request.scale, screen, usableDesktop)};
+}
+
+ScreenPlacement PlaceScreen(SIZE screen, SIZE output) {
+  if (screen.cx <= 0 || screen.cy <= 0) return {};
+  const int scale = int(std::max<LONG>(1, std::min(output.cx / screen.cx, output.cy / screen.cy)));
+  return {scale, {(output.cx - screen.cx * scale) / 2, (output.cy - screen.cy * scale) / 2}};
+}
+
+POINT OutputToScreen(double x, double y, const ScreenPlacement& placement, SIZE screen) {
+  const double s = std::max(placement.scale, 1);
+  const double sx = std::floor((x - placement.origin.x) / s);
+  const double sy = std::floor((y - placement.origin.y) / s);
+  return {LONG(std::clamp<double>(sx, 0, screen.cx - 1)), LONG(std::clamp<double>(sy, 0, screen.cy - 1))};
+}
+
+double PinchGesture::Distance() const { return std::hypot(x_[1] - x_[0], y_[1] - y_[0]); }
+
+int PinchGesture::FingerDown(std::int64_t finger, double x, double y) {
+  if (fingers_ == 2) return 0;  // a third finger takes no part
+  id_[fingers_] = finger;
+  x_[fingers_] = x;
+  y_[fingers_] = y;
+  if (++fingers_ == 2) base_ = Distance();
+  return 0;
+}
+
+int PinchGesture::FingerMove(std::int64_t finger, double x, double y) {
+  for (int i = 0; i < fingers_; ++i) {
+    if (id_[i] != finger) continue;
+    x_[i] = x;
+    y_[i] = y;
+    return Active() ? Steps() : 0;
+  }
+  return 0;
+}
+
+void PinchGesture::FingerUp(std::int64_t finger) {
+  for (int i = 0; i < fingers_; ++i) {
+    if (id_[i] != finger) continue;
+    if (i == 0 && fingers_ == 2) {
+      id_[0] = id_[1];
+      x_[0] = x_[1];
+      y_[0] = y_[1];
+    }
+    --fingers_;
+    return;
+  }
+}
+
+int PinchGesture::Steps() {
+  const double distance = Distance();
+  // Fingers that start on one spot have no distance to measure tenths of.
+  if (!(base_ > 0.0)) {
+    base_ = distance;
+    return 0;
+  }
+  int steps = 0;
+  while (distance >= base_ * kPinchStepRatio) {
+    base_ *= kPinchStepRatio;
+    ++steps;
+  }
+  while (distance <= base_ / kPinchStepRatio) {
+    base_ /= kPinchStepRatio;
+    --steps;
+  }
+  return steps;
 }

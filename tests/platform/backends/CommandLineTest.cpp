@@ -14,6 +14,9 @@ TEST(CommandLine, DefaultsDescribeA480By640PocketPcAt32Bits) {
   EXPECT_EQ(line.options->device.bitsPerPixel, 32);
   EXPECT_EQ(line.options->device.platformType, u"PocketPC");
   EXPECT_FALSE(line.options->headless);
+  // Not given: a window may take the display's own size.
+  EXPECT_FALSE(line.options->screenGiven);
+  EXPECT_FALSE(line.options->fullscreen);
 }
 
 TEST(CommandLine, OptionsTakeTheirValueSeparatelyOrAfterAnEqualsSign) {
@@ -28,6 +31,9 @@ TEST(CommandLine, OptionsTakeTheirValueSeparatelyOrAfterAnEqualsSign) {
   EXPECT_EQ(line.options->scale, 2);
   EXPECT_TRUE(line.options->headless);
   EXPECT_EQ(line.options->scriptPath, "-");
+  EXPECT_TRUE(line.options->screenGiven);
+  EXPECT_TRUE(Parse({"--fullscreen"}).options->fullscreen);
+  EXPECT_FALSE(Parse({"--fullscreen=1"}).options);
 }
 
 TEST(CommandLine, BadOptionsNameTheProblem) {

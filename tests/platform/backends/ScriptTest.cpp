@@ -47,6 +47,27 @@ TEST(Script, EveryBadLineIsReportedWithItsNumber) {
   EXPECT_EQ(script.errors[4].message, "key: unknown key \"F13\"");
 }
 
+TEST(Script, MovesDoNotWaitAndTheWheelTurnsAtAPointOrWhereTheStylusWas) {
+  const ParsedScript script = ParseScript("move 5 6\nwheel 3 7 8\nwheel -2\nwheel +1\n", kScreen);
+  ASSERT_TRUE(script.errors.empty());
+  EXPECT_EQ(KindsOf(script), (std::vector<Kind>{Kind::StylusMove, Kind::Wheel, Kind::Settle, Kind::Wheel,
+                                                Kind::Settle, Kind::Wheel, Kind::Settle}));
+  EXPECT_EQ(script.steps[0].point, (POINT{5, 6}));
+  EXPECT_EQ(script.steps[1].notches, 3);
+  EXPECT_EQ(script.steps[1].point, (POINT{7, 8}));
+  EXPECT_FALSE(script.steps[1].atStylus);
+  EXPECT_EQ(script.steps[3].notches, -2);
+  EXPECT_TRUE(script.steps[3].atStylus);
+  EXPECT_EQ(script.steps[5].notches, 1);
+
+  const ParsedScript bad =
+      ParseScript("move 5\nmove 240 0\nwheel\nwheel 0\nwheel 2 7\nwheel x\nwheel 101\nwheel 1 -1 0\n", kScreen);
+  ASSERT_EQ(bad.errors.size(), 8u);
+  EXPECT_TRUE(bad.steps.empty());
+  EXPECT_EQ(bad.errors[1].message, "move: point (240, 0) lies outside the 240x320 screen");
+  EXPECT_EQ(bad.errors[3].message, "wheel: \"0\" is not a number of notches (-100 to 100, not 0)");
+}
+
 TEST(Script, CrLfLineEndsMeanWhatLfLineEndsMean) {
   const ParsedScript script = ParseScript("wait\r\nkey RETURN\r\ntap 1 2\r\ntype \r\n", kScreen);
   ASSERT_EQ(script.errors.size(), 1u);
@@ -63,6 +84,10 @@ TEST(Script, KeyNames) {
   EXPECT_EQ(ParseKeyName("7"), UINT('7'));
   EXPECT_EQ(ParseKeyName("q"), UINT('Q'));
   EXPECT_EQ(ParseKeyName("0x36"), 0x36u);
+  EXPECT_EQ(ParseKeyName("PageUp"), VK_PRIOR);
+  EXPECT_EQ(ParseKeyName("PAGEDOWN"), VK_NEXT);
+  EXPECT_EQ(ParseKeyName("plus"), VK_OEM_PLUS);
+  EXPECT_EQ(ParseKeyName("SUBTRACT"), VK_SUBTRACT);
   EXPECT_EQ(ParseKeyName("0xFF"), std::nullopt);
   EXPECT_EQ(ParseKeyName("0x"), std::nullopt);
   EXPECT_EQ(ParseKeyName("ENTER"), std::nullopt);

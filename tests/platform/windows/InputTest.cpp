@@ -114,6 +114,39 @@ TEST_F(InputFixture, TranslatedControlKeysAddTheirCharacter) {
   EXPECT_EQ(characters, (std::vector<WPARAM>{u'\b', u'x'}));
 }
 
+TEST_F(InputFixture, ACharacterGoesOnlyToTheWindowFocusedWhenItWasTyped) {
+  // As with a menu key: the key's handler moves the focus before the
+  // character that came with it is taken.
+  SetFocus(top);
+  test.Then([this](Desktop& d) {
+    d.Input().Character(u's');
+    SetFocus(child);
+    d.Input().Character(u'V');
+  });
+  test.RunUntilIdle();
+  EXPECT_EQ(Top().Count(WM_CHAR), 0);
+  ASSERT_EQ(Child().Count(WM_CHAR), 1);
+  EXPECT_EQ(Child().Of(WM_CHAR)[0].wParam, WPARAM(u'V'));
+}
+
+TEST_F(InputFixture, TheWheelReachesTheTopLevelWindowUnderThePointerWithItsNotches) {
+  test.Then([](Desktop& d) {
+    d.Input().Wheel({25, 35}, 2);   // over the child
+    d.Input().Wheel({100, 200}, -1);
+    d.Input().Wheel({100, 200}, 0);  // no turn, no message
+    d.Input().Wheel({100, 200}, -100000);
+  });
+  test.RunUntilIdle();
+  EXPECT_EQ(Child().Count(WM_MOUSEWHEEL), 0);
+  const auto wheels = Top().Of(WM_MOUSEWHEEL);
+  ASSERT_EQ(wheels.size(), 3u);
+  EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(wheels[0].wParam), 2 * WHEEL_DELTA);
+  EXPECT_EQ(PointFromLParam(wheels[0].lParam), (POINT{25, 35}));
+  EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(wheels[1].wParam), -WHEEL_DELTA);
+  // A huge turn is cut to what the message's 16 bits carry, keeping its sign.
+  EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(wheels[2].wParam), -kMaxNotchesPerMessage * WHEEL_DELTA);
+}
+
 TEST_F(InputFixture, DestroyingAWindowDestroysItsChildrenParentFirstAndFreesTheFocus) {
   SetFocus(child);
   DestroyWindow(top);

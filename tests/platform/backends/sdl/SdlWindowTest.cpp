@@ -8,6 +8,8 @@
 #include <sstream>
 #include <thread>
 
+#include <SDL2/SDL.h>
+
 #include "platform/backends/entry/PlatformMain.h"
 #include "platform/framework/Framework.h"
 #include "tests/platform/backends/sdl/XUser.h"
@@ -23,6 +25,9 @@ struct SeenInput {
   std::atomic<UINT> key{0};
   std::atomic<UINT> character{0};
   std::atomic<bool> loaded{false};
+  std::atomic<int> wheelNotches{0};
+  std::atomic<int> screenWidth{0};
+  std::atomic<int> screenHeight{0};
 };
 
 class WindowDemoDialog : public CDialog {
@@ -33,12 +38,15 @@ class WindowDemoDialog : public CDialog {
                                       .OnLButtonDown(&WindowDemoDialog::OnLButtonDown)
                                       .OnKeyDown(&WindowDemoDialog::OnKeyDown)
                                       .OnChar(&WindowDemoDialog::OnChar)
+                                      .OnMessage(WM_MOUSEWHEEL, &WindowDemoDialog::OnMouseWheel)
                                       .OnCommand(1015, &WindowDemoDialog::OnAfterLoad)
                                       .OnDestroy(&WindowDemoDialog::OnDestroy);
     return &map;
   }
   BOOL OnInitDialog() override {
     CDialog::OnInitDialog();
+    seen_.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    seen_.screenHeight = GetSystemMetrics(SM_CYSCREEN);
     if (startWorker) CreateThread(nullptr, 0, Worker, this, 0, nullptr);
     return TRUE;
   }
@@ -49,6 +57,10 @@ class WindowDemoDialog : public CDialog {
   void OnKeyDown(UINT key, UINT, UINT) { seen_.key = key; }
   void OnChar(UINT character, UINT, UINT) { seen_.character = character; }
   void OnAfterLoad() { seen_.loaded = true; }
+  LRESULT OnMouseWheel(WPARAM wParam, LPARAM) {
+    seen_.wheelNotches += GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
+    return 0;
+  }
   void OnDestroy() {
     AfxGetApp()->WriteProfileInt(u"Main", u"Closed", 1);
     CDialog::OnDestroy();
@@ -100,17 +112,22 @@ class SdlWindow : public ::testing::Test {
 
   // Runs the demo in a 240x320 window at scale 2 while `user` acts on it.
   int RunWindow(const std::function<void(XUser&, XWindowId)>& user) {
+    return RunWindow({"--screen", "240x320", "--scale", "2"}, {480, 640}, user);
+  }
+  // Runs the demo with `options` while `user` acts on its window of `size`.
+  int RunWindow(std::vector<std::string> options, std::pair<int, int> size,
+                const std::function<void(XUser&, XWindowId)>& user) {
     std::thread acting([&] {
       XUser x(server->Display());
       ASSERT_TRUE(x.Connected());
-      const XWindowId window = x.FindWindow(480, 640);
+      const XWindowId window = x.FindWindow(size.first, size.second);
       ASSERT_NE(window, 0u) << "the program's window did not appear";
       user(x, window);
     });
     std::istringstream in;
-    const int status = RunPlatform({"--screen", "240x320", "--scale", "2", "--profile",
-                                    (folder / "settings.ini").string()},
-                                   app, {in, out, err});
+    options.push_back("--profile");
+    options.push_back((folder / "settings.ini").string());
+    const int status = RunPlatform(options, app, {in, out, err});
     acting.join();
     return status;
   }
@@ -160,6 +177,67 @@ TEST_F(SdlWindow, ABackgroundThreadsPostWakesTheIdleWindow) {
   EXPECT_EQ(status, 0) << err.str();
   EXPECT_TRUE(app.seen.loaded);
   EXPECT_EQ(app.result, IDCANCEL);
+}
+
+TEST_F(SdlWindow, AfterAResizeTheScreenIsScaledCentredAndTapsMapThroughTheSameTransform) {
+  const int status = RunWindow([&](XUser& x, XWindowId window) {
+    EXPECT_TRUE(Eventually([&] { return x.Title(window) == "Demo"; }));
+    x.Resize(window, 800, 1000);
+    EXPECT_TRUE(Eventually([&] { return x.Size(window) == std::make_pair(800, 1000); }));
+    // Scale 3, the screen's 720 x 960 pixels 40 from the left and 20 from the top.
+    x.Click(window, 40 + 3 * 30 + 2, 20 + 3 * 49 + 1);
+    EXPECT_TRUE(Eventually([&] { return app.seen.tapX >= 0; }));
+    x.Close(window);
+  });
+  EXPECT_EQ(status, 0) << err.str();
+  EXPECT_EQ(app.seen.tapX, 30);
+  EXPECT_EQ(app.seen.tapY, 49);
+  EXPECT_EQ(app.seen.screenWidth, 240);
+}
+
+SDL_Event Finger(std::uint32_t type, SDL_FingerID finger, float x, float y) {
+  SDL_Event event{};
+  event.type = type;
+  event.tfinger.touchId = 1;
+  event.tfinger.fingerId = finger;
+  event.tfinger.x = x;
+  event.tfinger.y = y;
+  return event;
+}
+
+TEST_F(SdlWindow, TwoFingersPinchingApartZoomInOneNotchPerTenth) {
+  const int status = RunWindow([&](XUser& x, XWindowId window) {
+    EXPECT_TRUE(Eventually([&] { return x.Title(window) == "Demo"; }));
+    // 96 pixels apart on the 480-wide window, then 144: 1.5 times, four tenths (1.1^4 = 1.46).
+    SDL_Event events[] = {Finger(SDL_FINGERDOWN, 1, 0.4f, 0.5f), Finger(SDL_FINGERDOWN, 2, 0.6f, 0.5f),
+                          Finger(SDL_FINGERMOTION, 2, 0.7f, 0.5f), Finger(SDL_FINGERUP, 1, 0.4f, 0.5f),
+                          Finger(SDL_FINGERUP, 2, 0.7f, 0.5f)};
+    for (SDL_Event& event : events) SDL_PushEvent(&event);
+    EXPECT_TRUE(Eventually([&] { return app.seen.wheelNotches != 0; }));
+    x.Close(window);
+  });
+  EXPECT_EQ(status, 0) << err.str();
+  EXPECT_EQ(app.seen.wheelNotches, 4);
+}
+
+// A display smaller than the default screen: a 320 x 240 TFT.
+class SdlSmallDisplay : public SdlWindow {
+ protected:
+  static void SetUpTestSuite() { server = std::make_unique<XvfbServer>("320x240x24"); }
+};
+
+TEST_F(SdlSmallDisplay, WithoutAScreenSizeTheProgramTakesTheWholeDisplayAtItsOwnSize) {
+  const int status = RunWindow({}, {320, 240}, [&](XUser& x, XWindowId window) {
+    EXPECT_TRUE(Eventually([&] { return x.Title(window) == "Demo"; }));
+    x.Click(window, 61, 99);
+    EXPECT_TRUE(Eventually([&] { return app.seen.tapX >= 0; }));
+    x.Close(window);
+  });
+  EXPECT_EQ(status, 0) << err.str();
+  EXPECT_EQ(app.seen.screenWidth, 320);
+  EXPECT_EQ(app.seen.screenHeight, 240);
+  EXPECT_EQ(app.seen.tapX, 61);
+  EXPECT_EQ(app.seen.tapY, 99);
 }
 
 }  // namespace

@@ -63,6 +63,17 @@ void XUser::Focus(XWindowId window) {
   XSync(connection_->display, False);
 }
 
+void XUser::Resize(XWindowId window, int width, int height) {
+  XResizeWindow(connection_->display, window, unsigned(width), unsigned(height));
+  XSync(connection_->display, False);
+}
+
+std::pair<int, int> XUser::Size(XWindowId window) {
+  XWindowAttributes attributes{};
+  if (!XGetWindowAttributes(connection_->display, window, &attributes)) return {0, 0};
+  return {attributes.width, attributes.height};
+}
+
 void XUser::Click(XWindowId window, int x, int y) {
   // Through the server's test extension, so the click travels the same road
   // as a real mouse's: pointer moved over the window, button down, button up.

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 using XWindowId = unsigned long;
 
@@ -24,6 +25,9 @@ class XUser {
   XWindowId FindWindow(int width, int height);
   std::string Title(XWindowId window);
   void Focus(XWindowId window);
+  // What a window manager does when the user drags the window's edge.
+  void Resize(XWindowId window, int width, int height);
+  std::pair<int, int> Size(XWindowId window);
   // Left button down and up at a window pixel, as the mouse would.
   void Click(XWindowId window, int x, int y);
   // Press and release of the key that types this Latin-1 character.
