@@ -70,14 +70,19 @@ void ProgramRun::CopyStagedFile(const std::string& name) {
 
 RunResult ProgramRun::Run(const std::string& script, const Device& device) {
   std::ofstream(folder_ / "script.txt") << script;
-  const std::string command = "cd " + Quoted(folder_) + " && ./vespera --headless --script script.txt" +
-                              " --profile settings.ini --screen " + std::to_string(device.width) + "x" +
-                              std::to_string(device.height) + " --platform " + device.platform + " --depth " +
-                              std::to_string(device.depth) + " 2> errors.txt";
+  return RunCommand("--headless --script script.txt --profile settings.ini --screen " + std::to_string(device.width) +
+                    "x" + std::to_string(device.height) + " --platform " + device.platform + " --depth " +
+                    std::to_string(device.depth));
+}
+
+RunResult ProgramRun::RunCommand(const std::string& arguments) {
+  const std::string command =
+      "cd " + Quoted(folder_) + " && ./vespera " + arguments + " > output.txt 2> errors.txt";
   const int raw = std::system(command.c_str());
   RunResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   result.errors = ReadFileText(folder_ / "errors.txt");
+  result.output = ReadFileText(folder_ / "output.txt");
   return result;
 }
 

@@ -38,10 +38,12 @@ std::optional<std::string> ReadScript(const std::string& path, std::istream& in)
   return text.str();
 }
 
-int RunOnDesktop(const PlatformOptions& options, Backend& backend, Clock& clock, CWinApp& application) {
+int RunOnDesktop(const PlatformOptions& options, Backend& backend, Clock& clock, CWinApp& application,
+                 std::ostream& err) {
   DeviceProfile device = options.device;
   device.modulePath = ExecutablePath();
   Desktop desktop(device, clock, backend);
+  desktop.Debug().AttachTo(err);
   RegisterStandardWindowClasses(desktop);
   application.SetModulePath(device.modulePath);
   if (!options.profileFile.empty()) application.SetProfileFile(options.profileFile);
@@ -62,12 +64,12 @@ int RunWindowed(const PlatformOptions& options, CWinApp& application, PlatformSt
   std::string error;
   const std::unique_ptr<SdlBackend> backend = SdlBackend::Open(window, error);
   if (!backend) {
-    streams.err << "vespera: cannot open a window: " << error << "\n(--headless --script FILE runs without one)\n";
+    streams.err << "vespera: cannot open a window: " << error << "; --headless --script FILE runs without one\n";
     return kFailure;
   }
   SteadyClock clock;
   try {
-    return RunOnDesktop(options, *backend, clock, application);
+    return RunOnDesktop(options, *backend, clock, application, streams.err);
   } catch (const std::exception& e) {
     streams.err << "vespera: " << e.what() << '\n';
     return kFailure;
@@ -85,6 +87,10 @@ int RunPlatform(const std::vector<std::string>& arguments, CWinApp& application,
   const PlatformOptions& options = *commandLine.options;
   if (options.help) {
     streams.out << UsageText();
+    return kNormalEnd;
+  }
+  if (options.version) {
+    streams.out << VersionText();
     return kNormalEnd;
   }
   if (!options.headless) {
@@ -111,7 +117,7 @@ int RunPlatform(const std::vector<std::string>& arguments, CWinApp& application,
   HeadlessBackend backend(std::move(script.steps), scriptName, streams.err);
   int status = kNormalEnd;
   try {
-    status = RunOnDesktop(options, backend, backend.Clock(), application);
+    status = RunOnDesktop(options, backend, backend.Clock(), application, streams.err);
   } catch (const std::exception& e) {
     streams.err << "vespera: " << e.what() << '\n';
     return kFailure;
