@@ -25,7 +25,7 @@ struct SkinCase {
 TEST(FailureReport, ASkinThatCannotBeLoadedIsNamedOnStandardErrorBesideItsMessageBox) {
   const SkinCase cases[] = {
       {kPocketPc, "Icons240.bmp", std::nullopt, "the file is missing or not a regular file"},
-      {kWidePocketPc, "Icons480.bmp", "PK\x03\x04 not a bitmap at all", "BMP file does not start with \"BM\""},
+      {kWidePocketPc, "Icons480.bmp", std::string(64, 'Z'), "BMP file does not start with \"BM\""},
   };
   for (const SkinCase& c : cases) {
     SCOPED_TRACE(c.file);
@@ -37,7 +37,8 @@ TEST(FailureReport, ASkinThatCannotBeLoadedIsNamedOnStandardErrorBesideItsMessag
     const RunResult result = run.Run("dump box.json\n", c.device);
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.errors, Line(run.File(c.file).string() + ": " + c.reason));
-    const auto& box = run.Dump("box.json").at("windows").at(0);
+    const auto dump = run.Dump("box.json");
+    const auto& box = dump.at("windows").at(0);
     EXPECT_EQ(box.at("class"), "MessageBox");
     EXPECT_EQ(box.at("text"), "Cannot load skin file " + run.File(c.file).string());
   }
