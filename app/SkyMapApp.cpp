@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "appcore/ProblemReport.h"
+#include "appcore/ProgramDirectory.h"
 #include "appcore/ScreenClass.h"
 #include "platform/handheld/HandheldShell.h"
 #include "resources/ProgramResources.h"
@@ -18,6 +20,10 @@ BOOL CSkyMapApp::InitInstance() {
   SetRegistryKey(kRegistryKey);
   SHInitExtraControls();
   redScreenMode = static_cast<int>(GetProfileInt(kMainSection, kRedScreenModeEntry, 0));
+  // Said before the skin's message box, which a missing folder brings on too.
+  const std::string directory = GetProgramDirectory();
+  if (const Expected<void> folder = CheckProgramDirectory(directory); !folder)
+    ReportProblem((directory.empty() ? std::string("the program folder") : directory) + ": " + folder.reason());
   ApplyRedScreenColours();
   theSkin->LoadSkin(redScreenMode != 0);
   if (!theSkin->hasBitmap()) {

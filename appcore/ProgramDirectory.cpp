@@ -33,3 +33,14 @@ std::string GetProgramDirectory() {
     return ProgramDirectoryOf(WideToUtf8(std::u16string_view(buffer.data(), length)));
   return ProgramDirectoryOf(ExecutableOfThisProcess());
 }
+
+Expected<void> CheckProgramDirectory(const std::string& directory) {
+  if (directory.empty()) return Failure("the program's own path cannot be read");
+  std::error_code error;
+  const auto status = std::filesystem::status(directory, error);
+  if (!std::filesystem::exists(status)) return Failure("the folder does not exist");
+  if (!std::filesystem::is_directory(status)) return Failure("it is not a folder");
+  std::filesystem::directory_iterator listing(directory, error);
+  if (error) return Failure("the folder cannot be read (" + error.message() + ")");
+  return {};
+}

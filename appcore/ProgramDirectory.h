@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/runtime/Expected.h"
+
 // Everything of modulePath up to and including its last '/' or '\'.
 std::string ProgramDirectoryOf(const std::string& modulePath);
 
@@ -11,3 +13,8 @@ std::string ProgramDirectoryOf(const std::string& modulePath);
 // reports (at most 260 units), or /proc/self/exe when no device runs. Safe to
 // call from any thread; each call returns its own copy.
 std::string GetProgramDirectory();
+
+// Whether `directory` (as GetProgramDirectory gives it) is a folder whose
+// entries can be listed; the reason says what is wrong. The program starts
+// all the same, and every file it then misses is reported on its own.
+Expected<void> CheckProgramDirectory(const std::string& directory);

@@ -34,8 +34,9 @@ Expected<void> LoadRecordFile(const std::string& path, RecordTable<Record>& tabl
   catalog_file::FileHandle file(std::fopen(path.c_str(), "rb"));
   if (!file) return Failure("the file cannot be opened");
   unsigned char countBytes[4];
+  // A folder opens like a file on this system and fails only when read.
   if (std::fread(countBytes, 1, sizeof countBytes, file.get()) != sizeof countBytes)
-    return Failure("the file ends inside its record count");
+    return Failure(std::ferror(file.get()) ? "the file cannot be read" : "the file ends inside its record count");
   const std::uint64_t declared = ReadLittleU32(countBytes);
   if (declared == 0) return {};
   const std::uint64_t fit = catalog_file::RecordsThatFit(file.get(), Record::kSize);

@@ -9,8 +9,8 @@ namespace {
 // Three centred lines: the product with its version, the year, where new
 // versions are found. The last one may wrap on the narrow screens.
 constexpr std::u16string_view kProductText = u"Vespera v1.1.1.\n2026\nNew versions are on our home page.";
-constexpr std::u16string_view kContactOneLine = u"Email: vespera@nocturna.example";
-constexpr std::u16string_view kContactTwoLines = u"Email:\nvespera@nocturna.example";
+constexpr std::u16string_view kContactOneLine = u"Email: vespera@nocturna-mobile.org";
+constexpr std::u16string_view kContactTwoLines = u"Email:\nvespera@nocturna-mobile.org";
 constexpr std::u16string_view kDataCredit = u"Sky data: d3-celestial by Olaf Frohn, BSD-3-Clause licence";
 constexpr std::u16string_view kCloseHint = u"Press 'Enter' to close this window";
 constexpr std::u16string_view kShortCloseHint = u"Press 'Enter' to close";

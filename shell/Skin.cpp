@@ -1,5 +1,6 @@
 #include "shell/Skin.h"
 
+#include "appcore/ProblemReport.h"
 #include "appcore/ProgramDirectory.h"
 #include "platform/handheld/HandheldShell.h"
 #include "platform/runtime/CodePage.h"
@@ -28,8 +29,10 @@ void CSkin::LoadSkin(bool redScreen) {
 
 void CSkin::LoadSkinFile(const std::string& path) {
   loaded_ = 0;
-  CBitmap loadedBitmap = SHLoadDIBitmap(path);
+  std::string reason;
+  CBitmap loadedBitmap = SHLoadDIBitmap(path, reason);
   if (!loadedBitmap.GetSafeHandle()) {
+    ReportProblem(path + ": " + reason);
     MessageBox(nullptr, u"Cannot load skin file " + Utf8ToWide(path), u"Error:", MB_ICONEXCLAMATION | MB_OK);
     return;
   }

@@ -4,6 +4,7 @@
 // release ordering; the window reads them only after seeing it with acquire
 // ordering, so no lock is taken.
 
+#include "appcore/ProblemReport.h"
 #include "appcore/ProgramDirectory.h"
 #include "resources/CommandIds.h"
 #include "shell/SkyMapDlg.h"
@@ -25,7 +26,10 @@ DWORD CSkyMapDlg::CatalogLoaderThread(void* window) {
 void CSkyMapDlg::RunCatalogLoader() {
   // The thread's own share: the window may go as soon as Finish has run.
   const std::shared_ptr<LoaderCompletion> completion = loaderCompletion_;
-  LoadCatalogs(catalogs_, GetProgramDirectory());
+  const std::string directory = GetProgramDirectory();
+  // The reason names the first file that failed; the map goes on without it.
+  if (const Expected<void> loaded = LoadCatalogs(catalogs_, directory); !loaded)
+    ReportProblem(directory + loaded.reason());
   // Posted, never sent, so this thread never waits for the window's. A
   // window already gone simply refuses it.
   ::PostMessage(loaderTarget_, WM_COMMAND, kCommandAfterLoad, 0);

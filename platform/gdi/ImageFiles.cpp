@@ -30,11 +30,19 @@ Expected<std::vector<BYTE>> ReadFileBytes(const std::filesystem::path& path, std
   return bytes;
 }
 
-CBitmap LoadBmpFile(const std::filesystem::path& path) {
+Expected<CBitmap> ReadBmpFile(const std::filesystem::path& path) {
+  auto bytes = ReadFileBytes(path, kMaxImageFileBytes);
+  if (!bytes) return Failure(bytes.reason());
+  auto surface = DecodeBmp(*bytes);
+  if (!surface) return Failure(surface.reason());
   CBitmap bitmap;
-  if (auto bytes = ReadFileBytes(path, kMaxImageFileBytes))
-    if (auto surface = DecodeBmp(*bytes)) bitmap.AttachSurface(std::move(*surface));
+  bitmap.AttachSurface(std::move(*surface));
   return bitmap;
+}
+
+CBitmap LoadBmpFile(const std::filesystem::path& path) {
+  auto bitmap = ReadBmpFile(path);
+  return bitmap ? std::move(*bitmap) : CBitmap();
 }
 
 Expected<Surface> LoadImageFile(const std::filesystem::path& path) {

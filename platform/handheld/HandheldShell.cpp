@@ -24,6 +24,13 @@ BOOL SHSipPreference(HWND window, SIPSTATE /*state*/) { return IsWindow(window);
 
 CBitmap SHLoadDIBitmap(const std::string& utf8Path) { return LoadBmpFile(std::filesystem::path(utf8Path)); }
 
+CBitmap SHLoadDIBitmap(const std::string& utf8Path, std::string& reason) {
+  auto bitmap = ReadBmpFile(std::filesystem::path(utf8Path));
+  if (bitmap) return std::move(*bitmap);
+  reason = bitmap.reason();
+  return CBitmap();
+}
+
 CBitmap SHLoadDIBitmap(std::u16string_view path) { return SHLoadDIBitmap(WideToUtf8(path)); }
 
 namespace {

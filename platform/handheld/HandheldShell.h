@@ -48,6 +48,9 @@ BOOL SHSipPreference(HWND window, SIPSTATE state);
 // (GetSafeHandle() null) when the file is missing, truncated or malformed.
 CBitmap SHLoadDIBitmap(std::u16string_view path);
 CBitmap SHLoadDIBitmap(const std::string& utf8Path);
+// The same; on failure `reason` says why (the device's call keeps that to
+// itself), for a line on standard error.
+CBitmap SHLoadDIBitmap(const std::string& utf8Path, std::string& reason);
 
 inline constexpr DWORD SHRG_RETURNCMD = 0x0001;
 inline constexpr DWORD SHRG_NOTIFYPARENT = 0x0002;

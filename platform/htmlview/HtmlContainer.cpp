@@ -64,8 +64,14 @@ std::string Upper(std::string text) {
 std::string OrderedLabel(const litehtml::list_marker& marker) {
   switch (marker.marker_type) {
     case litehtml::list_style_type_decimal: return std::to_string(marker.index) + ".";
-    case litehtml::list_style_type_decimal_leading_zero:
-      return (marker.index >= 0 && marker.index < 10 ? "0" : "") + std::to_string(marker.index) + ".";
+    case litehtml::list_style_type_decimal_leading_zero: {
+      // Appended piece by piece: prepending to a temporary string makes
+      // GCC 12 at -O3 report a false overlap inside std::string (-Wrestrict).
+      std::string label = marker.index >= 0 && marker.index < 10 ? "0" : "";
+      label += std::to_string(marker.index);
+      label += '.';
+      return label;
+    }
     case litehtml::list_style_type_lower_roman: return Roman(marker.index) + ".";
     case litehtml::list_style_type_upper_roman: return Upper(Roman(marker.index)) + ".";
     case litehtml::list_style_type_lower_alpha:

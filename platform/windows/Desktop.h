@@ -19,6 +19,7 @@
 #include "platform/windows/BackgroundWork.h"
 #include "platform/windows/Clock.h"
 #include "platform/windows/Compositor.h"
+#include "platform/windows/DebugOutput.h"
 #include "platform/windows/InputRouter.h"
 #include "platform/windows/MenuStore.h"
 #include "platform/windows/MessageQueue.h"
@@ -75,6 +76,7 @@ class Desktop {
   MenuStore& Menus() { return menus_; }
   const MenuStore& Menus() const { return menus_; }
   Backend& GetBackend() { return backend_; }
+  DebugOutput& Debug() { return debug_; }
 
   // Windows. `subclass` (not owned) sees the window's messages from the
   // first one on; `procedure` replaces the class's own procedure.
@@ -141,6 +143,7 @@ class Desktop {
   Compositor compositor_;
   FontEngine fonts_;
   MenuStore menus_;
+  DebugOutput debug_;
   std::map<std::pair<UINT, int>, std::unique_ptr<CBrush>> systemBrushes_;
   // Read by GetSysColor, which any thread may call.
   std::atomic<UINT> colourScheme_{SYSCOLORSCHEME_DAY};

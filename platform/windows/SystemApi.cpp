@@ -61,6 +61,12 @@ HANDLE CreateThread(void* /*securityAttributes*/, std::size_t /*stackSize*/, LPT
   return HandleFromNumber<HANDLE>(id);
 }
 
+void OutputDebugString(const WCHAR* text) {
+  Desktop* desktop = Desktop::Current();
+  if (!desktop || !text) return;
+  desktop->Debug().WriteLine(WideToUtf8(WideString(text)));
+}
+
 BOOL MessageBeep(UINT /*type*/) {
   Desktop* desktop = Desktop::Current();
   if (!desktop || !desktop->OnWindowThread()) return FALSE;

@@ -39,6 +39,9 @@ using LPTHREAD_START_ROUTINE = DWORD (*)(void* parameter);
 HANDLE CreateThread(void* securityAttributes, std::size_t stackSize, LPTHREAD_START_ROUTINE start,
                     void* parameter, DWORD creationFlags, DWORD* threadId);
 
+// One line for whoever watches the device (standard error here); any thread.
+void OutputDebugString(const WCHAR* text);
+
 // Counted by the desktop; makes no sound.
 inline constexpr UINT MB_OK = 0x00000000;
 BOOL MessageBeep(UINT type);

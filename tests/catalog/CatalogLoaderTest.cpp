@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 
 #include "CatalogFixture.h"
 #include "tests/support/CatalogRecords.h"
@@ -89,6 +90,10 @@ TEST(CatalogLoad, MissingEmptyAndTinyFilesLeaveEmptyTablesAndStillFinish) {
   EXPECT_EQ(catalogs.deepSkyCatalog.objects.count(), 0u);
   EXPECT_EQ(catalogs.constellationLineCatalog.objects.count(), 0u);
   EXPECT_EQ(catalogs.constellationLabelCatalog.labels.count(), 0u);
+
+  // A folder in the file's place opens but cannot be read.
+  std::filesystem::create_directory(folder.File("CNames.dat"));
+  EXPECT_EQ(lines.LoadLabels(folder.File("CNames.dat")).reason(), "the file cannot be read");
 
   SkyCatalogs nowhere;
   EXPECT_EQ(LoadCatalogs(nowhere, folder.Directory() + "no-such-folder/").reason(),

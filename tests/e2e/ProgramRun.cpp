@@ -25,7 +25,8 @@ void WriteTable(const fs::path& path, const std::vector<Record>& records) {
     out.write(reinterpret_cast<const char*>(record.bytes.data()), std::streamsize(record.bytes.size()));
 }
 
-std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+// Appended: prepending to a temporary string trips GCC 12's false -Wrestrict at -O3.
+std::string Quoted(const fs::path& path) { return std::string("'").append(path.string()).append("'"); }
 
 }  // namespace
 
@@ -70,14 +71,19 @@ void ProgramRun::CopyStagedFile(const std::string& name) {
 
 RunResult ProgramRun::Run(const std::string& script, const Device& device) {
   std::ofstream(folder_ / "script.txt") << script;
-  const std::string command = "cd " + Quoted(folder_) + " && ./vespera --headless --script script.txt" +
-                              " --profile settings.ini --screen " + std::to_string(device.width) + "x" +
-                              std::to_string(device.height) + " --platform " + device.platform + " --depth " +
-                              std::to_string(device.depth) + " 2> errors.txt";
+  return RunCommand("--headless --script script.txt --profile settings.ini --screen " + std::to_string(device.width) +
+                    "x" + std::to_string(device.height) + " --platform " + device.platform + " --depth " +
+                    std::to_string(device.depth));
+}
+
+RunResult ProgramRun::RunCommand(const std::string& arguments) {
+  const std::string command =
+      "cd " + Quoted(folder_) + " && ./vespera " + arguments + " > output.txt 2> errors.txt";
   const int raw = std::system(command.c_str());
   RunResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   result.errors = ReadFileText(folder_ / "errors.txt");
+  result.output = ReadFileText(folder_ / "output.txt");
   return result;
 }
 

@@ -33,6 +33,7 @@ inline const Device kWidePocketPc{480, 640, "PocketPC", 32};
 struct RunResult {
   int status = -1;
   std::string errors;  // what the program wrote to standard error
+  std::string output;  // and to standard output
 };
 
 // The six catalogue files, as tables of records. Empty tables are written
@@ -68,6 +69,8 @@ class ProgramRun {
   // Plays `script` (one command a line); file names in "shot" and "dump"
   // lines are taken inside the run's folder.
   RunResult Run(const std::string& script, const Device& device = kPocketPc);
+  // Runs the program in its folder with `arguments` as a shell would split them.
+  RunResult RunCommand(const std::string& arguments);
 
   nlohmann::json Dump(const std::string& name) const;
   Surface Shot(const std::string& name) const;

@@ -153,7 +153,7 @@ TEST_F(GeneratedLists, EveryMessierObjectCarriesItsVisualMagnitude) {
   for (const ObjectNote& note : notes) {
     const int index = IndexOf(deepSky(), Utf8ToWide(RecordDesignation(note.designation)));
     if (index >= 0 && deepSky().objects[static_cast<std::size_t>(index)].magnitude() > 10.2f)
-      faint.push_back("M" + std::to_string(note.number));
+      faint.push_back(std::string("M").append(std::to_string(note.number)));  // appended: GCC 12 -O3 -Wrestrict
   }
   EXPECT_TRUE(faint.empty()) << Joined(faint);
 }

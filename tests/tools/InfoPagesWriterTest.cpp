@@ -26,7 +26,7 @@ ListedObject Object(int number, const char* name, const char* notes) {
   object.note.name = name;
   object.note.constellation = "And";
   object.note.notes = notes;
-  object.label = "M" + std::to_string(number);
+  object.label = std::string("M").append(std::to_string(number));  // appended: GCC 12 -O3 -Wrestrict
   object.point = {10.6847f, 41.26875f};
   object.magnitude = 3.44f;
   object.type = "Spiral galaxy";

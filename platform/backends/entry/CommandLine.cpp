@@ -34,10 +34,13 @@ std::string UsageText() {
          "  --scale N          window magnification (window only; default fits the desktop, at most 3)\n"
          "  --headless         no window; requires --script\n"
          "  --script FILE      replay the commands in FILE ('-' reads standard input)\n"
-         "  --help             show this help and exit\n"
+         "  -h, --help         show this help and exit\n"
+         "  --version          show the name and version and exit\n"
          "\n"
          "Exit status: 0 after a normal end, 2 for a bad option or script, 1 otherwise.\n";
 }
+
+std::string VersionText() { return std::string(VESPERA_PRODUCT_NAME) + " " + VESPERA_VERSION + "\n"; }
 
 CommandLine ParseCommandLine(std::span<const std::string> arguments) {
   PlatformOptions options;
@@ -59,10 +62,12 @@ CommandLine ParseCommandLine(std::span<const std::string> arguments) {
       return fail(name + ": takes no value");
     }
 
-    if (name == "--help") {
+    if (name == "--help" || name == "-h") {
       options.help = true;
     } else if (name == "--fullscreen") {
       options.fullscreen = true;
+    } else if (name == "--version") {
+      options.version = true;
     } else if (name == "--headless") {
       options.headless = true;
     } else if (name == "--screen") {
@@ -99,7 +104,7 @@ CommandLine ParseCommandLine(std::span<const std::string> arguments) {
       return fail("unexpected argument \"" + name + "\" (the program takes no arguments)");
     }
   }
-  if (options.headless && options.scriptPath.empty() && !options.help)
+  if (options.headless && options.scriptPath.empty() && !options.help && !options.version)
     return fail("--headless requires --script FILE");
   return CommandLine{options, {}};
 }

@@ -17,6 +17,7 @@ struct PlatformOptions {
   bool headless = false;
   std::string scriptPath;  // "-" reads standard input
   bool help = false;
+  bool version = false;
 };
 
 struct CommandLine {
@@ -29,3 +30,5 @@ struct CommandLine {
 CommandLine ParseCommandLine(std::span<const std::string> arguments);
 
 std::string UsageText();
+// "Vespera 1.1.1": the program's name and version, one line.
+std::string VersionText();

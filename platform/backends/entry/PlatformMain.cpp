@@ -39,7 +39,7 @@ std::optional<std::string> ReadScript(const std::string& path, std::istream& in)
 }
 
 int RunOnDesktop(const PlatformOptions& options, Backend& backend, Clock& clock, CWinApp& application,
-                 std::optional<SIZE> screen = std::nullopt) {
+                 std::ostream& err, std::optional<SIZE> screen = std::nullopt) {
   DeviceProfile device = options.device;
   if (screen) {
     device.width = screen->cx;
@@ -47,6 +47,7 @@ int RunOnDesktop(const PlatformOptions& options, Backend& backend, Clock& clock,
   }
   device.modulePath = ExecutablePath();
   Desktop desktop(device, clock, backend);
+  desktop.Debug().AttachTo(err);
   RegisterStandardWindowClasses(desktop);
   application.SetModulePath(device.modulePath);
   if (!options.profileFile.empty()) application.SetProfileFile(options.profileFile);
@@ -69,12 +70,12 @@ int RunWindowed(const PlatformOptions& options, CWinApp& application, PlatformSt
   std::string error;
   const std::unique_ptr<SdlBackend> backend = SdlBackend::Open(window, error);
   if (!backend) {
-    streams.err << "vespera: cannot open a window: " << error << "\n(--headless --script FILE runs without one)\n";
+    streams.err << "vespera: cannot open a window: " << error << "; --headless --script FILE runs without one\n";
     return kFailure;
   }
   SteadyClock clock;
   try {
-    return RunOnDesktop(options, *backend, clock, application, backend->Screen());
+    return RunOnDesktop(options, *backend, clock, application, streams.err, backend->Screen());
   } catch (const std::exception& e) {
     streams.err << "vespera: " << e.what() << '\n';
     return kFailure;
@@ -92,6 +93,10 @@ int RunPlatform(const std::vector<std::string>& arguments, CWinApp& application,
   const PlatformOptions& options = *commandLine.options;
   if (options.help) {
     streams.out << UsageText();
+    return kNormalEnd;
+  }
+  if (options.version) {
+    streams.out << VersionText();
     return kNormalEnd;
   }
   if (!options.headless) {
@@ -118,7 +123,7 @@ int RunPlatform(const std::vector<std::string>& arguments, CWinApp& application,
   HeadlessBackend backend(std::move(script.steps), scriptName, streams.err);
   int status = kNormalEnd;
   try {
-    status = RunOnDesktop(options, backend, backend.Clock(), application);
+    status = RunOnDesktop(options, backend, backend.Clock(), application, streams.err);
   } catch (const std::exception& e) {
     streams.err << "vespera: " << e.what() << '\n';
     return kFailure;

@@ -26,6 +26,17 @@ SIZE UsableDesktop() {
   return {0, 0};
 }
 
+// Without X11 or Wayland, SDL falls back to drivers that draw into memory
+// and show nothing; the program would run on unseen. Only a user who names
+// such a driver in SDL_VIDEODRIVER gets one.
+bool ReachesADisplay() {
+  const char* current = SDL_GetCurrentVideoDriver();
+  const std::string driver = current ? current : "";
+  if (driver != "offscreen" && driver != "dummy") return true;
+  const char* chosen = SDL_getenv("SDL_VIDEODRIVER");
+  return chosen && std::string(chosen).find(driver) != std::string::npos;
+}
+
 void SetIcon(SDL_Window* window, const std::string& path) {
   if (path.empty()) return;
   Expected<Surface> image = LoadImageFile(path);
@@ -54,9 +65,18 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(const SdlWindowOptions& options, st
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   // Every tap counts on the device, also the one that brings the window to the front.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // Without a socket name or the runtime folder that holds the socket, no
+  // Wayland compositor can answer, and asking makes its library print a
+  // complaint of its own beside ours; an SDL_VIDEODRIVER of the user's wins.
+  if (!SDL_getenv("WAYLAND_DISPLAY") && !SDL_getenv("XDG_RUNTIME_DIR"))
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,KMSDRM,offscreen,dummy");
   // Nothing but video: audio and game controllers cost start-up time for nothing.
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     error = SDL_GetError();
+    return nullptr;
+  }
+  if (!ReachesADisplay()) {
+    error = "no display was found (neither X11 nor Wayland)";
     return nullptr;
   }
   WindowRequest request;

@@ -49,7 +49,8 @@ TEST_F(ObjectDataWindowTest, MessierListsMainInfoAndEveryObjectAndShowsTheMainPa
   const std::vector<std::string> items = ListItems(window);
   ASSERT_EQ(items.size(), 111u);
   EXPECT_EQ(items.front(), "Main info");
-  for (int n = 1; n <= 110; ++n) EXPECT_EQ(items[std::size_t(n)], "M" + std::to_string(n));
+  for (int n = 1; n <= 110; ++n)
+    EXPECT_EQ(items[std::size_t(n)], std::string("M").append(std::to_string(n)));  // appended: GCC 12 -O3 -Wrestrict
   EXPECT_EQ(ChildWithId(window, kListId)->at("selected"), 0);
   EXPECT_TRUE(ChildWithId(window, kListId)->at("focused").get<bool>());
   const std::string page = PageOf(window);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <thread>
+
 #include "platform/windows/SystemApi.h"
 #include "platform/windows/WindowApi.h"
 #include "tests/platform/windows/TestDesktop.h"
@@ -25,6 +28,7 @@ TEST(SystemApi, WithoutADesktopQueriesFailQuietly) {
   WCHAR buffer[16] = {};
   EXPECT_FALSE(SystemParametersInfo(SPI_GETPLATFORMTYPE, sizeof buffer, buffer, 0));
   EXPECT_EQ(GetTickCount(), 0u);
+  OutputDebugString(u"no device listens");
   EXPECT_EQ(CreateThread(nullptr, 0, [](void*) -> DWORD { return 0; }, nullptr, 0, nullptr), nullptr);
 }
 
@@ -61,6 +65,34 @@ TEST(SystemApi, FindWindowMatchesClassWithoutCaseAndTextExactly) {
   const HWND bar = CreateWindowEx(0, u"HHTaskBar", u"", WS_POPUP, 0, 0, 240, 26, nullptr, 0, nullptr, nullptr);
   EXPECT_EQ(FindWindow(u"hhtaskbar", u""), bar);
   EXPECT_EQ(FindWindow(u"HHTaskBar", u"Start"), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SystemApi, DebugOutputArrivesAsWholeLinesFromAnyThreadOnceAttached) {
+  TestDesktop test;
+  OutputDebugString(u"dropped: nobody listens yet");
+  std::ostringstream err;
+  test.desktop.Debug().AttachTo(err);
+  OutputDebugString(u"vespera: Stars.dat: the file cannot be opened");
+  OutputDebugString(u"already ended\n");
+  EXPECT_EQ(err.str(), "vespera: Stars.dat: the file cannot be opened\nalready ended\n");
+
+  // Two threads at once never cut into each other's lines.
+  err.str("");
+  const WideString longLine(200, u'x');
+  auto writeMany = [&] {
+    for (int i = 0; i < 200; ++i) OutputDebugString(longLine.c_str());
+  };
+  std::thread other(writeMany);
+  writeMany();
+  other.join();
+  std::istringstream lines(err.str());
+  int count = 0;
+  for (std::string line; std::getline(lines, line); ++count) ASSERT_EQ(line, std::string(200, 'x'));
+  EXPECT_EQ(count, 400);
 }
 
 }  // namespace

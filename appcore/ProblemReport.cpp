@@ -1,0 +1,8 @@
+#include "appcore/ProblemReport.h"
+
+#include "platform/runtime/CodePage.h"
+#include "platform/windows/SystemApi.h"
+
+void ReportProblem(const std::string& problem) {
+  OutputDebugString(Utf8ToWide("vespera: " + problem).c_str());
+}
