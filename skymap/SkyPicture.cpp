@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <optional>
 #include <utility>
 
 #include "skymap/Projection.h"
@@ -58,7 +57,8 @@ class ChainedEnds {
 
   bool Project(const SkyObjectRecord& end, int& x, int& y) {
     const Position position{std::bit_cast<std::uint32_t>(end.ra()), std::bit_cast<std::uint32_t>(end.dec())};
-    if (!last_ || *last_ != position) {
+    if (!projected_ || last_ != position) {
+      projected_ = true;
       last_ = position;
       visible_ = ProjectToScreen(projection_, end.ra(), end.dec(), x_, y_);
     }
@@ -70,7 +70,10 @@ class ChainedEnds {
  private:
   using Position = std::pair<std::uint32_t, std::uint32_t>;
   const ViewProjection& projection_;
-  std::optional<Position> last_;
+  // A plain pair and a flag rather than an optional: GCC 12 at -O3 reports
+  // the optional's pair as maybe-uninitialized in the comparison.
+  Position last_{0, 0};
+  bool projected_ = false;
   bool visible_ = false;
   int x_ = 0;
   int y_ = 0;

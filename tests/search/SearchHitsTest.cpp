@@ -60,7 +60,7 @@ TEST_F(SearchHitsTest, AnObjectIsListedOnceHoweverOftenItsTextMatches) {
 }
 
 TEST_F(SearchHitsTest, ItemLimitStopsTheSearchAfterOneItemMore) {
-  for (int i = 0; i < 600; ++i) AddObject(stars, "S" + std::to_string(i));
+  for (int i = 0; i < 600; ++i) AddObject(stars, Numbered("S", i));
   AddName(stars, "S1", "Star one");
   AddLabel(labels, u"Sagitta");
   const SearchHits hits = Find(u"s", false);
@@ -72,8 +72,8 @@ TEST_F(SearchHitsTest, ItemLimitStopsTheSearchAfterOneItemMore) {
 }
 
 TEST_F(SearchHitsTest, ExactlyTheLimitAcrossSectionsIsNotStopped) {
-  for (int i = 0; i < 500; ++i) AddObject(stars, "S" + std::to_string(i));
-  for (int i = 0; i < 11; ++i) AddName(deepSky, "X", "Swan " + std::to_string(i));
+  for (int i = 0; i < 500; ++i) AddObject(stars, Numbered("S", i));
+  for (int i = 0; i < 11; ++i) AddName(deepSky, "X", Numbered("Swan ", i));
   AddLabel(labels, u"Sagitta");
   const SearchHits hits = Find(u"s", false);
   EXPECT_EQ(hits.itemCount(), 512u);
