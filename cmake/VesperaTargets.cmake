@@ -27,7 +27,7 @@ endif()
 # A static library of project code; includes are rooted at the repository, so
 # a header is included as "catalog/CatalogStore.h".
 function(vespera_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "RESOURCE_LOCK" "SOURCES;DEPENDS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_link_libraries(${name} PUBLIC vespera_options ${ARG_DEPENDS})
 endfunction()
@@ -35,13 +35,16 @@ endfunction()
 # vespera_test(NAME SOURCES... [DEPENDS targets...])
 # A GoogleTest executable registered with CTest.
 function(vespera_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "RESOURCE_LOCK" "SOURCES;DEPENDS" ${ARGN})
   find_package(GTest REQUIRED)
   include(GoogleTest)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE vespera_options ${ARG_DEPENDS} GTest::gtest GTest::gtest_main GTest::gmock)
   # Every parameterised suite names its instances; NO_PRETTY_VALUES keeps the
   # parameter's byte dump ("# GetParam() = <0D-00 ...>") out of the CTest name.
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
-    PROPERTIES ENVIRONMENT "VESPERA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  set(properties ENVIRONMENT "VESPERA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  if(ARG_RESOURCE_LOCK)
+    list(APPEND properties RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES ${properties})
 endfunction()
