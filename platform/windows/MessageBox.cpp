@@ -23,27 +23,27 @@ constexpr LONG kButtonWidth = 56;
 constexpr LONG kButtonHeight = 20;
 constexpr LONG kIconSize = 24;
 
-struct ButtonSpec {
+struct StandardButton {
   int id;
   std::u16string_view label;  // '&' marks the access key
 };
 
-constexpr ButtonSpec kOk{IDOK, u"OK"};
-constexpr ButtonSpec kCancel{IDCANCEL, u"Cancel"};
-constexpr ButtonSpec kYes{IDYES, u"&Yes"};
-constexpr ButtonSpec kNo{IDNO, u"&No"};
-constexpr ButtonSpec kRetry{IDRETRY, u"&Retry"};
-constexpr ButtonSpec kAbort{IDABORT, u"&Abort"};
-constexpr ButtonSpec kIgnore{IDIGNORE, u"&Ignore"};
+constexpr StandardButton kOk{IDOK, u"OK"};
+constexpr StandardButton kCancel{IDCANCEL, u"Cancel"};
+constexpr StandardButton kYes{IDYES, u"&Yes"};
+constexpr StandardButton kNo{IDNO, u"&No"};
+constexpr StandardButton kRetry{IDRETRY, u"&Retry"};
+constexpr StandardButton kAbort{IDABORT, u"&Abort"};
+constexpr StandardButton kIgnore{IDIGNORE, u"&Ignore"};
 
-constexpr ButtonSpec kOkSet[] = {kOk};
-constexpr ButtonSpec kOkCancelSet[] = {kOk, kCancel};
-constexpr ButtonSpec kAbortRetryIgnoreSet[] = {kAbort, kRetry, kIgnore};
-constexpr ButtonSpec kYesNoCancelSet[] = {kYes, kNo, kCancel};
-constexpr ButtonSpec kYesNoSet[] = {kYes, kNo};
-constexpr ButtonSpec kRetryCancelSet[] = {kRetry, kCancel};
+constexpr StandardButton kOkSet[] = {kOk};
+constexpr StandardButton kOkCancelSet[] = {kOk, kCancel};
+constexpr StandardButton kAbortRetryIgnoreSet[] = {kAbort, kRetry, kIgnore};
+constexpr StandardButton kYesNoCancelSet[] = {kYes, kNo, kCancel};
+constexpr StandardButton kYesNoSet[] = {kYes, kNo};
+constexpr StandardButton kRetryCancelSet[] = {kRetry, kCancel};
 
-std::span<const ButtonSpec> ButtonSetFor(UINT type) {
+std::span<const StandardButton> ButtonSetFor(UINT type) {
   switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL: return kOkCancelSet;
     case MB_ABORTRETRYIGNORE: return kAbortRetryIgnoreSet;
@@ -77,22 +77,22 @@ std::u16string ShownLabel(std::u16string_view label) {
 class MessageBoxWindow final : public WindowProcedure {
  public:
   MessageBoxWindow(WideString caption, LONG scale, std::optional<MessageBoxIcon> icon,
-                   std::span<const ButtonSpec> buttons, std::size_t defaultButton)
+                   std::span<const StandardButton> buttons, std::size_t defaultButton)
       : caption_(std::move(caption)), scale_(scale), icon_(icon), buttons_(buttons), default_(defaultButton) {}
 
   std::optional<int> Result() const { return result_; }
 
   // A button's id, an access key's or Escape's IDCANCEL: the answer, if the box has it.
   void Press(int id) {
-    const bool hasCancel = std::ranges::any_of(buttons_, [](const ButtonSpec& b) { return b.id == IDCANCEL; });
+    const bool hasCancel = std::ranges::any_of(buttons_, [](const StandardButton& b) { return b.id == IDCANCEL; });
     // A box with OK alone is dismissed by Escape, as its OK.
     if (id == IDCANCEL && !hasCancel && buttons_.size() == 1 && buttons_[0].id == IDOK) id = IDOK;
-    if (std::ranges::any_of(buttons_, [id](const ButtonSpec& b) { return b.id == id; })) result_ = id;
+    if (std::ranges::any_of(buttons_, [id](const StandardButton& b) { return b.id == id; })) result_ = id;
   }
 
   // True when the key pressed a button by its access key.
   bool PressAccessKey(UINT key) {
-    for (const ButtonSpec& button : buttons_)
+    for (const StandardButton& button : buttons_)
       if (const UINT access = AccessKeyOf(button.label); access && access == key) {
         Press(button.id);
         return true;
@@ -121,7 +121,7 @@ class MessageBoxWindow final : public WindowProcedure {
     fields.Set("caption", caption_);
     fields.Set("icon", icon_ ? std::string(MessageBoxIconName(*icon_)) : std::string("none"));
     DumpArray buttons;
-    for (const ButtonSpec& button : buttons_) buttons.push_back(ShownLabel(button.label));
+    for (const StandardButton& button : buttons_) buttons.push_back(ShownLabel(button.label));
     fields.Set("buttons", std::move(buttons));
     fields.Set("defaultButton", buttons_[default_].id);
   }
@@ -157,7 +157,7 @@ class MessageBoxWindow final : public WindowProcedure {
   WideString caption_;
   LONG scale_;
   std::optional<MessageBoxIcon> icon_;
-  std::span<const ButtonSpec> buttons_;
+  std::span<const StandardButton> buttons_;
   std::size_t default_;
   std::optional<int> result_;
 };
@@ -256,7 +256,7 @@ int MessageBox(HWND owner, std::u16string_view text, std::u16string_view caption
   const LONG screenWidth = desktop->Profile().width;
   const LONG screenHeight = desktop->Profile().height;
   const std::optional<MessageBoxIcon> icon = MessageBoxIconFor(type);
-  const std::span<const ButtonSpec> buttons = ButtonSetFor(type);
+  const std::span<const StandardButton> buttons = ButtonSetFor(type);
   const std::size_t defaultButton = DefaultButtonFor(type, buttons.size());
   auto box = std::make_shared<MessageBoxWindow>(WideString(caption), scale, icon, buttons, defaultButton);
 
@@ -287,16 +287,16 @@ int MessageBox(HWND owner, std::u16string_view text, std::u16string_view caption
   const LONG buttonTop = height - (kButtonHeight + kPadding) * scale;
   HWND focus = nullptr;
   for (LONG i = 0; i < count; ++i) {
-    const ButtonSpec& spec = buttons[std::size_t(i)];
+    const StandardButton& standard = buttons[std::size_t(i)];
     const bool isDefault = std::size_t(i) == defaultButton;
     WindowCreation button;
     button.className = u"Button";
-    button.text = WideString(spec.label);
+    button.text = WideString(standard.label);
     button.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     const LONG buttonLeft = (width - rowWidth) / 2 + i * (buttonWidth + gap);
     button.rect = {buttonLeft, buttonTop, buttonLeft + buttonWidth, buttonTop + kButtonHeight * scale};
     button.parent = window;
-    button.controlId = spec.id;
+    button.controlId = standard.id;
     const HWND created = desktop->CreateWindow(button, nullptr, std::make_shared<BoxButton>(scale));
     if (isDefault) focus = created;
   }
