@@ -33,11 +33,19 @@ XWindowId XUser::FindWindow(int width, int height) {
   Display* display = connection_->display;
   Window found = 0;
   Eventually([&] {
+    // The program makes and drops short-lived windows of its own while it
+    // starts (the graphics probe); holding the server keeps every listed
+    // window alive until its attributes are read, where otherwise Xlib's
+    // default handler would end the test on a BadWindow.
+    XGrabServer(display);
     Window root = 0;
     Window parent = 0;
     Window* children = nullptr;
     unsigned count = 0;
-    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) return false;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
+      XUngrabServer(display);
+      return false;
+    }
     for (unsigned i = 0; i < count && !found; ++i) {
       XWindowAttributes attributes;
       if (XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable &&
@@ -45,6 +53,8 @@ XWindowId XUser::FindWindow(int width, int height) {
         found = children[i];
     }
     if (children) XFree(children);
+    XUngrabServer(display);
+    XFlush(display);
     return found != 0;
   });
   return found;
