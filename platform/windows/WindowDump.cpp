@@ -11,11 +11,16 @@
 
 namespace {
 
-std::string Demangle(const std::type_info& type) {
+// The class name a program window is dumped under: the plain name the
+// program gave its class, without the namespace the program keeps it in, as
+// the device's own window class names have none.
+std::string ProgramClassName(const std::type_info& type) {
   int status = 0;
   std::unique_ptr<char, void (*)(void*)> name(abi::__cxa_demangle(type.name(), nullptr, nullptr, &status),
                                               std::free);
-  return status == 0 && name ? std::string(name.get()) : std::string(type.name());
+  const std::string full = status == 0 && name ? std::string(name.get()) : std::string(type.name());
+  const std::size_t scope = full.rfind("::");
+  return scope == std::string::npos ? full : full.substr(scope + 2);
 }
 
 DumpValue RectValue(const RECT& r) { return DumpArray{r.left, r.top, r.right, r.bottom}; }
@@ -25,7 +30,7 @@ DumpValue DescribeWindow(Desktop& desktop, HWND window) {
   const WindowRecord& record = *tree.Find(window);
   DumpObject fields;
   const bool programClass = !record.parent && record.subclass;
-  fields.Set("class", programClass ? DumpValue(Demangle(typeid(*record.subclass))) : DumpValue(record.className));
+  fields.Set("class", programClass ? DumpValue(ProgramClassName(typeid(*record.subclass))) : DumpValue(record.className));
   fields.Set("id", record.controlId);
   fields.Set("text", record.text);
   fields.Set("rect", RectValue(tree.ScreenRect(window)));
