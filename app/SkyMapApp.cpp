@@ -12,6 +12,8 @@
 #include "shell/SkyMapDlg.h"
 #include "shell/ViewSettings.h"
 
+namespace vespera {
+
 BOOL CSkyMapApp::InitInstance() {
   startFailed_ = false;
   theSkin.emplace(IsHighResScreen());
@@ -45,3 +47,5 @@ int CSkyMapApp::ExitInstance() {
   const int code = CWinApp::ExitInstance();
   return startFailed_ ? 1 : code;
 }
+
+}  // namespace vespera

@@ -5,6 +5,8 @@
 
 #include "platform/framework/WinApp.h"
 
+namespace vespera {
+
 inline constexpr const WCHAR* kRegistryKey = u"NocturnaMobile";
 
 class CSkyMapApp : public CWinApp {
@@ -18,3 +20,5 @@ class CSkyMapApp : public CWinApp {
  private:
   bool startFailed_ = false;
 };
+
+}  // namespace vespera

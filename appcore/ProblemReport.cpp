@@ -3,6 +3,10 @@
 #include "platform/runtime/CodePage.h"
 #include "platform/windows/SystemApi.h"
 
+namespace vespera {
+
 void ReportProblem(const std::string& problem) {
   OutputDebugString(Utf8ToWide("vespera: " + problem).c_str());
 }
+
+}  // namespace vespera

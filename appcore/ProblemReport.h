@@ -6,6 +6,10 @@
 
 #include <string>
 
+namespace vespera {
+
 // Writes "vespera: " and the problem, which names the file first
 // ("/usr/lib/vespera/Stars.dat: the file cannot be opened").
 void ReportProblem(const std::string& problem);
+
+}  // namespace vespera

@@ -7,6 +7,8 @@
 #include "platform/runtime/CodePage.h"
 #include "platform/windows/SystemApi.h"
 
+namespace vespera {
+
 namespace {
 
 constexpr DWORD kMaxModulePath = 260;
@@ -44,3 +46,5 @@ Expected<void> CheckProgramDirectory(const std::string& directory) {
   if (error) return Failure("the folder cannot be read (" + error.message() + ")");
   return {};
 }
+
+}  // namespace vespera

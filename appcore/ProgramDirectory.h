@@ -6,6 +6,8 @@
 
 #include "platform/runtime/Expected.h"
 
+namespace vespera {
+
 // Everything of modulePath up to and including its last '/' or '\'.
 std::string ProgramDirectoryOf(const std::string& modulePath);
 
@@ -18,3 +20,5 @@ std::string GetProgramDirectory();
 // entries can be listed; the reason says what is wrong. The program starts
 // all the same, and every file it then misses is reported on its own.
 Expected<void> CheckProgramDirectory(const std::string& directory);
+
+}  // namespace vespera

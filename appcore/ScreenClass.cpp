@@ -5,6 +5,8 @@
 #include "platform/runtime/CaseFold.h"
 #include "platform/windows/SystemApi.h"
 
+namespace vespera {
+
 bool IsHighResScreen(const ScreenProfile& s) { return s.width >= 480; }
 bool IsHeight240Screen(const ScreenProfile& s) { return s.height == 240; }
 bool IsSmallPhoneScreen(const ScreenProfile& s) { return s.width == 176 || s.width == 220; }
@@ -47,3 +49,5 @@ bool IsQvgaPhone() {
   if (size.width != 240) return false;
   return IsQvgaPhone(CurrentScreen());
 }
+
+}  // namespace vespera

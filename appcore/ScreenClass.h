@@ -4,6 +4,8 @@
 
 #include "platform/runtime/WinTypes.h"
 
+namespace vespera {
+
 struct ScreenProfile {
   int width = 0;
   int height = 0;
@@ -25,3 +27,5 @@ bool IsHighResScreen();
 bool IsHeight240Screen();
 bool IsSmallPhoneScreen();
 bool IsQvgaPhone();
+
+}  // namespace vespera

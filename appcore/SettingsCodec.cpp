@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+namespace vespera {
+
 namespace SettingsCodec {
 
 namespace {
@@ -37,3 +39,5 @@ std::uint32_t EncodeScaled(double value) {
 int DecodeNameStyle(std::uint32_t stored) { return stored <= 2 ? static_cast<int>(stored) : 0; }
 
 }  // namespace SettingsCodec
+
+}  // namespace vespera

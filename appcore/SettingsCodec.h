@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace vespera {
+
 namespace SettingsCodec {
 
 double DecodeAngle(std::uint32_t stored);
@@ -18,3 +20,5 @@ int DecodeNameStyle(std::uint32_t stored);
 std::int32_t TruncToInt32(double value);
 
 }  // namespace SettingsCodec
+
+}  // namespace vespera

@@ -1,5 +1,7 @@
 #include "catalog/CatalogLoader.h"
 
+namespace vespera {
+
 namespace {
 
 // Keeps the first failure, prefixed with the name of its file.
@@ -20,3 +22,5 @@ Expected<void> LoadCatalogs(SkyCatalogs& catalogs, const std::string& directory)
   catalogs.dataLoaded.store(1, std::memory_order_release);
   return first;
 }
+
+}  // namespace vespera

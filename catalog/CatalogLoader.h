@@ -7,6 +7,8 @@
 
 #include "catalog/CatalogStore.h"
 
+namespace vespera {
+
 inline constexpr const char* kStarsFile = "Stars.dat";
 inline constexpr const char* kStarNamesFile = "StarNames.dat";
 inline constexpr const char* kDeepSkyFile = "DeepSky.dat";
@@ -33,3 +35,5 @@ struct SkyCatalogs {
 // empty and the others are read all the same; the answer names the first file
 // that was missing or damaged and why ("Stars.dat: the file cannot be opened").
 Expected<void> LoadCatalogs(SkyCatalogs& catalogs, const std::string& directory);
+
+}  // namespace vespera

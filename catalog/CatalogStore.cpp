@@ -6,6 +6,8 @@
 #include "platform/runtime/CaseFold.h"
 #include "platform/runtime/CodePage.h"
 
+namespace vespera {
+
 Expected<void> CatalogStore::LoadObjects(const std::string& path) { return LoadRecordFile(path, objects); }
 Expected<void> CatalogStore::LoadNames(const std::string& path) { return LoadRecordFile(path, names); }
 Expected<void> CatalogStore::LoadLabels(const std::string& path) { return LoadRecordFile(path, labels); }
@@ -43,3 +45,5 @@ int CatalogStore::FindObjectIndex(const WideString& key) const {
   }
   return -1;
 }
+
+}  // namespace vespera

@@ -10,6 +10,8 @@
 #include "platform/runtime/Expected.h"
 #include "platform/runtime/WinTypes.h"
 
+namespace vespera {
+
 class CatalogStore {
  public:
   CatalogStore() = default;
@@ -38,3 +40,5 @@ class CatalogStore {
   // Lines of a constellation-line catalogue: records 2k and 2k+1.
   std::size_t lineCount() const { return objects.count() / 2; }
 };
+
+}  // namespace vespera

@@ -1,5 +1,7 @@
 #include "catalog/RecordFile.h"
 
+namespace vespera {
+
 namespace catalog_file {
 
 std::uint64_t RecordsThatFit(std::FILE* file, std::size_t recordSize) {
@@ -9,3 +11,5 @@ std::uint64_t RecordsThatFit(std::FILE* file, std::size_t recordSize) {
 }
 
 }  // namespace catalog_file
+
+}  // namespace vespera

@@ -15,6 +15,8 @@
 #include "platform/runtime/Expected.h"
 #include "platform/runtime/LittleEndian.h"
 
+namespace vespera {
+
 namespace catalog_file {
 
 struct FileCloser {
@@ -51,3 +53,5 @@ Expected<void> LoadRecordFile(const std::string& path, RecordTable<Record>& tabl
   if (table.count() < count) return Failure("the file shrank while it was read");
   return {};
 }
+
+}  // namespace vespera

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace vespera {
+
 template <class Record>
 class RecordTable {
  public:
@@ -41,3 +43,5 @@ class RecordTable {
   std::vector<Record> records_;
   std::uint64_t revision_ = 0;
 };
+
+}  // namespace vespera

@@ -6,6 +6,8 @@
 #include "platform/runtime/CodePage.h"
 #include "platform/runtime/LittleEndian.h"
 
+namespace vespera {
+
 namespace {
 
 void WriteAnsiField(unsigned char* field, std::size_t width, std::string_view text) {
@@ -60,3 +62,5 @@ void ConstellationLabel::SetDec(float v) { WriteLittleFloat(bytes.data() + Const
 WideString DesignationText(const SkyObjectRecord& r) { return AnsiToWide(r.designation(), kDesignationBytes); }
 WideString DesignationText(const ObjectNameRecord& r) { return AnsiToWide(r.designation(), kDesignationBytes); }
 WideString NameText(const ObjectNameRecord& r) { return AnsiToWide(r.name(), kNameBytes); }
+
+}  // namespace vespera

@@ -10,6 +10,8 @@
 
 #include "platform/runtime/WinTypes.h"
 
+namespace vespera {
+
 inline constexpr std::size_t kDesignationBytes = 10;
 inline constexpr std::size_t kNameBytes = 303;
 inline constexpr std::size_t kShortNameUnits = 4;
@@ -89,3 +91,5 @@ static_assert(alignof(SkyObjectRecord) == 1 && alignof(ObjectNameRecord) == 1 &&
 WideString DesignationText(const SkyObjectRecord& record);
 WideString DesignationText(const ObjectNameRecord& record);
 WideString NameText(const ObjectNameRecord& record);
+
+}  // namespace vespera

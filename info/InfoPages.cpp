@@ -6,6 +6,8 @@
 #include "info/PageTemplate.h"
 #include "platform/runtime/CodePage.h"
 
+namespace vespera {
+
 namespace {
 
 WideString DecimalText(int number) {
@@ -56,3 +58,5 @@ WideString BuildHelpPage(const IniFile& file, bool redScreenMode, std::string_vi
   page += kHelpPageCloseLink;
   return page;
 }
+
+}  // namespace vespera

@@ -8,6 +8,8 @@
 #include "info/IniFile.h"
 #include "platform/runtime/WinTypes.h"
 
+namespace vespera {
+
 inline constexpr std::u16string_view kHelpSectionName = u"Main";
 
 // The page of list entry number: the styled section whose name is number in
@@ -18,3 +20,5 @@ WideString BuildInfoPage(const IniFile& file, int number, bool redScreenMode,
 // The styled "Main" section with every underscore shown as a space, or
 // "Cannot find Help.ini"; then the close link, whose target keeps its underscore.
 WideString BuildHelpPage(const IniFile& file, bool redScreenMode, std::string_view programDirectory);
+
+}  // namespace vespera

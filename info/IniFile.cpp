@@ -2,6 +2,8 @@
 
 #include "info/WideLineReader.h"
 
+namespace vespera {
+
 namespace {
 
 // The C locale's space class; a wider Unicode class would eat a no-break
@@ -76,3 +78,5 @@ int FindSection(const IniFile& file, std::u16string_view key) {
     if (file[i].name == key) return static_cast<int>(i);
   return -1;
 }
+
+}  // namespace vespera

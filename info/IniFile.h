@@ -10,6 +10,8 @@
 #include "platform/runtime/Expected.h"
 #include "platform/runtime/WinTypes.h"
 
+namespace vespera {
+
 struct IniSection {
   WideString name;  // never empty
   WideString body;  // never empty: the section's trimmed lines joined without separator
@@ -26,3 +28,5 @@ Expected<void> LoadIniFile(const std::string& path, IniFile& file);
 
 // Position of the first section whose name equals key exactly, or -1.
 int FindSection(const IniFile& file, std::u16string_view key);
+
+}  // namespace vespera

@@ -1,5 +1,7 @@
 #include "info/PageTemplate.h"
 
+namespace vespera {
+
 void ReplaceMarker(WideString& text, std::u16string_view marker, std::u16string_view value) {
   if (marker.empty()) return;
   std::size_t at = text.find(marker);
@@ -15,3 +17,5 @@ WideString StyledPageHeader(bool redScreenMode) {
   ReplaceMarker(page, kTextColorMarker, kPageTextColor);
   return page;
 }
+
+}  // namespace vespera

@@ -7,6 +7,8 @@
 
 #include "platform/runtime/WinTypes.h"
 
+namespace vespera {
+
 inline constexpr std::u16string_view kPageStyleBlock =
     u"<style type=\"text/css\"><!--body { background-color: :BACK_COLOR:; } "
     u"body,td,th {\tcolor: :TXT_COLOR:; } --> </style>";
@@ -34,3 +36,5 @@ void ReplaceMarker(WideString& text, std::u16string_view marker, std::u16string_
 // The style block with the colours of the current mode: red or white
 // background, black text in both.
 WideString StyledPageHeader(bool redScreenMode);
+
+}  // namespace vespera

@@ -6,6 +6,8 @@
 
 #include "platform/runtime/CodePage.h"
 
+namespace vespera {
+
 namespace {
 
 constexpr std::size_t kBlockBytes = 64 * 1024;
@@ -71,3 +73,5 @@ bool WideLineReader::ReadPiece(WideString& piece) {
   linePos_ += take;
   return true;
 }
+
+}  // namespace vespera

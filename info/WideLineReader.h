@@ -11,6 +11,8 @@
 
 #include "platform/runtime/WinTypes.h"
 
+namespace vespera {
+
 class WideLineReader {
  public:
   // The device reads with a 131072-character buffer, less its terminator.
@@ -44,3 +46,5 @@ class WideLineReader {
   WideString line_;
   std::size_t linePos_ = 0;
 };
+
+}  // namespace vespera

@@ -4,6 +4,8 @@
 
 #include "resources/SecondaryWindowStyles.h"
 
+namespace vespera {
+
 namespace {
 
 // Three centred lines: the product with its version, the year, where new
@@ -50,3 +52,5 @@ const DialogTemplate kAboutSmallPhoneTemplate{kAboutSmallPhoneTemplateId, kSecon
                                               u"", u"System", 8, kSmallPhoneControls};
 const DialogTemplate kAboutQvgaPhoneTemplate{kAboutQvgaPhoneTemplateId, kSecondaryWindowStyle, 0, 0, 0, 120, 122,
                                              u"", u"System", 8, kQvgaPhoneControls};
+
+}  // namespace vespera

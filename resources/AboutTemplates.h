@@ -6,6 +6,8 @@
 
 #include "platform/framework/DialogTemplate.h"
 
+namespace vespera {
+
 inline constexpr UINT kAboutTemplateId = 132;
 inline constexpr UINT kAboutSmallPhoneTemplateId = 138;
 inline constexpr UINT kAboutQvgaPhoneTemplateId = 146;
@@ -13,3 +15,5 @@ inline constexpr UINT kAboutQvgaPhoneTemplateId = 146;
 extern const DialogTemplate kAboutTemplate;
 extern const DialogTemplate kAboutSmallPhoneTemplate;
 extern const DialogTemplate kAboutQvgaPhoneTemplate;
+
+}  // namespace vespera

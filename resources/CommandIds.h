@@ -5,6 +5,8 @@
 
 #include "platform/runtime/WinTypes.h"
 
+namespace vespera {
+
 enum ProgramCommandId : UINT {
   kCommandExit = 1000,
   kCommandProgramMenu = 1002,
@@ -50,3 +52,5 @@ enum NavigationCommandId : UINT {
 // Resource ids of the program's icon and menu.
 inline constexpr UINT kApplicationIconId = 128;
 inline constexpr UINT kProgramMenuId = 246;
+
+}  // namespace vespera

@@ -4,6 +4,8 @@
 
 #include "resources/SecondaryWindowStyles.h"
 
+namespace vespera {
+
 namespace {
 
 struct Box {
@@ -32,3 +34,5 @@ const DialogTemplate kHelpSmallPhoneTemplate{kHelpSmallPhoneTemplateId, kSeconda
                                              u"", u"System", 8, kSmallPhoneControls};
 const DialogTemplate kHelpQvgaPhoneTemplate{kHelpQvgaPhoneTemplateId, kSecondaryWindowStyle, 0, 0, 0, 120, 138,
                                             u"", u"System", 8, kQvgaPhoneControls};
+
+}  // namespace vespera

@@ -5,6 +5,8 @@
 
 #include "platform/framework/DialogTemplate.h"
 
+namespace vespera {
+
 inline constexpr UINT kHelpTemplateId = 134;
 inline constexpr UINT kHelpHeight240TemplateId = 136;
 inline constexpr UINT kHelpSmallPhoneTemplateId = 139;
@@ -14,3 +16,5 @@ extern const DialogTemplate kHelpTemplate;
 extern const DialogTemplate kHelpHeight240Template;
 extern const DialogTemplate kHelpSmallPhoneTemplate;
 extern const DialogTemplate kHelpQvgaPhoneTemplate;
+
+}  // namespace vespera

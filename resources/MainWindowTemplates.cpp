@@ -6,6 +6,8 @@
 #include "resources/CommandIds.h"
 #include "resources/TemplateStyles.h"
 
+namespace vespera {
+
 namespace {
 
 // The buttons' left edges differ per layout; every command button sits at
@@ -47,3 +49,5 @@ const DialogTemplate kMainSmallPhoneTemplate{kMainSmallPhoneTemplateId, kMainSty
                                              u"Vespera", u"System", 8, kSmallPhoneControls};
 const DialogTemplate kMainQvgaPhoneTemplate{kMainQvgaPhoneTemplateId, kMainStyle, kMainExStyle, 0, 0, 139, 159,
                                             u"Vespera", u"System", 8, kQvgaPhoneControls};
+
+}  // namespace vespera

@@ -8,6 +8,8 @@
 
 #include "platform/framework/DialogTemplate.h"
 
+namespace vespera {
+
 inline constexpr UINT kMainTemplateId = 102;
 inline constexpr UINT kMainSmallPhoneTemplateId = 137;
 inline constexpr UINT kMainQvgaPhoneTemplateId = 143;
@@ -15,3 +17,5 @@ inline constexpr UINT kMainQvgaPhoneTemplateId = 143;
 extern const DialogTemplate kMainTemplate;
 extern const DialogTemplate kMainSmallPhoneTemplate;
 extern const DialogTemplate kMainQvgaPhoneTemplate;
+
+}  // namespace vespera

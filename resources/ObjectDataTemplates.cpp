@@ -4,6 +4,8 @@
 
 #include "resources/SecondaryWindowStyles.h"
 
+namespace vespera {
+
 namespace {
 
 struct ObjectDataLayout {
@@ -41,3 +43,5 @@ const DialogTemplate kObjectDataSmallPhoneTemplate{
     kObjectDataSmallPhoneTemplateId, kSecondaryWindowStyle, 0, 0, 0, 103, 120, u"", u"System", 8, kSmallPhoneControls};
 const DialogTemplate kObjectDataQvgaPhoneTemplate{
     kObjectDataQvgaPhoneTemplateId, kSecondaryWindowStyle, 0, 0, 0, 123, 134, u"", u"System", 8, kQvgaPhoneControls};
+
+}  // namespace vespera

@@ -6,6 +6,8 @@
 
 #include "platform/framework/DialogTemplate.h"
 
+namespace vespera {
+
 inline constexpr UINT kObjectDataTemplateId = 131;
 inline constexpr UINT kObjectDataHeight240TemplateId = 141;
 inline constexpr UINT kObjectDataSmallPhoneTemplateId = 142;
@@ -17,3 +19,5 @@ extern const DialogTemplate kObjectDataTemplate;
 extern const DialogTemplate kObjectDataHeight240Template;
 extern const DialogTemplate kObjectDataSmallPhoneTemplate;
 extern const DialogTemplate kObjectDataQvgaPhoneTemplate;
+
+}  // namespace vespera

@@ -4,6 +4,8 @@
 
 #include "resources/CommandIds.h"
 
+namespace vespera {
+
 namespace {
 
 constexpr std::array kMagnitudeItems{
@@ -51,3 +53,5 @@ constexpr std::array kProgramBar{MenuPopup(u"Menu", kProgramItems)};
 }  // namespace
 
 const MenuTemplate kProgramMenu{kProgramMenuId, kProgramBar};
+
+}  // namespace vespera

@@ -5,4 +5,8 @@
 
 #include "platform/windows/MenuTemplate.h"
 
+namespace vespera {
+
 extern const MenuTemplate kProgramMenu;
+
+}  // namespace vespera

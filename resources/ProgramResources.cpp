@@ -3,4 +3,8 @@
 #include "platform/menus/MenuApi.h"
 #include "resources/ProgramMenu.h"
 
+namespace vespera {
+
 void RegisterProgramResources() { RegisterMenuResource(kProgramMenu); }
+
+}  // namespace vespera

@@ -4,6 +4,8 @@
 
 #include "resources/SecondaryWindowStyles.h"
 
+namespace vespera {
+
 namespace {
 
 // Where the layouts differ: the query box's width, the column of "Go", the
@@ -43,3 +45,5 @@ const DialogTemplate kSearchSmallPhoneTemplate{kSearchSmallPhoneTemplateId, kSec
                                                u"", u"System", 8, kSmallPhoneControls};
 const DialogTemplate kSearchQvgaPhoneTemplate{kSearchQvgaPhoneTemplateId, kSecondaryWindowStyle, 0, 0, 0, 121, 127,
                                               u"", u"System", 8, kQvgaPhoneControls};
+
+}  // namespace vespera

@@ -6,6 +6,8 @@
 
 #include "platform/framework/DialogTemplate.h"
 
+namespace vespera {
+
 inline constexpr UINT kSearchTemplateId = 133;
 inline constexpr UINT kSearchHeight240TemplateId = 135;
 inline constexpr UINT kSearchSmallPhoneTemplateId = 140;
@@ -19,3 +21,5 @@ extern const DialogTemplate kSearchTemplate;
 extern const DialogTemplate kSearchHeight240Template;
 extern const DialogTemplate kSearchSmallPhoneTemplate;
 extern const DialogTemplate kSearchQvgaPhoneTemplate;
+
+}  // namespace vespera

@@ -6,6 +6,8 @@
 #include "platform/controls/ControlMessages.h"
 #include "resources/TemplateStyles.h"
 
+namespace vespera {
+
 inline constexpr DWORD kSecondaryWindowStyle = WS_POPUP | WS_VISIBLE | WS_BORDER | DS_SETFONT;
 
 // The placeholder of the HTML view, replaced by it when the window opens.
@@ -19,3 +21,5 @@ inline constexpr UINT kUnnamedStaticId = 0xFFFF;
 // window's takes no tab stop: the page is the only thing to reach there.
 inline constexpr DWORD kCloseButtonStyle = kSkinButtonStyle;
 inline constexpr DWORD kCloseButtonNoTabStyle = kOwnerDrawButton | WS_VISIBLE;
+
+}  // namespace vespera

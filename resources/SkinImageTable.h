@@ -8,6 +8,8 @@
 
 #include "platform/gdi/GdiTypes.h"
 
+namespace vespera {
+
 inline constexpr int kDefinedSkinImages = 9;
 
 // {left, top, right, bottom}, right and bottom inclusive when copied.
@@ -34,3 +36,5 @@ inline constexpr std::array<RECT, kDefinedSkinImages> kSkinImages480{{
     {219, 0, 246, 29},
     {183, 0, 210, 29},
 }};
+
+}  // namespace vespera

@@ -7,6 +7,8 @@
 #include "platform/runtime/CaseFold.h"
 #include "platform/runtime/CodePage.h"
 
+namespace vespera {
+
 namespace {
 
 struct SectionTexts {
@@ -202,3 +204,5 @@ WideString BuildSearchPage(const WideString& query, bool matchCase, const Catalo
                            const CatalogStore& constellationLabelCatalog) {
   return BuildSearchPage(query, matchCase, SearchIndex(starCatalog, deepSkyCatalog, constellationLabelCatalog));
 }
+
+}  // namespace vespera

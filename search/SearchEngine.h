@@ -15,6 +15,8 @@
 #include "platform/runtime/WinTypes.h"
 #include "search/SearchIndex.h"
 
+namespace vespera {
+
 // Targets of the "Show on map" links: a prefix followed by the table index.
 inline constexpr std::u16string_view kStarLinkPrefix = u"STARLINK_";
 inline constexpr std::u16string_view kDeepSkyLinkPrefix = u"DSOLINK_";
@@ -68,3 +70,5 @@ WideString BuildSearchPage(const WideString& query, bool matchCase, const Search
 WideString BuildSearchPage(const WideString& query, bool matchCase, const CatalogStore& starCatalog,
                            const CatalogStore& deepSkyCatalog,
                            const CatalogStore& constellationLabelCatalog);
+
+}  // namespace vespera

@@ -4,6 +4,8 @@
 
 #include "platform/runtime/CaseFold.h"
 
+namespace vespera {
+
 namespace {
 
 // A field copied into a cleared buffer one byte longer than the copy, so it
@@ -96,3 +98,5 @@ SearchIndex::SearchIndex(const CatalogStore& starCatalog, const CatalogStore& de
     FoldWide(foldedConstellationNames_.back());
   }
 }
+
+}  // namespace vespera

@@ -20,6 +20,8 @@
 #include "catalog/CatalogStore.h"
 #include "search/SlotText.h"
 
+namespace vespera {
+
 // Bytes of a common name a search matches and shows.
 inline constexpr std::size_t kShownNameBytes = 48;
 
@@ -72,3 +74,5 @@ class SearchIndex {
   std::vector<WideString> constellationNames_;
   std::vector<WideString> foldedConstellationNames_;
 };
+
+}  // namespace vespera

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace vespera {
+
 void SlotText::Append(const char* field) {
   const std::size_t length = strnlen(field, slotBytes_ - 1);
   text_.append(field, length);
@@ -18,3 +20,5 @@ std::size_t SlotText::FindFrom(std::string_view needle, std::size_t slot) const 
   const std::size_t at = std::string_view(text_).find(needle, slot * slotBytes_);
   return at == std::string_view::npos ? count() : at / slotBytes_;
 }
+
+}  // namespace vespera

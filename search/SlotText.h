@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace vespera {
+
 class SlotText {
  public:
   // Each slot holds up to textBytes bytes and at least one NUL after them, so
@@ -28,3 +30,5 @@ class SlotText {
   std::size_t slotBytes_;
   std::string text_;
 };
+
+}  // namespace vespera

@@ -3,6 +3,8 @@
 #include "shell/FullScreen.h"
 #include "shell/WindowTemplates.h"
 
+namespace vespera {
+
 CAboutDlg::CAboutDlg() : CSecondaryWindow(ChooseTemplate(ProgramWindow::About), u"About", false) {}
 
 void CAboutDlg::DoDataExchange(CDataExchange* exchange) {
@@ -18,3 +20,5 @@ BOOL CAboutDlg::OnInitDialog() {
   CreateBrushes();
   return TRUE;
 }
+
+}  // namespace vespera

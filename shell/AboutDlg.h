@@ -4,6 +4,8 @@
 
 #include "shell/SecondaryWindow.h"
 
+namespace vespera {
+
 class CAboutDlg : public CSecondaryWindow {
  public:
   CAboutDlg();
@@ -11,3 +13,5 @@ class CAboutDlg : public CSecondaryWindow {
   void DoDataExchange(CDataExchange* exchange) override;
   BOOL OnInitDialog() override;
 };
+
+}  // namespace vespera

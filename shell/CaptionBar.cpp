@@ -3,6 +3,8 @@
 #include "appcore/ScreenClass.h"
 #include "shell/ProgramWide.h"
 
+namespace vespera {
+
 namespace {
 
 constexpr COLORREF kTitleColour = RGB(255, 255, 255);
@@ -42,3 +44,5 @@ void DrawCaptionBar(CDC& dc, CSkin& skin, bool redScreen, bool highResolution, c
 void DrawCaptionBar(CDC& dc, const RECT& windowRect, std::u16string_view title) {
   DrawCaptionBar(dc, *theSkin, redScreenMode != 0, IsHighResScreen(), windowRect, title);
 }
+
+}  // namespace vespera

@@ -7,6 +7,8 @@
 #include "platform/gdi/DeviceContext.h"
 #include "shell/Skin.h"
 
+namespace vespera {
+
 // Height of the top strip that holds the caption bar and the buttons.
 int CaptionStripHeight(bool highResolution);
 
@@ -18,3 +20,5 @@ void DrawCaptionBar(CDC& dc, CSkin& skin, bool redScreen, bool highResolution, c
 
 // The same with the program-wide skin, red-screen mode and screen class.
 void DrawCaptionBar(CDC& dc, const RECT& windowRect, std::u16string_view title);
+
+}  // namespace vespera

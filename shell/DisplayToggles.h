@@ -5,6 +5,8 @@
 
 #include "skymap/ViewState.h"
 
+namespace vespera {
+
 constexpr ConstellationNameStyle AfterShortNamesToggle(ConstellationNameStyle style) {
   return style == ConstellationNameStyle::Short ? ConstellationNameStyle::None : ConstellationNameStyle::Short;
 }
@@ -15,3 +17,5 @@ constexpr ConstellationNameStyle AfterFullNamesToggle(ConstellationNameStyle sty
 
 // Any non-zero stored value counts as on, and turns off.
 constexpr int AfterFlagToggle(int flag) { return flag == 0 ? 1 : 0; }
+
+}  // namespace vespera

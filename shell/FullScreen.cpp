@@ -5,6 +5,8 @@
 #include "platform/windows/SystemApi.h"
 #include "platform/windows/WindowApi.h"
 
+namespace vespera {
+
 namespace {
 
 constexpr LONG kStartMenuCornerWidth = 50;
@@ -39,3 +41,5 @@ void OpenStartMenu(CWnd& window) {
 }
 
 bool IsStartMenuCorner(POINT tap, int stripHeight) { return tap.x < kStartMenuCornerWidth && tap.y < stripHeight; }
+
+}  // namespace vespera

@@ -5,6 +5,8 @@
 
 #include "platform/framework/Wnd.h"
 
+namespace vespera {
+
 // The shell's dialog initialisation: a Done button and sized to the screen.
 void InitFullScreenDialog(CWnd& window);
 
@@ -20,3 +22,5 @@ void OpenStartMenu(CWnd& window);
 // Where a tap means the Start menu: x < 50 and y above the caption strip
 // (`stripHeight`, 52 or 26 pixels), in client coordinates.
 bool IsStartMenuCorner(POINT tap, int stripHeight);
+
+}  // namespace vespera

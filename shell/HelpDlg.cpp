@@ -8,6 +8,8 @@
 #include "shell/ProgramWide.h"
 #include "shell/WindowTemplates.h"
 
+namespace vespera {
+
 CHelpDlg::CHelpDlg() : CSecondaryWindow(ChooseTemplate(ProgramWindow::Help), u"Help", false) {}
 
 void CHelpDlg::DoDataExchange(CDataExchange* exchange) {
@@ -45,3 +47,5 @@ BOOL CHelpDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
   if (HandleHtmlLinkNotify(*this, kHelpViewId, lParam, result)) return TRUE;
   return CSecondaryWindow::OnNotify(wParam, lParam, result);
 }
+
+}  // namespace vespera

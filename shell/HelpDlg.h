@@ -5,6 +5,8 @@
 
 #include "shell/SecondaryWindow.h"
 
+namespace vespera {
+
 inline constexpr int kHelpViewId = 104;
 
 class CHelpDlg : public CSecondaryWindow {
@@ -16,3 +18,5 @@ class CHelpDlg : public CSecondaryWindow {
   BOOL PreTranslateMessage(MSG* message) override;
   BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };
+
+}  // namespace vespera

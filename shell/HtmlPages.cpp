@@ -6,6 +6,8 @@
 #include "platform/windows/MessageApi.h"
 #include "platform/windows/WindowApi.h"
 
+namespace vespera {
+
 namespace {
 
 constexpr DWORD kHtmlViewStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP;
@@ -54,3 +56,5 @@ BOOL HandleHtmlLinkNotify(CDialog& window, int viewId, LPARAM notification, LRES
   *result = 1;
   return TRUE;
 }
+
+}  // namespace vespera

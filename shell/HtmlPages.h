@@ -10,6 +10,8 @@
 #include "platform/framework/Dialog.h"
 #include "platform/runtime/WinTypes.h"
 
+namespace vespera {
+
 // Hides the placeholder and creates the view over its rectangle as child
 // `childId`. Null when the view's class cannot be registered or the view
 // cannot be created; the window then simply has no page.
@@ -31,3 +33,5 @@ void OnHtmlLink(CDialog& window, std::u16string_view target);
 // the window's view is answered as handled (so the view never follows a link
 // itself) after OnHtmlLink; anything else is left to the framework.
 BOOL HandleHtmlLinkNotify(CDialog& window, int viewId, LPARAM notification, LRESULT* result);
+
+}  // namespace vespera

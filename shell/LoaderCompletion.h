@@ -7,6 +7,8 @@
 #include <condition_variable>
 #include <mutex>
 
+namespace vespera {
+
 class LoaderCompletion {
  public:
   // The loader thread's last act.
@@ -26,3 +28,5 @@ class LoaderCompletion {
   std::condition_variable done_;
   bool finished_ = false;
 };
+
+}  // namespace vespera

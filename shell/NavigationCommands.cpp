@@ -2,6 +2,8 @@
 
 #include "resources/CommandIds.h"
 
+namespace vespera {
+
 std::optional<NavigationStep> NavigationStepForCommand(UINT commandId) {
   switch (commandId) {
     case kCommandZoomIn: return NavigationStep::ZoomIn;
@@ -27,3 +29,5 @@ std::optional<NavigationStep> NavigationStepForCommand(UINT commandId) {
     default: return std::nullopt;
   }
 }
+
+}  // namespace vespera

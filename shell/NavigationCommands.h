@@ -8,5 +8,9 @@
 #include "platform/runtime/WinTypes.h"
 #include "skymap/Navigation.h"
 
+namespace vespera {
+
 // The step of a navigation command id; empty for any other id.
 std::optional<NavigationStep> NavigationStepForCommand(UINT commandId);
+
+}  // namespace vespera

@@ -12,6 +12,8 @@
 #include "shell/ProgramWide.h"
 #include "shell/WindowTemplates.h"
 
+namespace vespera {
+
 namespace {
 
 struct CatalogueBook {
@@ -104,3 +106,5 @@ void CObjectDataDlg::DescribeState(DumpObject& state) const {
   CSecondaryWindow::DescribeState(state);
   state.Set("mode", mode);
 }
+
+}  // namespace vespera

@@ -8,6 +8,8 @@
 #include "info/IniFile.h"
 #include "shell/SecondaryWindow.h"
 
+namespace vespera {
+
 enum ObjectDataMode : int {
   kMessierMode = 1,
   kCaldwellMode = 2,
@@ -38,3 +40,5 @@ class CObjectDataDlg : public CSecondaryWindow {
   int entryCount_ = 0;
   IniFile sections_;
 };
+
+}  // namespace vespera

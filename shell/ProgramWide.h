@@ -6,6 +6,8 @@
 
 #include "shell/Skin.h"
 
+namespace vespera {
+
 // The skin every window draws its chrome from. Start-up makes it as its very
 // first step, because only then can the device's screen be measured to pick
 // the image table, and it stays until the program exits.
@@ -15,3 +17,5 @@ extern std::optional<CSkin> theSkin;
 // red-screen command, saved when the main window has closed; read by
 // everything that draws chrome, the status line or a page.
 extern int redScreenMode;
+
+}  // namespace vespera

@@ -6,6 +6,8 @@
 #include "resources/CommandIds.h"
 #include "shell/ProgramWide.h"
 
+namespace vespera {
+
 namespace {
 
 constexpr std::array<int, 7> kCommandButtonsInRepaintOrder{
@@ -26,3 +28,5 @@ void ToggleRedScreen(CWnd& mainWindow) {
   for (const int id : kCommandButtonsInRepaintOrder)
     if (CWnd* button = mainWindow.GetDlgItem(id)) button->Invalidate(TRUE);
 }
+
+}  // namespace vespera

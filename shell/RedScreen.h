@@ -6,6 +6,8 @@
 
 #include "platform/framework/Wnd.h"
 
+namespace vespera {
+
 // Sets the device's system colours to follow redScreenMode: its night scheme
 // while the mode is on. Open windows repaint.
 void ApplyRedScreenColours();
@@ -15,3 +17,5 @@ void ApplyRedScreenColours();
 // repainted. The map picture is
 // not rebuilt: the next paint copies it unchanged.
 void ToggleRedScreen(CWnd& mainWindow);
+
+}  // namespace vespera

@@ -2,6 +2,8 @@
 
 #include "skymap/Navigation.h"
 
+namespace vespera {
+
 namespace {
 
 template <class Table>
@@ -41,3 +43,5 @@ bool ApplySearchChoice(const SearchChoice& choice, ViewState& view, Selection& s
       return false;
   }
 }
+
+}  // namespace vespera

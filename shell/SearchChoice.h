@@ -10,6 +10,8 @@
 #include "skymap/Selection.h"
 #include "skymap/ViewState.h"
 
+namespace vespera {
+
 // The codes the search window closes with after a "Show on map" link.
 enum SearchResultCode : std::intptr_t {
   kSearchShowStar = 1001,
@@ -27,3 +29,5 @@ struct SearchChoice {
 // nothing. The caller makes sure the catalogues are loaded.
 bool ApplySearchChoice(const SearchChoice& choice, ViewState& view, Selection& selection,
                        const SkyCatalogs& catalogs);
+
+}  // namespace vespera

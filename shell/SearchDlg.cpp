@@ -10,6 +10,8 @@
 #include "shell/SearchLinks.h"
 #include "shell/WindowTemplates.h"
 
+namespace vespera {
+
 namespace {
 
 constexpr std::u16string_view kPromptText =
@@ -135,3 +137,5 @@ void CSearchDlg::DescribeState(DumpObject& state) const {
   state.Set("resultCode", resultCode);
   state.Set("resultIndex", resultIndex);
 }
+
+}  // namespace vespera

@@ -10,6 +10,8 @@
 #include "search/SearchIndex.h"
 #include "shell/SecondaryWindow.h"
 
+namespace vespera {
+
 inline constexpr int kSearchViewId = 102;
 
 // The settings value that remembers "Match case".
@@ -49,3 +51,5 @@ class CSearchDlg : public CSecondaryWindow {
   CButton matchCaseBox_;
   CEdit queryEdit_;
 };
+
+}  // namespace vespera

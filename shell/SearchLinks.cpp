@@ -5,6 +5,8 @@
 
 #include "search/SearchEngine.h"
 
+namespace vespera {
+
 namespace {
 
 std::int32_t LeadingNumber(std::u16string_view text) {
@@ -42,3 +44,5 @@ std::optional<SearchChoice> ParseResultLink(std::u16string_view target) {
   }
   return std::nullopt;
 }
+
+}  // namespace vespera

@@ -5,6 +5,8 @@
 #include "shell/FullScreen.h"
 #include "shell/ProgramWide.h"
 
+namespace vespera {
+
 namespace {
 
 constexpr COLORREF kRedScreenBackground = RGB(255, 0, 0);
@@ -31,7 +33,7 @@ void CSecondaryWindow::DescribeState(DumpObject& state) const {
   state.Set("redScreenMode", redScreenMode);
 }
 
-void CSecondaryWindow::EnterFullScreen() { ::EnterFullScreen(*this, showInputPanelButton_, true); }
+void CSecondaryWindow::EnterFullScreen() { vespera::EnterFullScreen(*this, showInputPanelButton_, true); }
 
 void CSecondaryWindow::DressCloseButton() {
   closeButton_.SetImages(&*theSkin, kSkinClose, kNoSkinImage, kNoSkinImage);
@@ -76,3 +78,5 @@ HBRUSH CSecondaryWindow::OnCtlColor(CDC* dc, CWnd* control, UINT kind) {
   if (redScreenMode) return &redBrush_;
   return CDialog::OnCtlColor(dc, control, kind);
 }
+
+}  // namespace vespera

@@ -10,6 +10,8 @@
 #include "platform/framework/Framework.h"
 #include "shell/SkinButton.h"
 
+namespace vespera {
+
 class CSecondaryWindow : public CDialog {
  public:
   CSecondaryWindow(const DialogTemplate& dialogTemplate, std::u16string_view title, bool showInputPanelButton);
@@ -43,3 +45,5 @@ class CSecondaryWindow : public CDialog {
   CBrush redBrush_;
   CBrush windowBrush_;
 };
+
+}  // namespace vespera

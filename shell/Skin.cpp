@@ -7,6 +7,8 @@
 #include "platform/windows/MessageBox.h"
 #include "resources/SkinImageTable.h"
 
+namespace vespera {
+
 namespace {
 
 bool InTable(int index) { return index >= 0 && index < kSkinTableSize; }
@@ -68,3 +70,5 @@ SIZE CSkin::ImageSize(int index) const {
   const RECT image = ImageRect(index);
   return {image.right - image.left, image.bottom - image.top};
 }
+
+}  // namespace vespera

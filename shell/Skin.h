@@ -11,6 +11,8 @@
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/GdiTypes.h"
 
+namespace vespera {
+
 // Images of the strip, from left to right on the bitmap: logo, left, up,
 // down, right, zoom out, zoom in, menu, close. The table is indexed like this.
 enum SkinImage : int {
@@ -71,3 +73,5 @@ class CSkin {
   CBitmap bitmap_;
   BYTE loaded_ = 0;
 };
+
+}  // namespace vespera

@@ -2,6 +2,8 @@
 
 #include "platform/handheld/HandheldShell.h"
 
+namespace vespera {
+
 const MessageMap* CSkinButton::GetMessageMap() const {
   static const MessageMap map = MessageMapFor<CSkinButton>(CButton::GetMessageMap())
                                     .OnLButtonDown(&CSkinButton::OnLButtonDown)
@@ -60,3 +62,5 @@ void PlaceSkinButton(CWnd& window, CWnd& button, const CSkin& skin, int index) {
   const SIZE size = skin.ImageSize(index);
   button.MoveWindow(rect.left, rect.top, size.cx, size.cy, TRUE);
 }
+
+}  // namespace vespera

@@ -6,6 +6,8 @@
 #include "platform/framework/Controls.h"
 #include "shell/Skin.h"
 
+namespace vespera {
+
 class CSkinButton : public CButton {
  public:
   CSkinButton() = default;
@@ -35,3 +37,5 @@ class CSkinButton : public CButton {
 // Keeps the button's top-left corner and gives it the size of the skin image
 // (right - left by bottom - top); -1 gives it no size. Moved with a repaint.
 void PlaceSkinButton(CWnd& window, CWnd& button, const CSkin& skin, int index);
+
+}  // namespace vespera

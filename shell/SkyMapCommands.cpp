@@ -6,6 +6,8 @@
 #include "shell/RedScreen.h"
 #include "shell/SkyMapDlg.h"
 
+namespace vespera {
+
 namespace {
 
 // The keypad: arrows and the digits around 5 pan, 1 and 3 zoom. A desktop
@@ -121,3 +123,5 @@ void CSkyMapDlg::OnToggleFullNames() {
 }
 
 void CSkyMapDlg::OnToggleRedScreen() { ToggleRedScreen(*this); }
+
+}  // namespace vespera

@@ -10,6 +10,8 @@
 #include "shell/WindowTemplates.h"
 #include "skymap/ConstellationNames.h"
 
+namespace vespera {
+
 namespace {
 
 constexpr std::array<UINT, 7> kCommandButtonIds{kCommandPanDown, kCommandPanUp,   kCommandPanRight,   kCommandPanLeft,
@@ -119,3 +121,5 @@ void CSkyMapDlg::DescribeState(DumpObject& state) const {
   state.Set("redScreenMode", redScreenMode);
   state.Set("template", Template().id);
 }
+
+}  // namespace vespera

@@ -27,6 +27,8 @@
 #include "skymap/StatusLine.h"
 #include "skymap/ViewState.h"
 
+namespace vespera {
+
 class CSkyMapDlg : public CDialog {
  public:
   CSkyMapDlg();
@@ -128,3 +130,5 @@ class CSkyMapDlg : public CDialog {
   // The window the loader posts "After load" to, fixed before the thread starts.
   HWND loaderTarget_ = nullptr;
 };
+
+}  // namespace vespera

@@ -9,6 +9,8 @@
 #include "resources/CommandIds.h"
 #include "shell/SkyMapDlg.h"
 
+namespace vespera {
+
 void CSkyMapDlg::StartCatalogLoader() {
   loaderTarget_ = m_hWnd;
   loaderCompletion_ = std::make_shared<LoaderCompletion>();
@@ -39,3 +41,5 @@ void CSkyMapDlg::RunCatalogLoader() {
 void CSkyMapDlg::WaitForCatalogLoader() {
   if (loaderCompletion_) loaderCompletion_->Wait();
 }
+
+}  // namespace vespera

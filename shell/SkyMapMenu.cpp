@@ -10,6 +10,8 @@
 #include "shell/ProgramWide.h"
 #include "shell/SkyMapDlg.h"
 
+namespace vespera {
+
 namespace {
 
 UINT CheckedIf(bool on) { return MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED); }
@@ -65,3 +67,5 @@ void CSkyMapDlg::RunSecondaryWindow(UINT command) {
     default: break;
   }
 }
+
+}  // namespace vespera

@@ -8,6 +8,8 @@
 #include "shell/ProgramWide.h"
 #include "shell/SkyMapDlg.h"
 
+namespace vespera {
+
 namespace {
 
 // The phones' caption bars are too short for a title.
@@ -36,10 +38,10 @@ SkyMapParts CSkyMapDlg::MapParts() { return {catalogs_, view_, layout_, picture_
 
 MapOverlay CSkyMapDlg::Overlay() { return {CurrentStatusColours(), SelectionMarkerPoint(selection_)}; }
 
-void CSkyMapDlg::RenderMap(CDC& dc) { ::RenderMap(dc, MapParts(), Overlay(), [] { return GetTickCount(); }); }
+void CSkyMapDlg::RenderMap(CDC& dc) { vespera::RenderMap(dc, MapParts(), Overlay(), [] { return GetTickCount(); }); }
 
 void CSkyMapDlg::DrawStatusLine(CDC& dc) {
-  ::DrawStatusLine(dc, status_.statusText, layout_, CurrentStatusColours());
+  vespera::DrawStatusLine(dc, status_.statusText, layout_, CurrentStatusColours());
 }
 
 void CSkyMapDlg::RedrawMap() {
@@ -47,3 +49,5 @@ void CSkyMapDlg::RedrawMap() {
   CClientDC dc(this);
   RenderMap(dc);
 }
+
+}  // namespace vespera

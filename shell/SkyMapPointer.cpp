@@ -14,6 +14,8 @@
 #include "skymap/Navigation.h"
 #include "skymap/PointerNavigation.h"
 
+namespace vespera {
+
 namespace {
 
 // How far the pointer must move while held before the map follows it: the
@@ -84,3 +86,5 @@ LRESULT CSkyMapDlg::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
   RedrawMap();
   return 0;
 }
+
+}  // namespace vespera

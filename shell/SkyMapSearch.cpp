@@ -4,6 +4,8 @@
 #include "shell/SearchDlg.h"
 #include "shell/SkyMapDlg.h"
 
+namespace vespera {
+
 void CSkyMapDlg::OnSearchCommand() {
   // The search reads every store; before "After load" they may still be
   // half-written, so the command only beeps.
@@ -22,3 +24,5 @@ SearchChoice CSkyMapDlg::RunSearchWindow() {
   const INT_PTR code = search.DoModal();
   return {code, search.resultIndex};
 }
+
+}  // namespace vespera

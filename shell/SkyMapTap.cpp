@@ -6,6 +6,8 @@
 #include "shell/FullScreen.h"
 #include "shell/SkyMapDlg.h"
 
+namespace vespera {
+
 void CSkyMapDlg::OnMapTap(UINT /*flags*/, CPoint point) {
   Default();
   if (IsStartMenuCorner(point, layout_.geometry.mapTop)) {
@@ -32,3 +34,5 @@ void CSkyMapDlg::ShowSelectionInfo() {
 void CSkyMapDlg::OnCenterObject() {
   if (CenterOnSelection(view_, selection_)) RedrawMap();
 }
+
+}  // namespace vespera

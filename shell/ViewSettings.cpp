@@ -2,6 +2,8 @@
 
 #include "appcore/SettingsCodec.h"
 
+namespace vespera {
+
 namespace {
 
 constexpr const WCHAR* kLinesEntry = u"ConstellationLines";
@@ -41,3 +43,5 @@ void WriteViewSettings(CWinApp& app, const ViewState& view) {
   app.WriteProfileInt(kMainSection, kZoomEntry, AsStored(SettingsCodec::EncodeScaled(view.zoom)));
   app.WriteProfileInt(kMainSection, kMagnitudeEntry, AsStored(SettingsCodec::EncodeScaled(view.magnitudeLimit)));
 }
+
+}  // namespace vespera

@@ -5,6 +5,8 @@
 #include "platform/framework/WinApp.h"
 #include "skymap/ViewState.h"
 
+namespace vespera {
+
 inline constexpr const WCHAR* kMainSection = u"Main";
 inline constexpr const WCHAR* kRedScreenModeEntry = u"RedScreenMode";
 
@@ -15,3 +17,5 @@ void ReadViewSettings(CWinApp& app, ViewState& view);
 
 // Writes the same values in the same order. A failed write is not reported.
 void WriteViewSettings(CWinApp& app, const ViewState& view);
+
+}  // namespace vespera

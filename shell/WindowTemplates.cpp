@@ -8,6 +8,8 @@
 #include "resources/ObjectDataTemplates.h"
 #include "resources/SearchTemplates.h"
 
+namespace vespera {
+
 namespace {
 
 enum class LayoutClass { Height240, SmallPhone, QvgaPhone };
@@ -65,3 +67,5 @@ const DialogTemplate& ChooseTemplate(ProgramWindow window) {
     return false;
   });
 }
+
+}  // namespace vespera

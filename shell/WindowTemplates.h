@@ -5,6 +5,8 @@
 #include "appcore/ScreenClass.h"
 #include "platform/framework/DialogTemplate.h"
 
+namespace vespera {
+
 enum class ProgramWindow { Main, About, Help, Search, ObjectData };
 
 // The first of the classes height 240, small phone and QVGA phone (in that
@@ -15,3 +17,5 @@ const DialogTemplate& ChooseTemplate(ProgramWindow window, const ScreenProfile& 
 // The same on the device's screen now. A class is tested only when the window
 // has a layout for it, so the platform type is asked only when it can matter.
 const DialogTemplate& ChooseTemplate(ProgramWindow window);
+
+}  // namespace vespera

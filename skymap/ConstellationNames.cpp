@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace vespera {
+
 namespace {
 
 constexpr int kNameHalfWidth = 50;
@@ -49,3 +51,5 @@ void DrawConstellationNames(CDC& dc, const CatalogStore& labels, const ViewProje
   dc.SetTextColor(previousColour);
   dc.SetBkMode(previousMode);
 }
+
+}  // namespace vespera

@@ -7,6 +7,8 @@
 #include "skymap/Projection.h"
 #include "skymap/ViewState.h"
 
+namespace vespera {
+
 inline constexpr COLORREF kConstellationNameColour = RGB(150, 0, 0);
 
 // The name font: "Times New Roman", 10 pixels, normal weight, the same on
@@ -26,3 +28,5 @@ bool LabelFitsMap(int x, int y, const MapGeometry& geometry);
 // draws nothing. The context's background mode, text colour and font are restored.
 void DrawConstellationNames(CDC& dc, const CatalogStore& labels, const ViewProjection& projection,
                             const MapGeometry& geometry, ConstellationNameStyle style, CFont& mapFont);
+
+}  // namespace vespera

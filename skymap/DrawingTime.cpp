@@ -2,6 +2,8 @@
 
 #include "platform/runtime/WideFormat.h"
 
+namespace vespera {
+
 namespace {
 
 constexpr float kSecondsPerTick = 1.0f / 1024.0f;
@@ -13,3 +15,5 @@ WideString DrawingTimeText(const WideString& prefix, DWORD startTick, DWORD endT
   const float seconds = static_cast<float>(elapsed) * kSecondsPerTick;
   return FormatWide(u"%s. Drawing time: %.2fs.", {prefix, static_cast<double>(seconds)});
 }
+
+}  // namespace vespera

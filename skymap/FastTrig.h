@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <limits>
 
+namespace vespera {
+
 // One entry per 1/8 degree over a full turn, both ends included.
 inline constexpr std::size_t kTrigTableSize = 2881;
 inline constexpr int kTrigStepsPerDegree = 8;
@@ -68,3 +70,5 @@ inline double FastCos(float x) {
   const double d = CosineTable[i + 1] - CosineTable[i];
   return CosineTable[i] + d * (kTrigStepsPerDegree * static_cast<double>(reduced) - i);
 }
+
+}  // namespace vespera

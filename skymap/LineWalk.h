@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace vespera {
+
 namespace line_walk_detail {
 
 // The steps t in [0, steps] for which start + sign × t lies in [0, limit).
@@ -96,3 +98,5 @@ void WalkLineInside(int x1, int y1, int x2, int y2, int width, int height, Visit
     }
   }
 }
+
+}  // namespace vespera

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace vespera {
+
 MapLayout ComputeMapLayout(int screenWidth, int screenHeight) {
   MapLayout layout;
   layout.screenRect = {0, 0, screenWidth, screenHeight};
@@ -27,3 +29,5 @@ RECT StatusBandRect(const MapLayout& layout) {
   const LONG height = layout.screenRect.Height();
   return {g.mapLeft, height - g.mapBottomMargin, layout.screenRect.Width() - g.mapLeft, height};
 }
+
+}  // namespace vespera

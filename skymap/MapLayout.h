@@ -6,6 +6,8 @@
 #include "platform/gdi/GdiTypes.h"
 #include "skymap/ViewState.h"
 
+namespace vespera {
+
 struct MapLayout {
   RECT screenRect;  // {0, 0, screen width, screen height}
   MapGeometry geometry;
@@ -25,3 +27,5 @@ RECT MapAreaRect(const MapLayout& layout);
 
 // The band below the map that holds the status line.
 RECT StatusBandRect(const MapLayout& layout);
+
+}  // namespace vespera

@@ -4,6 +4,8 @@
 
 #include "platform/gdi/GdiObjects.h"
 
+namespace vespera {
+
 namespace {
 
 // Farther than any screen reaches: a square out there is dropped before its
@@ -24,3 +26,5 @@ void DrawMapMarker(CDC& dc, const ViewProjection& projection, const MapGeometry&
   const CBrush white(kMarkerColour);
   dc.FrameRect(&square, &white);
 }
+
+}  // namespace vespera

@@ -3,16 +3,12 @@
 // the picture has been copied there and never into the picture, so the next
 // paint takes it away from its old place by itself.
 
+#include "catalog/SkyPoint.h"
 #include "platform/gdi/DeviceContext.h"
 #include "skymap/Projection.h"
 #include "skymap/ViewState.h"
 
-// A position on the sky in degrees, as the catalogue records hold it.
-struct SkyPoint {
-  float ra = 0.0f;
-  float dec = 0.0f;
-  friend bool operator==(const SkyPoint&, const SkyPoint&) = default;
-};
+namespace vespera {
 
 inline constexpr COLORREF kMarkerColour = RGB(255, 255, 255);
 
@@ -20,3 +16,5 @@ inline constexpr COLORREF kMarkerColour = RGB(255, 255, 255);
 // Nothing is drawn for a point on the far hemisphere. A visible point outside
 // the map area still gets its outline (the context clips it).
 void DrawMapMarker(CDC& dc, const ViewProjection& projection, const MapGeometry& geometry, SkyPoint point);
+
+}  // namespace vespera

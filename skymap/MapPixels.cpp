@@ -4,6 +4,8 @@
 
 #include "skymap/LineWalk.h"
 
+namespace vespera {
+
 void MapPixels::AllocatePixels(int width, int height, int bytesPerRow, int bitsPerPixel) {
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
@@ -49,3 +51,5 @@ void MapPixels::DrawLine(int x1, int y1, int x2, int y2, BYTE r, BYTE g, BYTE b)
   const PackedColour colour = Pack(r, g, b);
   WalkLineInside(x1, y1, x2, y2, width_, height_, [&](int x, int y) { Store(x, y, colour); });
 }
+
+}  // namespace vespera

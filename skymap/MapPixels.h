@@ -16,6 +16,8 @@
 
 #include "platform/runtime/WinTypes.h"
 
+namespace vespera {
+
 class MapPixels {
  public:
   // A zero-filled buffer of bytesPerRow × height bytes for a bitmap of the
@@ -60,3 +62,5 @@ class MapPixels {
   int bytesPerPixel_ = 0;
   bool writable_ = false;
 };
+
+}  // namespace vespera

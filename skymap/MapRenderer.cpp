@@ -4,6 +4,8 @@
 #include "skymap/DrawingTime.h"
 #include "skymap/Projection.h"
 
+namespace vespera {
+
 namespace {
 
 void RebuildPicture(const SkyMapParts& parts, DWORD startTick, const TickSource& ticks) {
@@ -39,3 +41,5 @@ void RenderMap(CDC& dc, const SkyMapParts& parts, const MapOverlay& overlay, con
   DrawStatusLine(dc, parts.status.statusText, layout, overlay.statusColours);
   if (overlay.marker) DrawMapMarker(dc, projection, geometry, *overlay.marker);
 }
+
+}  // namespace vespera

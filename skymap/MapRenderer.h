@@ -20,6 +20,8 @@
 #include "skymap/StatusLine.h"
 #include "skymap/ViewState.h"
 
+namespace vespera {
+
 // The picture on screen and where its objects landed; the caches always
 // describe the picture the surface holds. The columns are the catalogues as
 // the rebuild reads them.
@@ -53,3 +55,5 @@ struct MapOverlay {
 // the caches and sets the status text to the drawing time measured with
 // `ticks`.
 void RenderMap(CDC& dc, const SkyMapParts& parts, const MapOverlay& overlay, const TickSource& ticks);
+
+}  // namespace vespera

@@ -1,5 +1,7 @@
 #include "skymap/MapSurface.h"
 
+namespace vespera {
+
 void MapSurface::CreateMapSurface(CDC* dc, int width, int height) {
   DeleteMapBitmap();
   pixels_.FreePixels();
@@ -32,3 +34,5 @@ void MapSurface::DeleteMapBitmap() {
   info_ = {};
   hasBitmap_ = false;
 }
+
+}  // namespace vespera

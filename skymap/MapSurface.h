@@ -17,6 +17,8 @@
 #include "platform/gdi/GdiObjects.h"
 #include "skymap/MapPixels.h"
 
+namespace vespera {
+
 class MapSurface {
  public:
   // Replaces any previous bitmap with a black one of the context's depth and
@@ -53,3 +55,5 @@ class MapSurface {
   bool hasBitmap_ = false;
   MapPixels pixels_;
 };
+
+}  // namespace vespera

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace vespera {
+
 namespace {
 
 constexpr double kRevealZoom = 3.0;
@@ -97,3 +99,5 @@ void RevealObject(ViewState& view, float magnitude) {
 void RevealConstellation(ViewState& view) {
   if (view.zoom > kRevealZoom) view.zoom = kRevealZoom;
 }
+
+}  // namespace vespera

@@ -10,6 +10,8 @@
 
 #include "skymap/ViewState.h"
 
+namespace vespera {
+
 inline constexpr double kZoomInFactor = 1.1;
 // 1/1.1 as written, so that one step in and one step out from 1.0 come back to
 // exactly 1.0.
@@ -73,3 +75,5 @@ enum class NavigationStep {
 void RevealObject(ViewState& view, float magnitude);
 // Showing a constellation: zoomed out to at most 3 so the figure fits.
 void RevealConstellation(ViewState& view);
+
+}  // namespace vespera

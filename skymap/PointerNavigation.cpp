@@ -5,6 +5,8 @@
 
 #include "skymap/Navigation.h"
 
+namespace vespera {
+
 namespace {
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
@@ -94,3 +96,5 @@ void ZoomAbout(ViewState& view, const MapGeometry& geometry, MapPoint pointer, b
   (void)(in ? ZoomIn(view) : ZoomOut(view));
   if (under) PlaceSkyPointAt(view, geometry, *under, pointer);
 }
+
+}  // namespace vespera

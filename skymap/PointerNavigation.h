@@ -13,6 +13,8 @@
 
 #include "skymap/ViewState.h"
 
+namespace vespera {
+
 struct MapPoint {
   double x = 0.0;
   double y = 0.0;
@@ -42,3 +44,5 @@ ViewState DraggedView(const ViewState& pressView, const MapGeometry& geometry, M
 // One zoom step (in when `in`), keeping the sky point under `pointer` where it
 // is when that can be done, else about the centre as the buttons zoom.
 void ZoomAbout(ViewState& view, const MapGeometry& geometry, MapPoint pointer, bool in);
+
+}  // namespace vespera

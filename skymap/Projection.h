@@ -14,6 +14,8 @@
 #include "skymap/FastTrig.h"
 #include "skymap/ViewState.h"
 
+namespace vespera {
+
 // Every radian-to-degree conversion of the map uses this factor, which is
 // 180/3.1415926535 and deliberately not 180/pi.
 inline constexpr double kDegreesPerRadian = 57.29577951471995;
@@ -132,3 +134,5 @@ inline bool ProjectToScreen(const ViewState& view, const MapGeometry& geometry, 
                             int& x, int& y) {
   return ViewProjection(view, geometry).Project(ra, dec, x, y);
 }
+
+}  // namespace vespera

@@ -10,6 +10,8 @@
 #include <span>
 #include <vector>
 
+namespace vespera {
+
 inline constexpr std::int32_t kNoHit = -1;
 
 struct ScreenHit {
@@ -68,3 +70,5 @@ inline ScreenHit FindStarAt(const StarHitCache& cache, std::int32_t px, std::int
 inline ScreenHit FindDeepSkyAt(const DeepSkyHitCache& cache, std::int32_t px, std::int32_t py) {
   return cache.FindAt(px, py);
 }
+
+}  // namespace vespera

@@ -4,6 +4,8 @@
 
 #include "platform/runtime/WideFormat.h"
 
+namespace vespera {
+
 namespace {
 
 bool SelectRecord(Selection& selection, const CatalogStore& catalog, SelectionKind kind, std::int32_t index) {
@@ -103,3 +105,5 @@ bool CenterOnSelection(ViewState& view, const Selection& selection) {
   CenterOn(view, selection->ra, selection->dec);
   return true;
 }
+
+}  // namespace vespera

@@ -14,6 +14,8 @@
 #include "skymap/SkyPicture.h"
 #include "skymap/ViewState.h"
 
+namespace vespera {
+
 enum SelectionKind : std::int32_t {
   Star = 0,     // index into starCatalog.objects
   DeepSky = 1,  // index into deepSkyCatalog.objects
@@ -65,3 +67,5 @@ void CenterOn(ViewState& view, float ra, float dec);
 // CenterOn with the selected object's position; false, and nothing changes,
 // without a selection.
 bool CenterOnSelection(ViewState& view, const Selection& selection);
+
+}  // namespace vespera

@@ -6,6 +6,8 @@
 
 #include "skymap/VisibleRegion.h"
 
+namespace vespera {
+
 void ObjectColumns::Fill(const RecordTable<SkyObjectRecord>& objects) {
   const std::size_t n = objects.count();
   magnitude.resize(n);
@@ -50,3 +52,5 @@ void SkyColumns::Follow(const SkyCatalogs& catalogs) {
   FollowTable(catalogs.starCatalog.objects, stars_, starsFrom_);
   FollowTable(catalogs.deepSkyCatalog.objects, deepSky_, deepSkyFrom_);
 }
+
+}  // namespace vespera

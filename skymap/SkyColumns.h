@@ -11,6 +11,8 @@
 
 #include "catalog/CatalogLoader.h"
 
+namespace vespera {
+
 struct ObjectColumns {
   // An object without a finite position is never visible, so its magnitude
   // here is NaN, which no limit admits; the others keep their own.
@@ -62,3 +64,5 @@ class SkyColumns {
   FilledFrom starsFrom_;
   FilledFrom deepSkyFrom_;
 };
+
+}  // namespace vespera

@@ -9,6 +9,8 @@
 #include "skymap/SkySymbols.h"
 #include "skymap/VisibleRegion.h"
 
+namespace vespera {
+
 namespace {
 
 // Catalogue order throughout: later symbols overwrite earlier ones and the
@@ -111,3 +113,5 @@ void DrawSkyPicture(MapPixels& pixels, MapHitCaches& hits, SkyColumns& columns, 
   DrawObjects(pixels, hits.deepSky, catalogs.deepSkyCatalog.objects, columns.deepSky(), SkySymbolKind::DeepSky,
               projection, region, view, geometry);
 }
+
+}  // namespace vespera

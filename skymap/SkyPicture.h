@@ -10,6 +10,8 @@
 #include "skymap/SkyColumns.h"
 #include "skymap/ViewState.h"
 
+namespace vespera {
+
 // Where the drawn objects of the picture now shown landed, in window
 // coordinates; refilled on each rebuild and only then.
 struct MapHitCaches {
@@ -30,3 +32,5 @@ inline constexpr BYTE kConstellationLineRed = 50;
 // sure the catalogues are complete (dataLoaded) before calling.
 void DrawSkyPicture(MapPixels& pixels, MapHitCaches& hits, SkyColumns& columns, const SkyCatalogs& catalogs,
                     const ViewState& view, const MapGeometry& geometry);
+
+}  // namespace vespera

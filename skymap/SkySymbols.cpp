@@ -1,5 +1,7 @@
 #include "skymap/SkySymbols.h"
 
+namespace vespera {
+
 BYTE SymbolBrightness(float magnitude) {
   if (magnitude < 2) return 255;
   if (magnitude < 3) return 220;
@@ -28,3 +30,5 @@ void DrawSkySymbol(MapPixels& pixels, int x, int y, float magnitude, SkySymbolKi
   pixels.PutPixel(x + 1, y, h, h, blue);
   pixels.PutPixel(x, y + 1, h, h, blue);
 }
+
+}  // namespace vespera

@@ -6,6 +6,8 @@
 #include "platform/runtime/WinTypes.h"
 #include "skymap/MapPixels.h"
 
+namespace vespera {
+
 enum class SkySymbolKind { Star, DeepSky };
 
 // Grey level of a star (and red and green level of a deep-sky object).
@@ -17,3 +19,5 @@ bool DrawsAsPlus(float magnitude, SkySymbolKind kind);
 // Draws the symbol centred on map pixel (x, y); pixels off the surface are
 // skipped one by one, so a symbol on the edge keeps its inner pixels.
 void DrawSkySymbol(MapPixels& pixels, int x, int y, float magnitude, SkySymbolKind kind);
+
+}  // namespace vespera

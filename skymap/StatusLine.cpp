@@ -1,5 +1,7 @@
 #include "skymap/StatusLine.h"
 
+namespace vespera {
+
 namespace {
 
 constexpr std::size_t kTrailingSpaces = 41;
@@ -30,3 +32,5 @@ void DrawStatusLine(CDC& dc, std::u16string_view statusText, const MapLayout& la
   dc.SetBkColor(previousBackground);
   dc.SetTextColor(previousText);
 }
+
+}  // namespace vespera

@@ -8,6 +8,8 @@
 #include "platform/runtime/WinTypes.h"
 #include "skymap/MapLayout.h"
 
+namespace vespera {
+
 struct StatusLine {
   WideString statusText;
   // The first word of the drawing-time text ("Ready").
@@ -28,3 +30,5 @@ StatusColours StatusLineColours(bool redScreenMode, COLORREF skinBackground);
 // end of a longer one drawn before it; the band below the text is filled with
 // the background colour. The context's colours are restored afterwards.
 void DrawStatusLine(CDC& dc, std::u16string_view statusText, const MapLayout& layout, StatusColours colours);
+
+}  // namespace vespera

@@ -3,6 +3,8 @@
 
 #include "skymap/FastTrig.h"
 
+namespace vespera {
+
 const std::array<double, kTrigTableSize> SineTable = {
     0.000000, 0.002182, 0.004363, 0.006545, 0.008727, 0.010908, 0.013090, 0.015271,
     0.017452, 0.019634, 0.021815, 0.023996, 0.026177, 0.028358, 0.030539, 0.032719,
@@ -730,3 +732,5 @@ const std::array<double, kTrigTableSize> CosineTable = {
     0.999848, 0.999883, 0.999914, 0.999941, 0.999962, 0.999979, 0.999990, 0.999998,
     1.000000,
 };
+
+}  // namespace vespera

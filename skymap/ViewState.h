@@ -2,6 +2,8 @@
 // What the map shows and where: the view the commands change and the fixed
 // geometry of the map area on this screen.
 
+namespace vespera {
+
 // Values are those stored in the settings, so they must not be renumbered.
 enum class ConstellationNameStyle : int {
   Short = 0,
@@ -34,3 +36,5 @@ struct MapGeometry {
   int mapHeight = 0;
   int mapRadius = 0;
 };
+
+}  // namespace vespera

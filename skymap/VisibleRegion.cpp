@@ -5,6 +5,8 @@
 #include <limits>
 #include <numbers>
 
+namespace vespera {
+
 namespace {
 
 // Each table entry is within 5e-7 of the true value and linear interpolation
@@ -67,3 +69,5 @@ VisibleRegion VisibleRegionOf(const ViewProjection& projection) {
   region.highestKey = static_cast<float>(centreKey + halfWidth);
   return region;
 }
+
+}  // namespace vespera

@@ -13,6 +13,8 @@
 
 #include "skymap/Projection.h"
 
+namespace vespera {
+
 struct VisibleRegion {
   // An object whose declination key (below) lies outside this band cannot
   // land on the map. The band admits everything when the view gives no bound.
@@ -39,3 +41,5 @@ inline float DeclinationKey(float dec) {
 }
 
 VisibleRegion VisibleRegionOf(const ViewProjection& projection);
+
+}  // namespace vespera

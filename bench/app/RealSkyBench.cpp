@@ -15,6 +15,8 @@
 #include "skymap/Selection.h"
 #include "tests/search/ReferenceSearchEngine.h"
 
+using namespace vespera;
+
 namespace {
 
 std::string ProgramDirectory() {

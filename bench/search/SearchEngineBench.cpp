@@ -10,6 +10,8 @@
 
 #include "search/SearchEngine.h"
 
+using namespace vespera;
+
 namespace {
 
 constexpr int kStarCount = 120000;

@@ -12,6 +12,8 @@
 #include "skymap/MapPixels.h"
 #include "skymap/Projection.h"
 
+using namespace vespera;
+
 namespace {
 
 constexpr int kAngles = 4096;

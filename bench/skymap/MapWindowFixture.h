@@ -11,6 +11,8 @@
 #include "skymap/MapRenderer.h"
 #include "tests/support/ReferenceSkyPicture.h"
 
+namespace vespera {
+
 class MapWindowFixture {
  public:
   MapWindowFixture(int width, int height, std::unique_ptr<SkyCatalogs> catalogs, double limit, double zoom = 1.0)
@@ -61,3 +63,5 @@ class MapWindowFixture {
   CFont mapFont_;
   TickSource ticks_ = [] { return DWORD{0}; };
 };
+
+}  // namespace vespera

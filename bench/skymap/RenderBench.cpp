@@ -15,6 +15,8 @@
 
 #include "bench/skymap/MapWindowFixture.h"
 
+using namespace vespera;
+
 namespace {
 
 constexpr int kSegments = 700;

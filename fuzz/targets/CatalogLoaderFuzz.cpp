@@ -16,6 +16,8 @@
 #include "platform/runtime/CodePage.h"
 #include "platform/runtime/LittleEndian.h"
 
+using namespace vespera;
+
 namespace {
 
 constexpr std::array<const char*, 6> kFileNames = {kStarsFile,        kStarNamesFile,

@@ -15,6 +15,8 @@
 #include "info/PageTemplate.h"
 #include "info/WideLineReader.h"
 
+using namespace vespera;
+
 namespace {
 
 bool IsIniSpace(char16_t c) {

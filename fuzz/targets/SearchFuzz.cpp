@@ -13,6 +13,8 @@
 #include "platform/runtime/CodePage.h"
 #include "search/SearchEngine.h"
 
+using namespace vespera;
+
 namespace {
 
 // A part becomes as many records as it starts, the last one padded with zero

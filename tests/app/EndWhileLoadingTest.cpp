@@ -22,6 +22,8 @@
 #include "platform/windows/WindowDump.h"
 #include "tests/support/FileText.h"
 
+using namespace vespera;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -7,6 +7,8 @@
 #include "appcore/ScreenClass.h"
 #include "tests/platform/windows/TestDesktop.h"
 
+using namespace vespera;
+
 namespace {
 
 DeviceProfile Device(LONG width, LONG height, std::u16string platform) {

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+using namespace vespera;
+
 TEST(ProgramDirectory, KeepsEverythingUpToTheLastSeparator) {
   EXPECT_EQ(ProgramDirectoryOf("\\Program Files\\Vespera\\Vespera.exe"), "\\Program Files\\Vespera\\");
   EXPECT_EQ(ProgramDirectoryOf("/opt/vespera/vespera"), "/opt/vespera/");

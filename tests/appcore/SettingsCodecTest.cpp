@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace vespera;
+
 using namespace SettingsCodec;
 
 TEST(SettingsCodec, DefaultsDecodeToTheResetView) {

@@ -8,6 +8,8 @@
 #include "CatalogFixture.h"
 #include "tests/support/CatalogRecords.h"
 
+using namespace vespera;
+
 namespace {
 
 TEST(RecordLayout, FieldsLieAtTheirByteOffsetsLittleEndian) {

@@ -6,6 +6,8 @@
 
 #include "platform/runtime/CaseFold.h"
 
+using namespace vespera;
+
 namespace {
 
 void AddName(CatalogStore& store, const char* designation, const char* name) {

@@ -11,6 +11,8 @@
 
 #include "tests/e2e/ProgramRun.h"
 
+using namespace vespera;
+
 namespace {
 
 std::string Line(const std::string& text) { return "vespera: " + text + "\n"; }

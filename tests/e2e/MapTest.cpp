@@ -7,6 +7,8 @@
 #include "tests/e2e/ProgramRun.h"
 #include "tests/support/QvgaGeometry.h"
 
+using namespace vespera;
+
 namespace {
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);

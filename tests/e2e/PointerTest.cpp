@@ -6,6 +6,8 @@
 
 #include "tests/e2e/ProgramRun.h"
 
+using namespace vespera;
+
 namespace {
 
 // Polaris on the pole, which the default view puts at the map's centre

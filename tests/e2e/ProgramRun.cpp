@@ -9,6 +9,8 @@
 #include "platform/gdi/PngCodec.h"
 #include "tests/support/FileText.h"
 
+namespace vespera {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -151,3 +153,5 @@ int CountPixels(const Surface& shot, RECT area, COLORREF colour) {
     for (LONG x = area.left; x < area.right; ++x) count += shot.GetPixel(x, y) == colour;
   return count;
 }
+
+}  // namespace vespera

@@ -18,6 +18,8 @@
 #include "tests/support/CatalogRecords.h"
 #include "platform/gdi/Surface.h"
 
+namespace vespera {
+
 struct Device {
   int width = 240;
   int height = 320;
@@ -96,3 +98,5 @@ const nlohmann::json* MenuItemWithId(const nlohmann::json& items, int id);
 
 // Pixels of `colour` inside `area` (right and bottom exclusive).
 int CountPixels(const Surface& shot, RECT area, COLORREF colour);
+
+}  // namespace vespera

@@ -8,6 +8,8 @@
 #include "skymap/Projection.h"
 #include "tests/e2e/ProgramRun.h"
 
+using namespace vespera;
+
 namespace {
 
 constexpr MapGeometry kGeometry{0, 26, 16, 240, 278, 117};

@@ -5,6 +5,8 @@
 
 #include "tests/e2e/ProgramRun.h"
 
+using namespace vespera;
+
 namespace {
 
 CatalogueFixture Sky() {

@@ -7,6 +7,8 @@
 #include "platform/gdi/ImageFiles.h"
 #include "tests/e2e/ProgramRun.h"
 
+using namespace vespera;
+
 namespace {
 
 struct StripImage {

@@ -9,6 +9,8 @@
 
 #include "tests/e2e/ProgramRun.h"
 
+using namespace vespera;
+
 namespace {
 
 using Settings = std::vector<std::pair<std::string, std::uint32_t>>;

@@ -5,6 +5,8 @@
 #include "tests/support/ScratchFolder.h"
 #include "info/PageTemplate.h"
 
+using namespace vespera;
+
 namespace {
 
 const WideString kWhiteStyle =

@@ -6,6 +6,8 @@
 
 #include "tests/support/ScratchFolder.h"
 
+using namespace vespera;
+
 namespace {
 
 using Sections = std::vector<std::pair<WideString, WideString>>;

@@ -6,6 +6,8 @@
 
 #include "tests/support/ScratchFolder.h"
 
+using namespace vespera;
+
 namespace {
 
 std::vector<WideString> Pieces(const std::string& path, std::size_t limit) {

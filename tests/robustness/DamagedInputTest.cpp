@@ -15,6 +15,8 @@
 #include "platform/gdi/BmpDecoder.h"
 #include "tests/robustness/ProgramSandbox.h"
 
+using namespace vespera;
+
 namespace {
 
 const DeviceChoice& Wide() { return SupportedDevices()[3]; }

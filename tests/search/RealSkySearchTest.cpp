@@ -10,6 +10,8 @@
 #include "catalog/CatalogLoader.h"
 #include "tests/search/ReferenceSearchEngine.h"
 
+using namespace vespera;
+
 namespace {
 
 const SkyCatalogs& RealSky() {

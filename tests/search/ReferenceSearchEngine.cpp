@@ -13,6 +13,8 @@
 #include "platform/runtime/CaseFold.h"
 #include "platform/runtime/CodePage.h"
 
+namespace vespera {
+
 namespace {
 
 // Candidates are copied into buffers one byte longer than their widest copy,
@@ -194,3 +196,5 @@ WideString BuildReferenceSearchPage(const WideString& query, bool matchCase, con
   run.SearchConstellations(constellationLabelCatalog, kConstellations);
   return run.Finish();
 }
+
+}  // namespace vespera

@@ -5,6 +5,10 @@
 #include "catalog/CatalogStore.h"
 #include "search/SearchEngine.h"
 
+namespace vespera {
+
 WideString BuildReferenceSearchPage(const WideString& query, bool matchCase, const CatalogStore& starCatalog,
                                     const CatalogStore& deepSkyCatalog,
                                     const CatalogStore& constellationLabelCatalog);
+
+}  // namespace vespera

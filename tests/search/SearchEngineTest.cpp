@@ -7,6 +7,8 @@
 
 #include "tests/search/SearchRecords.h"
 
+using namespace vespera;
+
 namespace {
 
 const WideString kEmptyPage =

@@ -9,6 +9,8 @@
 #include "search/SearchEngine.h"
 #include "tests/search/SearchRecords.h"
 
+using namespace vespera;
+
 namespace {
 
 using Indices = std::vector<std::uint32_t>;

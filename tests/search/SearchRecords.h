@@ -6,6 +6,8 @@
 
 #include "catalog/CatalogStore.h"
 
+namespace vespera {
+
 inline void AddObject(CatalogStore& store, std::string_view designation, float magnitude = 1.0f) {
   SkyObjectRecord record;
   record.SetDesignation(designation);
@@ -35,3 +37,5 @@ inline std::string Numbered(std::string_view prefix, int i, std::string_view suf
   name += suffix;
   return name;
 }
+
+}  // namespace vespera

@@ -5,6 +5,8 @@
 #include "platform/gdi/Surface.h"
 #include "tests/shell/ShellFixtures.h"
 
+using namespace vespera;
+
 namespace {
 
 constexpr COLORREF kBackground = RGB(10, 20, 30);

@@ -17,6 +17,8 @@
 #include "tests/platform/windows/RecordingWindow.h"
 #include "tests/platform/windows/TestDesktop.h"
 
+using namespace vespera;
+
 namespace {
 
 constexpr std::size_t kProgramMenuLastItem = 17;  // "&Exit"

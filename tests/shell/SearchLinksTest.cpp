@@ -8,6 +8,8 @@
 #include "shell/HtmlPages.h"
 #include "shell/SearchLinks.h"
 
+using namespace vespera;
+
 namespace {
 
 void ExpectChoice(std::u16string_view target, std::intptr_t code, std::int32_t index) {

@@ -10,6 +10,8 @@
 #include "shell/SearchChoice.h"
 #include "tests/skymap/SkyFixtures.h"
 
+using namespace vespera;
+
 namespace {
 
 TEST(NameSwitches, ActAsAPairOverTheThreeStyles) {

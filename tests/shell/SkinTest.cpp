@@ -10,6 +10,8 @@
 #include "tests/platform/windows/TestDesktop.h"
 #include "tests/shell/ShellFixtures.h"
 
+using namespace vespera;
+
 namespace {
 
 constexpr COLORREF kBackground = RGB(10, 20, 30);

@@ -7,6 +7,8 @@
 
 #include "tests/shell/ShellFixtures.h"
 
+using namespace vespera;
+
 namespace {
 
 struct ViewSettingsTest : ::testing::Test {

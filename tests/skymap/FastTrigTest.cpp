@@ -6,6 +6,8 @@
 #include <limits>
 #include <numbers>
 
+using namespace vespera;
+
 namespace {
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;

@@ -11,6 +11,8 @@
 
 #include "skymap/MapPixels.h"
 
+using namespace vespera;
+
 namespace {
 
 using Pixels = std::vector<std::pair<int, int>>;

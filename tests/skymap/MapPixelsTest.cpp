@@ -4,6 +4,8 @@
 
 #include <vector>
 
+using namespace vespera;
+
 namespace {
 
 std::vector<BYTE> PixelBytes(const MapPixels& pixels, int x, int y) {

@@ -5,6 +5,8 @@
 #include "skymap/ConstellationNames.h"
 #include "tests/skymap/SkyFixtures.h"
 
+using namespace vespera;
+
 namespace {
 
 constexpr COLORREF kSentinel = RGB(0, 0, 255);

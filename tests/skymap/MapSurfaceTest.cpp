@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vespera;
+
 namespace {
 
 constexpr COLORREF kSentinel = RGB(0, 0, 255);

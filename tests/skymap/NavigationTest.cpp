@@ -4,6 +4,8 @@
 
 #include <limits>
 
+using namespace vespera;
+
 namespace {
 
 ViewState ZoomedTo(double zoom) {

@@ -7,6 +7,8 @@
 #include "skymap/Navigation.h"
 #include "skymap/Projection.h"
 
+using namespace vespera;
+
 namespace {
 
 // The 240 x 320 Pocket PC's map.

@@ -9,6 +9,8 @@
 
 #include "tests/support/QvgaGeometry.h"
 
+using namespace vespera;
+
 namespace {
 
 

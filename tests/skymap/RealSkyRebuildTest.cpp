@@ -12,6 +12,8 @@
 #include "catalog/CatalogLoader.h"
 #include "tests/support/ReferenceSkyPicture.h"
 
+using namespace vespera;
+
 namespace {
 
 constexpr MapGeometry kSmallScreen{0, 26, 16, 240, 278, 117};

@@ -4,6 +4,8 @@
 
 #include <climits>
 
+using namespace vespera;
+
 namespace {
 
 TEST(ScreenHitCache, HitBoxIsHalfOpenFourPixelsASide) {

@@ -8,6 +8,8 @@
 #include "skymap/SelectionMarker.h"
 #include "tests/skymap/SkyFixtures.h"
 
+using namespace vespera;
+
 namespace {
 
 class SelectionTest : public ::testing::Test {

@@ -11,6 +11,8 @@
 #include "tests/support/CatalogRecords.h"
 #include "tests/support/QvgaGeometry.h"
 
+namespace vespera {
+
 inline void MarkLoaded(SkyCatalogs& catalogs) { catalogs.dataLoaded.store(1, std::memory_order_release); }
 
 // The map pixel of a position, or nothing on the far hemisphere.
@@ -61,3 +63,5 @@ inline int CountLitPixels(const MapPixels& pixels) {
       if (Rgb(pixels, x, y) != std::array<BYTE, 3>{0, 0, 0}) ++lit;
   return lit;
 }
+
+}  // namespace vespera

@@ -4,6 +4,8 @@
 
 #include "tests/skymap/SkyFixtures.h"
 
+using namespace vespera;
+
 namespace {
 
 using Rgb3 = std::array<BYTE, 3>;

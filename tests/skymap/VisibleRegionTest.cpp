@@ -15,6 +15,8 @@
 #include "tests/skymap/SkyFixtures.h"
 #include "tests/support/ReferenceSkyPicture.h"
 
+using namespace vespera;
+
 namespace {
 
 constexpr double kRadians = std::numbers::pi / 180;

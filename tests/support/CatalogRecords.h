@@ -6,6 +6,8 @@
 
 #include "catalog/SkyRecords.h"
 
+namespace vespera {
+
 inline SkyObjectRecord MakeObject(float ra, float dec, float magnitude, std::string_view designation = "") {
   SkyObjectRecord record;
   record.SetRa(ra);
@@ -31,3 +33,5 @@ inline ConstellationLabel MakeLabel(float ra, float dec, std::u16string_view sho
   label.SetFullName(fullName);
   return label;
 }
+
+}  // namespace vespera

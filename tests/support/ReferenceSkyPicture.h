@@ -9,6 +9,8 @@
 #include "skymap/Projection.h"
 #include "skymap/SkySymbols.h"
 
+namespace vespera {
+
 inline void DrawReferenceFigures(MapPixels& pixels, const CatalogStore& lines, const ViewProjection& projection) {
   for (std::size_t k = 0; k < lines.lineCount(); ++k) {
     const SkyObjectRecord& from = lines.objects[2 * k];
@@ -49,3 +51,5 @@ inline void DrawReferenceSkyPicture(MapPixels& pixels, MapHitCaches& hits, const
   DrawReferenceObjects(pixels, hits.deepSky, catalogs.deepSkyCatalog, SkySymbolKind::DeepSky, projection, view,
                        geometry);
 }
+
+}  // namespace vespera

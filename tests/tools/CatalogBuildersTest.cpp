@@ -11,6 +11,8 @@
 #include "tools/datagen/RecordFileWriter.h"
 #include "tools/datagen/StarCatalog.h"
 
+using namespace vespera;
+
 namespace {
 
 Json Point(const Json& id, double lon, double lat, const Json& properties) {
@@ -122,7 +124,7 @@ struct DeepSkyFixture : ::testing::Test {
 };
 
 ObjectNote Note(int number, const char* designation, const char* name, std::optional<float> magnitude = 5.0f,
-                EquatorialPoint point = {1, 1}) {
+                SkyPoint point = {1, 1}) {
   ObjectNote note;
   note.number = number;
   note.designation = designation;
@@ -179,7 +181,7 @@ TEST_F(DeepSkyFixture, NamesJoinListNumbersAndCommonNamesAndFollowThePackageAlia
                              {"NGC 9999", {{"name", "Other"}}}};
   const std::vector<DeepSkyOtherNames> others = {
       {"NGC 224", {"Andromeda Nebula"}, std::nullopt, std::nullopt},
-      {"LMC", {"Large Magellanic Cloud", "LMC"}, EquatorialPoint{80.9f, -69.75f}, 0.9f}};
+      {"LMC", {"Large Magellanic Cloud", "LMC"}, SkyPoint{80.9f, -69.75f}, 0.9f}};
   const CatalogTables t = BuildDeepSkyTables(index, packageNames, {&messier, &caldwell}, others);
   std::vector<std::pair<std::string, std::string>> names;
   for (const auto& r : t.names) names.emplace_back(WideToUtf8(DesignationText(r)), NameOf(r));

@@ -3,6 +3,8 @@
 #include "tools/datagen/AnsiText.h"
 #include "tools/datagen/StarCatalog.h"
 
+using namespace vespera;
+
 namespace {
 
 std::string Designation(long hip, const char* flamsteed, const char* bayer, const char* constellation) {

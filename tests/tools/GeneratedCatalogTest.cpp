@@ -15,6 +15,8 @@
 #include "platform/runtime/CodePage.h"
 #include "search/SearchEngine.h"
 
+using namespace vespera;
+
 namespace {
 
 const std::string kProgramDir = VESPERA_PROGRAM_DIR;

@@ -21,6 +21,8 @@
 #include "tools/datagen/InfoPages.h"
 #include "tools/datagen/PackageComparison.h"
 
+using namespace vespera;
+
 namespace {
 
 const std::string kProgramDir = VESPERA_PROGRAM_DIR;

@@ -13,6 +13,8 @@
 #include "platform/runtime/CodePage.h"
 #include "platform/runtime/LittleEndian.h"
 
+using namespace vespera;
+
 namespace {
 
 const std::string kProgramDir = VESPERA_PROGRAM_DIR;

@@ -7,6 +7,8 @@
 #include "platform/runtime/CodePage.h"
 #include "tools/datagen/InfoPages.h"
 
+using namespace vespera;
+
 namespace {
 
 TEST(InfoPageFormat, PositionsSizesAndEscapes) {

@@ -6,6 +6,8 @@
 #include "tools/datagen/OtherNames.h"
 #include "tools/datagen/PackageComparison.h"
 
+using namespace vespera;
+
 namespace {
 
 TEST(FactText, PositionsAsReferenceListsWriteThem) {
@@ -46,7 +48,7 @@ TEST(FactText, SizesReadAndPrintAsAnObserverExpects) {
   }
 }
 
-ListedObject Listed(const std::string& label, EquatorialPoint point, std::optional<float> magnitude,
+ListedObject Listed(const std::string& label, SkyPoint point, std::optional<float> magnitude,
                     const DeepSkyEntry* entry = nullptr) {
   ListedObject object;
   object.label = label;

@@ -8,6 +8,8 @@
 #include "tools/skins/ImageFiles.h"
 #include "tools/skins/SkinStrip.h"
 
+using namespace vespera;
+
 namespace {
 
 bool Inside(const SkinRect& r, int x, int y) { return x >= r.left && x <= r.right && y >= r.top && y <= r.bottom; }

@@ -4,6 +4,8 @@
 
 #include "platform/runtime/CodePage.h"
 
+namespace vespera {
+
 namespace {
 
 struct GreekLetter {
@@ -114,3 +116,5 @@ std::string Utf8ToAnsiSpelled(std::string_view utf8) {
   }
   return out;
 }
+
+}  // namespace vespera

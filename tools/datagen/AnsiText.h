@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace vespera {
+
 // The Bayer abbreviation of a lower-case Greek letter ("alp" for U+03B1), or
 // nothing for any other character.
 std::optional<std::string_view> GreekAbbreviation(char32_t letter);
@@ -21,3 +23,5 @@ std::string Utf8ToAnsiSpelled(std::string_view utf8);
 // Decodes one UTF-8 sequence at text[pos], advancing pos; invalid bytes give
 // U+FFFD and advance by one.
 char32_t NextCodePoint(std::string_view text, std::size_t& pos);
+
+}  // namespace vespera

@@ -1,5 +1,7 @@
 #include "tools/datagen/CatalogTables.h"
 
+namespace vespera {
+
 SkyObjectRecord MakeObjectRecord(float ra, float dec, float magnitude, const std::string& designation) {
   SkyObjectRecord record;
   record.SetRa(ra);
@@ -15,3 +17,5 @@ ObjectNameRecord MakeNameRecord(const std::string& designation, const std::strin
   record.SetName(name);
   return record;
 }
+
+}  // namespace vespera

@@ -8,6 +8,8 @@
 
 #include "catalog/SkyRecords.h"
 
+namespace vespera {
+
 struct CatalogTables {
   std::vector<SkyObjectRecord> objects;
   std::vector<ObjectNameRecord> names;
@@ -18,3 +20,5 @@ using SkippedEntries = std::vector<std::string>;
 
 SkyObjectRecord MakeObjectRecord(float ra, float dec, float magnitude, const std::string& designation);
 ObjectNameRecord MakeNameRecord(const std::string& designation, const std::string& name);
+
+}  // namespace vespera

@@ -4,7 +4,9 @@
 
 #include "platform/runtime/CodePage.h"
 #include "tools/datagen/IauConstellations.h"
-#include "tools/datagen/SkyPoint.h"
+#include "tools/datagen/GeoJsonPoint.h"
+
+namespace vespera {
 
 std::vector<SkyObjectRecord> BuildConstellationLines(const Json& lines, SkippedEntries& skipped) {
   std::vector<SkyObjectRecord> records;
@@ -21,7 +23,7 @@ std::vector<SkyObjectRecord> BuildConstellationLines(const Json& lines, SkippedE
     }
     for (const Json& polyline : polylines) {
       if (!polyline.is_array()) continue;
-      std::optional<EquatorialPoint> previous;
+      std::optional<SkyPoint> previous;
       for (const Json& vertex : polyline) {
         const auto point = PointFromLonLat(vertex);
         if (!point) {
@@ -75,3 +77,5 @@ std::map<std::string, std::string> ConstellationFullNames(const std::vector<Cons
   for (const ConstellationLabel& label : labels) names.emplace(WideToUtf8(label.shortName()), WideToUtf8(label.fullName()));
   return names;
 }
+
+}  // namespace vespera

@@ -11,6 +11,8 @@
 #include "tools/datagen/CatalogTables.h"
 #include "tools/datagen/JsonFile.h"
 
+namespace vespera {
+
 // Each polyline becomes its segments, each segment a pair of records (start,
 // end) so that records 2k and 2k+1 form line k. The records carry the
 // constellation's abbreviation as designation and magnitude 0; the map reads
@@ -25,3 +27,5 @@ std::vector<ConstellationLabel> BuildConstellationLabels(const Json& constellati
 
 // Abbreviation -> full name, as on the labels ("UMa" -> "Ursa Major").
 std::map<std::string, std::string> ConstellationFullNames(const std::vector<ConstellationLabel>& labels);
+
+}  // namespace vespera

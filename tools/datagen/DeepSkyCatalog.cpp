@@ -7,17 +7,19 @@
 
 #include "tools/datagen/AnsiText.h"
 
+namespace vespera {
+
 namespace {
 
 struct Candidate {
   std::string designation;
-  EquatorialPoint point;
+  SkyPoint point;
   std::optional<float> magnitude;
 };
 
 class DeepSkyObjects {
  public:
-  void Add(const std::string& designation, EquatorialPoint point, std::optional<float> magnitude) {
+  void Add(const std::string& designation, SkyPoint point, std::optional<float> magnitude) {
     if (byDesignation_.count(designation)) return;
     byDesignation_.emplace(designation, candidates_.size());
     candidates_.push_back({designation, point, magnitude});
@@ -120,3 +122,5 @@ CatalogTables BuildDeepSkyTables(const DeepSkyIndex& index, const Json& packageN
   }
   return tables;
 }
+
+}  // namespace vespera

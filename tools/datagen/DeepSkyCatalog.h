@@ -12,6 +12,8 @@
 #include "tools/datagen/ListedObjects.h"
 #include "tools/datagen/OtherNames.h"
 
+namespace vespera {
+
 // The magnitude given to objects for which neither the package nor our notes
 // know one: about the median of the NGC objects that have one, so they appear
 // with the deep magnitude limits and not with the naked-eye ones.
@@ -27,3 +29,5 @@ inline constexpr float kUnknownDeepSkyMagnitude = 14.0f;
 CatalogTables BuildDeepSkyTables(const DeepSkyIndex& index, const Json& packageNames,
                                  const std::vector<const std::vector<ListedObject>*>& lists,
                                  const std::vector<DeepSkyOtherNames>& otherNames);
+
+}  // namespace vespera

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace vespera {
+
 namespace {
 
 constexpr double kNoMagnitude = 999;
@@ -60,3 +62,5 @@ std::string DeepSkyTypeText(const std::string& code) {
   const auto it = kTypes.find(code);
   return it == kTypes.end() ? std::string("Deep-sky object") : it->second;
 }
+
+}  // namespace vespera

@@ -10,14 +10,16 @@
 
 #include "tools/datagen/CatalogTables.h"
 #include "tools/datagen/JsonFile.h"
-#include "tools/datagen/SkyPoint.h"
+#include "tools/datagen/GeoJsonPoint.h"
+
+namespace vespera {
 
 struct DeepSkyEntry {
   std::string id;          // "NGC 224"
   std::string alias;       // "M 31", or the id again
   std::string typeCode;    // "s", "oc", "gc", ... as the package writes them
   std::string dimensions;  // arcminutes, "189.1x61.7" or "30"
-  EquatorialPoint point;
+  SkyPoint point;
   std::optional<float> magnitude;  // the package writes 999 when it has none
 };
 
@@ -39,3 +41,5 @@ class DeepSkyIndex {
 
 // The package's type codes in words ("oc" -> "Open cluster").
 std::string DeepSkyTypeText(const std::string& typeCode);
+
+}  // namespace vespera

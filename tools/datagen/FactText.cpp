@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <sstream>
 
+namespace vespera {
+
 namespace {
 
 // Two numbers separated by a space, nothing else.
@@ -73,3 +75,5 @@ std::string FormatAngularSize(const AngularSize& size) {
   const std::string minor = Axis(size.minor, inArcSeconds);
   return major == minor ? major : major + " x " + minor;
 }
+
+}  // namespace vespera

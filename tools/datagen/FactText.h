@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+namespace vespera {
+
 // "12 30.8" -> 187.7 degrees; nothing for text that is not hours 0..23 and
 // minutes 0..<60.
 std::optional<double> ParseRightAscension(const std::string& text);
@@ -26,3 +28,5 @@ std::optional<AngularSize> ParseAngularSize(const std::string& text);
 // below one arcminute, one decimal below ten, whole arcminutes above, and a
 // single value when both axes print alike.
 std::string FormatAngularSize(const AngularSize& size);
+
+}  // namespace vespera

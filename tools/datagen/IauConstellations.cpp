@@ -1,5 +1,7 @@
 #include "tools/datagen/IauConstellations.h"
 
+namespace vespera {
+
 const std::map<std::string, std::string>& IauConstellationNames() {
   static const std::map<std::string, std::string> kNames = {
       {"And", "Andromeda"},        {"Ant", "Antlia"},           {"Aps", "Apus"},
@@ -35,3 +37,5 @@ const std::map<std::string, std::string>& IauConstellationNames() {
   };
   return kNames;
 }
+
+}  // namespace vespera

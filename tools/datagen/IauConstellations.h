@@ -6,4 +6,8 @@
 #include <map>
 #include <string>
 
+namespace vespera {
+
 const std::map<std::string, std::string>& IauConstellationNames();
+
+}  // namespace vespera

@@ -6,6 +6,8 @@
 #include <sstream>
 #include <stdexcept>
 
+namespace vespera {
+
 namespace {
 
 std::string FormatMagnitude(const std::optional<float>& magnitude) {
@@ -106,3 +108,5 @@ std::string BuildInfoIni(const InfoPageSource& source) {
   for (const ListedObject& object : *source.objects) ObjectSection(out, source, object);
   return out.str();
 }
+
+}  // namespace vespera

@@ -12,6 +12,8 @@
 
 #include "tools/datagen/ListedObjects.h"
 
+namespace vespera {
+
 struct InfoPageSource {
   const ListKind* list = nullptr;
   std::string introduction;  // plain text for the top of section "0"
@@ -29,3 +31,5 @@ std::string EscapeHtml(const std::string& text);
 // "00h 42.7m" and "+41° 16'" for J2000 degrees.
 std::string FormatRightAscension(double degrees);
 std::string FormatDeclination(double degrees);
+
+}  // namespace vespera

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <stdexcept>
 
+namespace vespera {
+
 Json ReadJsonFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot open " + path.string());
@@ -53,3 +55,5 @@ std::optional<double> NumberField(const Json& object, std::string_view key) {
   if (it == object.end()) return std::nullopt;
   return NumberValue(*it);
 }
+
+}  // namespace vespera

@@ -10,6 +10,8 @@
 
 #include <nlohmann/json.hpp>
 
+namespace vespera {
+
 using Json = nlohmann::json;
 
 Json ReadJsonFile(const std::filesystem::path& path);
@@ -25,3 +27,5 @@ std::string TextField(const Json& object, std::string_view key);
 // empty, non-numeric or non-finite values give nothing.
 std::optional<double> NumberField(const Json& object, std::string_view key);
 std::optional<double> NumberValue(const Json& value);
+
+}  // namespace vespera

@@ -5,6 +5,8 @@
 #include <set>
 #include <stdexcept>
 
+namespace vespera {
+
 namespace {
 
 std::runtime_error EntryError(const ListKind& list, std::size_t position, const std::string& what) {
@@ -85,7 +87,7 @@ std::vector<ObjectNote> ParseObjectNotes(const Json& file, const ListKind& list)
     }
     const double ra = RequiredFact<double>(entry, "ra", list, i, ParseRightAscension);
     const double dec = RequiredFact<double>(entry, "dec", list, i, ParseDeclination);
-    note.point = EquatorialPoint{static_cast<float>(ra), static_cast<float>(dec)};
+    note.point = SkyPoint{static_cast<float>(ra), static_cast<float>(dec)};
     note.magnitude = RequiredMagnitude(entry, list, i);
     note.size = RequiredFact<AngularSize>(entry, "size", list, i, ParseAngularSize);
     notes.push_back(std::move(note));
@@ -122,3 +124,5 @@ std::vector<ListedObject> ResolveListedObjects(const std::vector<ObjectNote>& no
   }
   return objects;
 }
+
+}  // namespace vespera

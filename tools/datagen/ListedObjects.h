@@ -13,6 +13,8 @@
 #include "tools/datagen/FactText.h"
 #include "tools/datagen/JsonFile.h"
 
+namespace vespera {
+
 struct ListKind {
   std::string title;   // "Messier"
   std::string prefix;  // "M", as in "M31"
@@ -33,7 +35,7 @@ struct ObjectNote {
   std::string constellation;        // abbreviation, "And"
   std::string distance;             // "2.5 million light-years"
   std::string notes;                // two or three sentences
-  EquatorialPoint point;            // J2000
+  SkyPoint point;            // J2000
   std::optional<float> magnitude;   // visual; none for a dark nebula
   AngularSize size;
 };
@@ -49,7 +51,7 @@ struct ListedObject {
   ObjectNote note;
   std::string label;             // "M31"
   std::string recordDesignation;  // "224" for NGC objects, else the designation
-  EquatorialPoint point;
+  SkyPoint point;
   std::optional<float> magnitude;
   std::string type;
   std::string size;               // "178' x 63'"
@@ -64,3 +66,5 @@ std::string RecordDesignation(const std::string& designation);
 // notes give none and the aliases under which the package names the object.
 std::vector<ListedObject> ResolveListedObjects(const std::vector<ObjectNote>& notes, const ListKind& list,
                                                const DeepSkyIndex& index);
+
+}  // namespace vespera

@@ -16,6 +16,8 @@
 #include "tools/datagen/RecordFileWriter.h"
 #include "tools/datagen/StarCatalog.h"
 
+namespace vespera {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -96,6 +98,10 @@ int Run(const fs::path& package, const fs::path& notes, const fs::path& out) {
 }
 
 }  // namespace
+
+}  // namespace vespera
+
+using namespace vespera;
 
 int main(int argc, char** argv) {
   if (argc != 4) {

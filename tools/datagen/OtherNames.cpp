@@ -5,6 +5,8 @@
 
 #include "tools/datagen/FactText.h"
 
+namespace vespera {
+
 namespace {
 
 std::runtime_error EntryError(const char* section, std::size_t position, const std::string& what) {
@@ -21,13 +23,13 @@ std::vector<std::string> Names(const Json& entry, const char* section, std::size
   return names;
 }
 
-std::optional<EquatorialPoint> Position(const Json& entry, std::size_t position) {
+std::optional<SkyPoint> Position(const Json& entry, std::size_t position) {
   const std::string raText = TextField(entry, "ra"), decText = TextField(entry, "dec");
   if (raText.empty() && decText.empty()) return std::nullopt;
   const auto ra = ParseRightAscension(raText);
   const auto dec = ParseDeclination(decText);
   if (!ra || !dec) throw EntryError("deepSky", position, "\"ra\" and \"dec\" cannot be read");
-  return EquatorialPoint{static_cast<float>(*ra), static_cast<float>(*dec)};
+  return SkyPoint{static_cast<float>(*ra), static_cast<float>(*dec)};
 }
 
 }  // namespace
@@ -61,3 +63,5 @@ OtherNames ParseOtherNames(const Json& file) {
   }
   return result;
 }
+
+}  // namespace vespera

@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "tools/datagen/JsonFile.h"
-#include "tools/datagen/SkyPoint.h"
+#include "tools/datagen/GeoJsonPoint.h"
+
+namespace vespera {
 
 struct StarOtherNames {
   long hip = 0;
@@ -24,7 +26,7 @@ struct DeepSkyOtherNames {
   std::string designation;  // as the package or our lists write it: "NGC 224", "LMC"
   std::vector<std::string> names;
   // Only for an object the package lacks; then it is added to the catalogue.
-  std::optional<EquatorialPoint> point;
+  std::optional<SkyPoint> point;
   std::optional<float> magnitude;
 };
 
@@ -38,3 +40,5 @@ struct OtherNames {
 // Hipparcos number, an owner or a deep-sky object no designation, or a
 // position without a magnitude.
 OtherNames ParseOtherNames(const Json& file);
+
+}  // namespace vespera

@@ -5,10 +5,12 @@
 #include <set>
 #include <stdexcept>
 
+namespace vespera {
+
 namespace {
 
 struct PackageFacts {
-  std::optional<EquatorialPoint> point;
+  std::optional<SkyPoint> point;
   std::optional<float> magnitude;
 };
 
@@ -32,7 +34,7 @@ std::string Rounded(double value, int decimals) {
 
 }  // namespace
 
-double AngularDistance(const EquatorialPoint& a, const EquatorialPoint& b) {
+double AngularDistance(const SkyPoint& a, const SkyPoint& b) {
   constexpr double kRadians = 3.14159265358979323846 / 180;
   const double dec1 = a.dec * kRadians, dec2 = b.dec * kRadians, dra = (a.ra - b.ra) * kRadians;
   // The haversine form keeps its precision for the small distances compared here.
@@ -85,3 +87,5 @@ std::vector<std::string> UnexplainedDisagreements(const std::vector<Disagreement
     if (!disagreeing.count(label)) problems.push_back(label + ": explained, but agrees with the package");
   return problems;
 }
+
+}  // namespace vespera

@@ -13,6 +13,8 @@
 #include "tools/datagen/JsonFile.h"
 #include "tools/datagen/ListedObjects.h"
 
+namespace vespera {
+
 inline constexpr double kReportedMagnitudeDifference = 0.5;
 inline constexpr double kReportedPositionDifference = 0.1;  // degrees
 
@@ -37,4 +39,6 @@ std::vector<std::string> UnexplainedDisagreements(const std::vector<Disagreement
                                                   const std::map<std::string, std::string>& explanations);
 
 // Great-circle distance in degrees.
-double AngularDistance(const EquatorialPoint& a, const EquatorialPoint& b);
+double AngularDistance(const SkyPoint& a, const SkyPoint& b);
+
+}  // namespace vespera

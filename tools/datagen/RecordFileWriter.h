@@ -11,6 +11,8 @@
 #include "platform/runtime/LittleEndian.h"
 #include "tools/datagen/ReplaceFile.h"
 
+namespace vespera {
+
 template <class Record>
 void WriteRecordFile(const std::filesystem::path& path, const std::vector<Record>& records) {
   if (records.size() > std::numeric_limits<std::uint32_t>::max())
@@ -23,3 +25,5 @@ void WriteRecordFile(const std::filesystem::path& path, const std::vector<Record
       out.write(reinterpret_cast<const char*>(record.bytes.data()), Record::kSize);
   });
 }
+
+}  // namespace vespera

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <stdexcept>
 
+namespace vespera {
+
 void ReplaceFile(const std::filesystem::path& path, const std::function<void(std::ostream&)>& write) {
   std::filesystem::path temporary = path;
   temporary += ".part";
@@ -15,3 +17,5 @@ void ReplaceFile(const std::filesystem::path& path, const std::function<void(std
   }
   std::filesystem::rename(temporary, path);
 }
+
+}  // namespace vespera

@@ -7,4 +7,8 @@
 #include <functional>
 #include <ostream>
 
+namespace vespera {
+
 void ReplaceFile(const std::filesystem::path& path, const std::function<void(std::ostream&)>& write);
+
+}  // namespace vespera

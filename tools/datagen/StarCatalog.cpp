@@ -7,7 +7,9 @@
 #include <unordered_set>
 
 #include "tools/datagen/AnsiText.h"
-#include "tools/datagen/SkyPoint.h"
+#include "tools/datagen/GeoJsonPoint.h"
+
+namespace vespera {
 
 namespace {
 
@@ -73,7 +75,7 @@ StarIdentity IdentityOf(long hip, const Json& entry) {
 
 struct StarEntry {
   long hip;
-  EquatorialPoint point;
+  SkyPoint point;
   float magnitude;
 };
 
@@ -152,3 +154,5 @@ CatalogTables BuildStarTables(const Json& stars, const Json& starNames, const Ot
   }
   return tables;
 }
+
+}  // namespace vespera

@@ -9,6 +9,8 @@
 #include "tools/datagen/JsonFile.h"
 #include "tools/datagen/OtherNames.h"
 
+namespace vespera {
+
 struct StarIdentity {
   long hip = 0;
   std::string flamsteed;      // "18", or empty
@@ -32,3 +34,5 @@ std::string StarDesignation(const StarIdentity& star);
 // Hipparcos numbers. Throws when an other name belongs to a star that is not
 // in the catalogue, or an owner named does not carry its designation.
 CatalogTables BuildStarTables(const Json& stars, const Json& starNames, const OtherNames& ours, SkippedEntries& skipped);
+
+}  // namespace vespera

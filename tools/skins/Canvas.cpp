@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace vespera {
+
 namespace {
 
 constexpr int kSamples = 4;
@@ -93,3 +95,5 @@ void Canvas::FillStroke(Point2 from, Point2 to, double width, Rgba colour) {
   FillPolygon({{from.x + nx, from.y + ny}, {to.x + nx, to.y + ny}, {to.x - nx, to.y - ny}, {from.x - nx, from.y - ny}},
               colour);
 }
+
+}  // namespace vespera

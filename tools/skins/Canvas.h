@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+namespace vespera {
+
 struct Rgba {
   std::uint8_t r = 0, g = 0, b = 0, a = 255;
   bool operator==(const Rgba&) const = default;
@@ -46,3 +48,5 @@ class Canvas {
   int height_;
   std::vector<Rgba> pixels_;
 };
+
+}  // namespace vespera

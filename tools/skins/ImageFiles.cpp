@@ -10,6 +10,8 @@
 #include "platform/runtime/LittleEndian.h"
 #include "tools/datagen/ReplaceFile.h"
 
+namespace vespera {
+
 namespace {
 
 void PutU16(std::vector<unsigned char>& out, std::size_t at, std::uint16_t v) { WriteLittleU16(&out[at], v); }
@@ -99,3 +101,5 @@ void WritePngRgba(const std::filesystem::path& path, const Canvas& canvas) {
   }
   std::filesystem::rename(temporary, path);
 }
+
+}  // namespace vespera

@@ -7,5 +7,9 @@
 
 #include "tools/skins/Canvas.h"
 
+namespace vespera {
+
 void WriteBmp24(const std::filesystem::path& path, const Canvas& canvas);
 void WritePngRgba(const std::filesystem::path& path, const Canvas& canvas);
+
+}  // namespace vespera

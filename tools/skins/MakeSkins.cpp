@@ -9,7 +9,13 @@
 #include "tools/skins/ImageFiles.h"
 #include "tools/skins/SkinStrip.h"
 
+namespace vespera {
+
 namespace fs = std::filesystem;
+
+}  // namespace vespera
+
+using namespace vespera;
 
 int main(int argc, char** argv) {
   if (argc != 3) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace vespera {
+
 namespace {
 
 double Snap(double value) { return std::round(value); }
@@ -148,3 +150,5 @@ Canvas DrawAppIcon(int size) {
   DrawLogo(icon, {0, 0}, size, DayPalette());
   return icon;
 }
+
+}  // namespace vespera

@@ -6,6 +6,8 @@
 
 #include "tools/skins/Canvas.h"
 
+namespace vespera {
+
 struct SkinPalette {
   Rgba caption;    // caption bar and strip background
   Rgba face;       // button face
@@ -33,3 +35,5 @@ void DrawButton(Canvas& canvas, ButtonGlyph glyph, Point2 topLeft, Point2 size, 
 
 // The application icon: the logo alone on a transparent square.
 Canvas DrawAppIcon(int size);
+
+}  // namespace vespera

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+namespace vespera {
+
 namespace {
 
 SkinLayout LayoutOf(int width, int height, const std::array<RECT, kDefinedSkinImages>& table) {
@@ -40,3 +42,5 @@ Canvas DrawSkinStrip(const SkinLayout& layout, const SkinPalette& palette) {
   }
   return strip;
 }
+
+}  // namespace vespera

@@ -11,6 +11,8 @@
 #include "tools/skins/Canvas.h"
 #include "tools/skins/SkinArtwork.h"
 
+namespace vespera {
+
 // {left, top, right, bottom}: right and bottom inclusive when the program
 // copies an image, exclusive when it sizes a button to it; artwork is drawn in
 // the exclusive box so nothing important lies in the copy's extra column/row.
@@ -34,3 +36,5 @@ SkinLayout SkinLayout480();
 
 // The strip with every image of the table drawn in the given colours.
 Canvas DrawSkinStrip(const SkinLayout& layout, const SkinPalette& palette);
+
+}  // namespace vespera

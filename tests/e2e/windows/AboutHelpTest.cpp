@@ -5,6 +5,8 @@
 
 #include "tests/e2e/windows/WindowScripts.h"
 
+using namespace vespera;
+
 namespace {
 
 class AboutHelpTest : public ::testing::Test {

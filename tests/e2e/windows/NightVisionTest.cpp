@@ -13,6 +13,8 @@
 #include "skymap/Projection.h"
 #include "tests/e2e/windows/WindowScripts.h"
 
+using namespace vespera;
+
 namespace {
 
 constexpr const char* kPictures[] = {"main.png",    "menu.png",       "submenu.png", "info.png",

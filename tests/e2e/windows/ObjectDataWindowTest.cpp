@@ -6,6 +6,8 @@
 
 #include "tests/e2e/windows/WindowScripts.h"
 
+using namespace vespera;
+
 namespace {
 
 constexpr int kListId = 1008;

@@ -8,6 +8,8 @@
 
 #include "tests/e2e/windows/WindowScripts.h"
 
+using namespace vespera;
+
 namespace {
 
 constexpr int kQueryId = 1012;

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+namespace vespera {
+
 std::string OpenFromMenu(char accessKey) { return std::string("wait\nkey RETURN\nkey ") + accessKey + "\n"; }
 
 namespace {
@@ -47,3 +49,5 @@ const nlohmann::json& WindowOfClass(const nlohmann::json& dump, const std::strin
   if (!window) throw std::runtime_error("the dump holds no window of class " + className);
   return *window;
 }
+
+}  // namespace vespera

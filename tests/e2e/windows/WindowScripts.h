@@ -7,6 +7,8 @@
 
 #include "tests/e2e/ProgramRun.h"
 
+namespace vespera {
+
 // Script lines that wait for the catalogue, open the program menu and choose
 // the item with this access key ('S' Search, 'M' Messier, 'C' Caldwell,
 // 'A' About, 'P' Help).
@@ -29,3 +31,5 @@ CatalogueFixture SearchSky();
 
 // The window in the dump that must be there.
 const nlohmann::json& WindowOfClass(const nlohmann::json& dump, const std::string& className);
+
+}  // namespace vespera

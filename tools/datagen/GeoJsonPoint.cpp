@@ -1,6 +1,8 @@
-#include "tools/datagen/SkyPoint.h"
+#include "tools/datagen/GeoJsonPoint.h"
 
-std::optional<EquatorialPoint> PointFromLonLat(const Json& pair) {
+namespace vespera {
+
+std::optional<SkyPoint> PointFromLonLat(const Json& pair) {
   if (!pair.is_array() || pair.size() < 2) return std::nullopt;
   const auto lon = NumberValue(pair[0]);
   const auto lat = NumberValue(pair[1]);
@@ -8,9 +10,11 @@ std::optional<EquatorialPoint> PointFromLonLat(const Json& pair) {
     return std::nullopt;
   double ra = *lon < 0 ? *lon + 360.0 : *lon;
   if (ra >= 360.0) ra -= 360.0;
-  return EquatorialPoint{static_cast<float>(ra), static_cast<float>(*lat)};
+  return SkyPoint{static_cast<float>(ra), static_cast<float>(*lat)};
 }
 
-std::optional<EquatorialPoint> PointOfFeature(const Json& feature) {
+std::optional<SkyPoint> PointOfFeature(const Json& feature) {
   return PointFromLonLat(Member(Member(feature, "geometry"), "coordinates"));
 }
+
+}  // namespace vespera
