@@ -12,7 +12,7 @@ void RebuildPicture(const SkyMapParts& parts, DWORD startTick, const TickSource&
   ViewState& view = parts.view;
   MapPicture& picture = parts.picture;
   view.needsReprojection = false;
-  DrawSkyPicture(picture.surface.pixels(), picture.hits, picture.columns, parts.catalogs, view,
+  DrawSkyPicture(picture.surface.pixels(), picture.hits, picture.work, parts.catalogs, view,
                  parts.layout.geometry);
   picture.surface.CommitPixels();
   parts.status.statusText = DrawingTimeText(parts.status.statusPrefix, startTick, ticks());

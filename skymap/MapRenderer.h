@@ -23,12 +23,12 @@
 namespace vespera {
 
 // The picture on screen and where its objects landed; the caches always
-// describe the picture the surface holds. The columns are the catalogues as
-// the rebuild reads them.
+// describe the picture the surface holds. The rebuild keeps its work between
+// rebuilds: the catalogues as its loop reads them and its second core.
 struct MapPicture {
   MapSurface surface;
   MapHitCaches hits;
-  SkyColumns columns;
+  RebuildWork work;
 };
 
 // The platform's millisecond tick count (GetTickCount); tests pass a fake.

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 #include "skymap/Projection.h"
 #include "skymap/SkySymbols.h"
@@ -13,40 +14,86 @@ namespace vespera {
 
 namespace {
 
-// Catalogue order throughout: later symbols overwrite earlier ones and the
-// caches keep the first objects drawn. Runs of objects none of which can be
-// drawn are passed over whole; then the magnitude and the declination band
-// are tested on compact arrays; only then is the record read, for k and the
-// map's reach; and only what may land on the map pays for the arc sine and
-// arc tangent.
-template <class Cache>
-void DrawObjects(MapPixels& pixels, Cache& hits, const RecordTable<SkyObjectRecord>& records,
-                 const ObjectColumns& objects, SkySymbolKind kind, const ViewProjection& projection,
-                 const VisibleRegion& region, const ViewState& view, const MapGeometry& geometry) {
-  const std::size_t count = objects.count();
-  const double limit = view.magnitudeLimit;
-  for (std::size_t b = 0; b < objects.blocks.size(); ++b) {
-    const ObjectColumns::Block& block = objects.blocks[b];
-    if (!(static_cast<double>(block.brightest) <= limit)) continue;
-    if (!region.MayHoldKeysIn(block.lowestKey, block.highestKey)) continue;
-    const std::size_t end = std::min(count, (b + 1) * ObjectColumns::kBlockObjects);
-    for (std::size_t i = b * ObjectColumns::kBlockObjects; i < end; ++i) {
-      const float magnitude = objects.magnitude[i];
-      // The comparison is made in double, so a limit such as 4.0 admits a
-      // star of magnitude 4.0f exactly and 4.01f never. NaN is never admitted.
-      if (!(static_cast<double>(magnitude) <= limit)) continue;
-      if (!region.MayHoldKey(objects.declinationKey[i])) continue;
-      const SkyObjectRecord& object = records[i];
-      const ViewProjection::DeclinationTerms terms = ViewProjection::DeclinationTermsOf(object.dec());
-      const ViewProjection::Approach approach = projection.ApproachOf(object.ra(), terms);
-      if (!region.MayHold(approach)) continue;
-      int x = 0, y = 0;
-      if (!projection.PlaceOnMap(approach, terms, x, y)) continue;
-      if (x < 0 || x >= geometry.mapWidth || y < 0 || y >= geometry.mapHeight) continue;
-      DrawSkySymbol(pixels, x, y, magnitude, kind);
-      hits.Append({x + geometry.mapLeft, y + geometry.mapTop, static_cast<std::int32_t>(i)});
+// Calls place(index, x, y) for every object of blocks [firstBlock, endBlock)
+// that lands on the map, in catalogue order. Runs of objects none of which
+// can be drawn are passed over whole; then the magnitude and the declination
+// band are tested on compact arrays; only then is the record read, for k and
+// the map's reach; and only what may land on the map pays for the arc sine
+// and arc tangent. Reads only, so two threads may place two ranges at once.
+struct ObjectPlacement {
+  const RecordTable<SkyObjectRecord>& records;
+  const ObjectColumns& objects;
+  const ViewProjection& projection;
+  const VisibleRegion& region;
+  double limit;
+  const MapGeometry& geometry;
+
+  // The comparison is made in double, so a limit such as 4.0 admits a star
+  // of magnitude 4.0f exactly and 4.01f never. NaN is never admitted.
+  bool MayDraw(const ObjectColumns::Block& block) const {
+    return static_cast<double>(block.brightest) <= limit && region.MayHoldKeysIn(block.lowestKey, block.highestKey);
+  }
+
+  template <class Placed>
+  void Place(std::size_t firstBlock, std::size_t endBlock, Placed&& place) const {
+    for (std::size_t b = firstBlock; b < endBlock; ++b) {
+      if (!MayDraw(objects.blocks[b])) continue;
+      const std::size_t end = std::min(objects.count(), (b + 1) * ObjectColumns::kBlockObjects);
+      for (std::size_t i = b * ObjectColumns::kBlockObjects; i < end; ++i) {
+        if (!(static_cast<double>(objects.magnitude[i]) <= limit)) continue;
+        if (!region.MayHoldKey(objects.declinationKey[i])) continue;
+        const SkyObjectRecord& object = records[i];
+        const ViewProjection::DeclinationTerms terms = ViewProjection::DeclinationTermsOf(object.dec());
+        const ViewProjection::Approach approach = projection.ApproachOf(object.ra(), terms);
+        if (!region.MayHold(approach)) continue;
+        int x = 0, y = 0;
+        if (!projection.PlaceOnMap(approach, terms, x, y)) continue;
+        if (x < 0 || x >= geometry.mapWidth || y < 0 || y >= geometry.mapHeight) continue;
+        place(i, x, y);
+      }
     }
   }
+};
+
+// Below this many objects to look at, handing half to the second core costs
+// about as much as it saves.
+constexpr std::size_t kObjectsWorthSharing = 16384;
+
+// Catalogue order throughout: later symbols overwrite earlier ones and the
+// caches keep the first objects drawn. A large job is split at a block: this
+// thread places and draws the first part while the second core places the
+// rest into a list, which is drawn afterwards, so the order is the same.
+template <class Cache>
+void DrawObjects(MapPixels& pixels, Cache& hits, RebuildWork& work, const ObjectPlacement& placement,
+                 SkySymbolKind kind) {
+  const ObjectColumns& objects = placement.objects;
+  const MapGeometry& geometry = placement.geometry;
+  const auto draw = [&](std::size_t i, int x, int y) {
+    DrawSkySymbol(pixels, x, y, objects.magnitude[i], kind);
+    hits.Append({x + geometry.mapLeft, y + geometry.mapTop, static_cast<std::int32_t>(i)});
+  };
+  const std::size_t blocks = objects.blocks.size();
+  std::size_t drawable = 0;
+  for (const ObjectColumns::Block& block : objects.blocks) drawable += placement.MayDraw(block);
+  if (!work.secondCore.Available() || drawable * ObjectColumns::kBlockObjects < kObjectsWorthSharing) {
+    placement.Place(0, blocks, draw);
+    return;
+  }
+  // The split leaves half the drawable blocks on each side.
+  std::size_t split = 0;
+  for (std::size_t seen = 0; split < blocks && seen < drawable / 2; ++split) seen += placement.MayDraw(objects.blocks[split]);
+  std::vector<PlacedObject>& later = work.placedBySecondCore;
+  later.clear();
+  // Room for every object of the second part, taken here so that the second
+  // core never allocates; kept from one rebuild to the next.
+  later.reserve((drawable - drawable / 2) * ObjectColumns::kBlockObjects);
+  work.secondCore.Share([&] { placement.Place(0, split, draw); },
+                        [&] {
+                          placement.Place(split, blocks, [&](std::size_t i, int x, int y) {
+                            later.push_back({x, y, static_cast<std::uint32_t>(i)});
+                          });
+                        });
+  for (const PlacedObject& placed : later) draw(placed.index, placed.x, placed.y);
 }
 
 // The figures are drawn as chains: four segments in five start where the one
@@ -98,8 +145,9 @@ void DrawConstellationFigures(MapPixels& pixels, const CatalogStore& lines, cons
 
 }  // namespace
 
-void DrawSkyPicture(MapPixels& pixels, MapHitCaches& hits, SkyColumns& columns, const SkyCatalogs& catalogs,
+void DrawSkyPicture(MapPixels& pixels, MapHitCaches& hits, RebuildWork& work, const SkyCatalogs& catalogs,
                     const ViewState& view, const MapGeometry& geometry) {
+  SkyColumns& columns = work.columns;
   columns.Follow(catalogs);
   pixels.ClearPixels();
   hits.Clear();
@@ -108,10 +156,12 @@ void DrawSkyPicture(MapPixels& pixels, MapHitCaches& hits, SkyColumns& columns, 
   if (view.showConstellationLines) {
     DrawConstellationFigures(pixels, catalogs.constellationLineCatalog, projection);
   }
-  DrawObjects(pixels, hits.stars, catalogs.starCatalog.objects, columns.stars(), SkySymbolKind::Star, projection,
-              region, view, geometry);
-  DrawObjects(pixels, hits.deepSky, catalogs.deepSkyCatalog.objects, columns.deepSky(), SkySymbolKind::DeepSky,
-              projection, region, view, geometry);
+  const ObjectPlacement stars{catalogs.starCatalog.objects, columns.stars(), projection, region,
+                              view.magnitudeLimit, geometry};
+  DrawObjects(pixels, hits.stars, work, stars, SkySymbolKind::Star);
+  const ObjectPlacement deepSky{catalogs.deepSkyCatalog.objects, columns.deepSky(), projection, region,
+                                view.magnitudeLimit, geometry};
+  DrawObjects(pixels, hits.deepSky, work, deepSky, SkySymbolKind::DeepSky);
 }
 
 }  // namespace vespera

@@ -18,7 +18,7 @@ class SkyPictureTest : public ::testing::Test {
  protected:
   SkyPictureTest() { pixels.AllocatePixels(geometry.mapWidth, geometry.mapHeight, geometry.mapWidth * 4, 32); }
 
-  void Draw() { DrawSkyPicture(pixels, hits, columns, catalogs, view, geometry); }
+  void Draw() { DrawSkyPicture(pixels, hits, work, catalogs, view, geometry); }
   void AddStar(float ra, float dec, float magnitude) { catalogs.starCatalog.objects.Append(MakeObject(ra, dec, magnitude)); }
   void AddDeepSky(float ra, float dec, float magnitude) {
     catalogs.deepSkyCatalog.objects.Append(MakeObject(ra, dec, magnitude));
@@ -31,7 +31,7 @@ class SkyPictureTest : public ::testing::Test {
   SkyCatalogs catalogs;
   MapPixels pixels;
   MapHitCaches hits;
-  SkyColumns columns;
+  RebuildWork work;
 };
 
 TEST_F(SkyPictureTest, StarAtTheLimitIsDrawnAndOneAHundredthFainterIsNot) {

@@ -54,7 +54,7 @@ class VisibleRegionTest : public ::testing::Test {
 
   void ExpectSameAsPlainLoop() {
     DrawReferenceSkyPicture(expectedPixels, expectedHits, catalogs, view, geometry);
-    DrawSkyPicture(actualPixels, actualHits, columns, catalogs, view, geometry);
+    DrawSkyPicture(actualPixels, actualHits, work, catalogs, view, geometry);
     EXPECT_TRUE(std::ranges::equal(expectedPixels.bytes(), actualPixels.bytes()));
     EXPECT_TRUE(std::ranges::equal(expectedHits.stars.entries(), actualHits.stars.entries()));
     EXPECT_TRUE(std::ranges::equal(expectedHits.deepSky.entries(), actualHits.deepSky.entries()));
@@ -65,7 +65,7 @@ class VisibleRegionTest : public ::testing::Test {
   SkyCatalogs catalogs;
   MapPixels expectedPixels, actualPixels;
   MapHitCaches expectedHits, actualHits;
-  SkyColumns columns;
+  RebuildWork work;
 };
 
 TEST_F(VisibleRegionTest, ObjectsAroundTheFarthestReachLandAsWithThePlainLoop) {

@@ -1,0 +1,46 @@
+#include "skymap/SecondCore.h"
+
+namespace vespera {
+
+SecondCore::~SecondCore() {
+  if (!thread_.joinable()) return;
+  {
+    const std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  handed_.notify_one();
+  thread_.join();
+}
+
+void SecondCore::Hand(void* job, void (*run)(void*)) {
+  {
+    const std::lock_guard lock(mutex_);
+    job_ = job;
+    run_ = run;
+  }
+  if (!thread_.joinable()) thread_ = std::thread([this] { Serve(); });
+  handed_.notify_one();
+}
+
+void SecondCore::WaitUntilDone() {
+  std::unique_lock lock(mutex_);
+  done_.wait(lock, [this] { return run_ == nullptr; });
+}
+
+void SecondCore::Serve() {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    handed_.wait(lock, [this] { return stopping_ || run_ != nullptr; });
+    if (run_ == nullptr) return;  // stopping with nothing left to do
+    void* job = job_;
+    void (*run)(void*) = run_;
+    lock.unlock();
+    run(job);
+    lock.lock();
+    run_ = nullptr;
+    job_ = nullptr;
+    done_.notify_one();
+  }
+}
+
+}  // namespace vespera
