@@ -72,17 +72,39 @@ class ViewProjection {
     return approach;
   }
 
-  // The remaining steps for an approach with a cosDistance of at least 0.
-  bool PlaceOnMap(const Approach& approach, const DeclinationTerms& terms, int& x, int& y) const {
+  // The remaining steps for an approach with a cosDistance of at least 0:
+  // the arguments of the arc sine and arc tangent, the two arc functions, and
+  // the placement from their results. PlaceOnMap is these steps in order; a
+  // caller placing many objects may take each step for a batch of objects,
+  // which lets the processor overlap the arc functions of one object with
+  // those of the next. The arithmetic is the same either way.
+  struct ArcArguments {
+    double k = 0.0;      // the arc sine's argument, no more than 1
+    double north = 0.0;  // the arc tangent's arguments
+    double east = 0.0;
+  };
+  struct Arcs {
+    double distance = 0.0;  // asin(k), radians
+    double angle = 0.0;     // atan2(north, east), radians
+  };
+
+  ArcArguments ArcArgumentsOf(const Approach& approach, const DeclinationTerms& terms) const {
+    ArcArguments arguments;
     // The six-decimal tables let k exceed 1 by about 1.4e-6 at the centre;
     // asin would answer NaN there and the centred object would vanish.
-    const double k = approach.cosDistance > 1.0 ? 1.0 : approach.cosDistance;
-    const double a = std::asin(k);
-    const double c = a * kDegreesPerRadian;
+    arguments.k = approach.cosDistance > 1.0 ? 1.0 : approach.cosDistance;
+    arguments.north = terms.sinDec * cosCenterDec_ - approach.p * sinCenterDec_;
+    arguments.east = -(FastSin(approach.delta) * terms.cosDec);
+    return arguments;
+  }
 
-    const double north = terms.sinDec * cosCenterDec_ - approach.p * sinCenterDec_;
-    const double east = -(FastSin(approach.delta) * terms.cosDec);
-    const double theta = std::atan2(north, east) * kDegreesPerRadian;
+  static Arcs ArcsOf(const ArcArguments& arguments) {
+    return {std::asin(arguments.k), std::atan2(arguments.north, arguments.east)};
+  }
+
+  bool PlaceByArcs(const Arcs& arcs, int& x, int& y) const {
+    const double c = arcs.distance * kDegreesPerRadian;
+    const double theta = arcs.angle * kDegreesPerRadian;
 
     const double fx =
         0.5 * (FastCos(static_cast<float>(theta + c)) + FastCos(static_cast<float>(c - theta)));
@@ -97,6 +119,10 @@ class ViewProjection {
     x = screenX;
     y = screenY;
     return true;
+  }
+
+  bool PlaceOnMap(const Approach& approach, const DeclinationTerms& terms, int& x, int& y) const {
+    return PlaceByArcs(ArcsOf(ArcArgumentsOf(approach, terms)), x, y);
   }
 
   double cosCenterDec() const { return cosCenterDec_; }

@@ -1,6 +1,7 @@
 #include "skymap/SkyPicture.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <utility>
@@ -36,9 +37,16 @@ struct ObjectPlacement {
 
   template <class Placed>
   void Place(std::size_t firstBlock, std::size_t endBlock, Placed&& place) const {
+    // A run's objects that pass the tests wait in a batch for their arc
+    // functions, which are then taken one after another, and are placed in
+    // catalogue order after that.
+    std::array<std::uint32_t, ObjectColumns::kBlockObjects> waiting;
+    std::array<ViewProjection::ArcArguments, ObjectColumns::kBlockObjects> arguments;
+    std::array<ViewProjection::Arcs, ObjectColumns::kBlockObjects> arcs;
     for (std::size_t b = firstBlock; b < endBlock; ++b) {
       if (!MayDraw(objects.blocks[b])) continue;
       const std::size_t end = std::min(objects.count(), (b + 1) * ObjectColumns::kBlockObjects);
+      std::size_t batch = 0;
       for (std::size_t i = b * ObjectColumns::kBlockObjects; i < end; ++i) {
         if (!(static_cast<double>(objects.magnitude[i]) <= limit)) continue;
         if (!region.MayHoldKey(objects.declinationKey[i])) continue;
@@ -46,10 +54,16 @@ struct ObjectPlacement {
         const ViewProjection::DeclinationTerms terms = ViewProjection::DeclinationTermsOf(object.dec());
         const ViewProjection::Approach approach = projection.ApproachOf(object.ra(), terms);
         if (!region.MayHold(approach)) continue;
+        waiting[batch] = static_cast<std::uint32_t>(i);
+        arguments[batch] = projection.ArcArgumentsOf(approach, terms);
+        ++batch;
+      }
+      for (std::size_t j = 0; j < batch; ++j) arcs[j] = ViewProjection::ArcsOf(arguments[j]);
+      for (std::size_t j = 0; j < batch; ++j) {
         int x = 0, y = 0;
-        if (!projection.PlaceOnMap(approach, terms, x, y)) continue;
+        if (!projection.PlaceByArcs(arcs[j], x, y)) continue;
         if (x < 0 || x >= geometry.mapWidth || y < 0 || y >= geometry.mapHeight) continue;
-        place(i, x, y);
+        place(waiting[j], x, y);
       }
     }
   }
