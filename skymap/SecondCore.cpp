@@ -1,5 +1,7 @@
 #include "skymap/SecondCore.h"
 
+#include <system_error>
+
 namespace vespera {
 
 SecondCore::~SecondCore() {
@@ -12,14 +14,21 @@ SecondCore::~SecondCore() {
   thread_.join();
 }
 
-void SecondCore::Hand(void* job, void (*run)(void*)) {
+bool SecondCore::Hand(void* job, void (*run)(void*)) {
+  if (!thread_.joinable()) {
+    try {
+      thread_ = std::thread([this] { Serve(); });
+    } catch (const std::system_error&) {
+      return false;
+    }
+  }
   {
     const std::lock_guard lock(mutex_);
     job_ = job;
     run_ = run;
   }
-  if (!thread_.joinable()) thread_ = std::thread([this] { Serve(); });
   handed_.notify_one();
+  return true;
 }
 
 void SecondCore::WaitUntilDone() {

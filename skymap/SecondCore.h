@@ -32,7 +32,12 @@ class SecondCore {
       theirs();
       return;
     }
-    Hand(&theirs, [](void* job) { (*static_cast<Theirs*>(job))(); });
+    if (!Hand(&theirs, [](void* job) { (*static_cast<Theirs*>(job))(); })) {
+      // The system would not start the thread: the work is done here.
+      mine();
+      theirs();
+      return;
+    }
     // However `mine` ends, `theirs` still refers to the caller's frame, so it
     // is waited for before this frame goes.
     struct WaitForTheirs {
@@ -43,7 +48,8 @@ class SecondCore {
   }
 
  private:
-  void Hand(void* job, void (*run)(void*));
+  // False when there is no thread to take the job and none can be started.
+  bool Hand(void* job, void (*run)(void*));
   void WaitUntilDone();
   void Serve();
 
