@@ -37,6 +37,28 @@ bool ReachesADisplay() {
   return chosen && std::string(chosen).find(driver) != std::string::npos;
 }
 
+// A display server that is busy can refuse a new connection for a moment:
+// on a loaded machine the X server has answered the attempt with EAGAIN.
+// Where a display is named, two more tries a little later get through where
+// one would fail; without one, the first answer stands and the program ends
+// at once.
+constexpr int kVideoAttempts = 3;
+
+bool StartVideo(std::string& error) {
+  const bool displayNamed = SDL_getenv("DISPLAY") || SDL_getenv("WAYLAND_DISPLAY");
+  for (int attempt = 1;; ++attempt) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+      if (ReachesADisplay()) return true;
+      error = "no display was found (neither X11 nor Wayland)";
+      SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    } else {
+      error = SDL_GetError();
+    }
+    if (!displayNamed || attempt == kVideoAttempts) return false;
+    SDL_Delay(Uint32(100 * attempt));
+  }
+}
+
 void SetIcon(SDL_Window* window, const std::string& path) {
   if (path.empty()) return;
   Expected<Surface> image = LoadImageFile(path);
@@ -71,14 +93,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(const SdlWindowOptions& options, st
   if (!SDL_getenv("WAYLAND_DISPLAY") && !SDL_getenv("XDG_RUNTIME_DIR"))
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,KMSDRM,offscreen,dummy");
   // Nothing but video: audio and game controllers cost start-up time for nothing.
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    error = SDL_GetError();
-    return nullptr;
-  }
-  if (!ReachesADisplay()) {
-    error = "no display was found (neither X11 nor Wayland)";
-    return nullptr;
-  }
+  if (!StartVideo(error)) return nullptr;
   WindowRequest request;
   if (options.screenGiven) request.screen = SIZE{options.width, options.height};
   request.fullscreen = options.fullscreen;
