@@ -95,7 +95,8 @@ void DrawObjects(MapPixels& pixels, Cache& hits, RebuildWork& work, const Object
   }
   // The split leaves half the drawable blocks on each side.
   std::size_t split = 0;
-  for (std::size_t seen = 0; split < blocks && seen < drawable / 2; ++split) seen += placement.MayDraw(objects.blocks[split]);
+  for (std::size_t seen = 0; split < blocks && seen < drawable / 2; ++split)
+    seen += placement.MayDraw(objects.blocks[split]);
   std::vector<PlacedObject>& later = work.placedBySecondCore;
   later.clear();
   // Room for every object of the second part, taken here so that the second
