@@ -6,7 +6,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -98,27 +97,29 @@ void BM_ArcFunctionsOfVisibleStars(benchmark::State& state) {
   ViewState view;
   view.magnitudeLimit = 20;
   const ViewProjection projection(view, geometry);
-  struct Arguments {
-    double k, north, east;
-  };
-  std::vector<Arguments> arguments;
+  std::vector<ViewProjection::ArcArguments> arguments;
   const RecordTable<SkyObjectRecord>& stars = sky->starCatalog.objects;
   for (std::size_t i = 0; i < stars.count(); ++i) {
     const SkyObjectRecord& star = stars[i];
-    int x = 0, y = 0;
-    if (!(static_cast<double>(star.magnitude()) <= view.magnitudeLimit) ||
-        !projection.Project(star.ra(), star.dec(), x, y) || x < 0 || x >= geometry.mapWidth || y < 0 ||
-        y >= geometry.mapHeight)
+    if (!(static_cast<double>(star.magnitude()) <= view.magnitudeLimit) || !std::isfinite(star.ra()) ||
+        !std::isfinite(star.dec()))
       continue;
     const ViewProjection::DeclinationTerms terms = ViewProjection::DeclinationTermsOf(star.dec());
     const ViewProjection::Approach approach = projection.ApproachOf(star.ra(), terms);
-    arguments.push_back({std::min(approach.cosDistance, 1.0),
-                         terms.sinDec * projection.cosCenterDec() - approach.p * projection.sinCenterDec(),
-                         -(FastSin(approach.delta) * terms.cosDec)});
+    if (!(approach.cosDistance >= 0.0)) continue;
+    const ViewProjection::ArcArguments starArguments = projection.ArcArgumentsOf(approach, terms);
+    int x = 0, y = 0;
+    if (!projection.PlaceByArcs(ViewProjection::ArcsOf(starArguments), x, y) || x < 0 || x >= geometry.mapWidth ||
+        y < 0 || y >= geometry.mapHeight)
+      continue;
+    arguments.push_back(starArguments);
   }
   for (auto _ : state) {
     double sum = 0;
-    for (const Arguments& a : arguments) sum += std::asin(a.k) + std::atan2(a.north, a.east);
+    for (const ViewProjection::ArcArguments& a : arguments) {
+      const ViewProjection::Arcs arcs = ViewProjection::ArcsOf(a);
+      sum += arcs.distance + arcs.angle;
+    }
     benchmark::DoNotOptimize(sum);
   }
   state.counters["stars"] = double(arguments.size());

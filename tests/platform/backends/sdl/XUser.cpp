@@ -23,10 +23,10 @@ struct XUser::Connection {
 
 XUser::XUser(const std::string& display) {
   // A loaded machine's X server can refuse a connection for a moment.
-  for (int attempt = 0; attempt < 5 && !connection_; ++attempt) {
-    if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(50 * attempt));
+  Eventually([&] {
     if (Display* d = XOpenDisplay(display.c_str())) connection_ = std::make_unique<Connection>(d);
-  }
+    return connection_ != nullptr;
+  });
 }
 
 XUser::~XUser() = default;
