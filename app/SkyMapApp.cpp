@@ -14,6 +14,16 @@
 
 namespace vespera {
 
+ProgramDescription CSkyMapApp::Describe() const {
+  ProgramDescription program;
+  program.commandName = "vespera";
+  program.displayName = VESPERA_PRODUCT_NAME;
+  program.version = VESPERA_VERSION;
+  program.summary = "Vespera, a night-sky map for small screens, on an emulated handheld device.";
+  program.settingsFileDefault = "$XDG_CONFIG_HOME/NocturnaMobile/Vespera.ini";
+  return program;
+}
+
 BOOL CSkyMapApp::InitInstance() {
   startFailed_ = false;
   theSkin.emplace(IsHighResScreen());
@@ -21,13 +31,13 @@ BOOL CSkyMapApp::InitInstance() {
 
   SetRegistryKey(kRegistryKey);
   SHInitExtraControls();
-  redScreenMode = static_cast<int>(GetProfileInt(kMainSection, kRedScreenModeEntry, 0));
+  SetRedScreenModeValue(static_cast<int>(GetProfileInt(kMainSection, kRedScreenModeEntry, 0)));
   // Said before the skin's message box, which a missing folder brings on too.
   const std::string directory = GetProgramDirectory();
   if (const Expected<void> folder = CheckProgramDirectory(directory); !folder)
     ReportProblem((directory.empty() ? std::string("the program folder") : directory) + ": " + folder.reason());
   ApplyRedScreenColours();
-  theSkin->LoadSkin(redScreenMode != 0);
+  theSkin->LoadSkin(IsRedScreenOn());
   if (!theSkin->hasBitmap()) {
     // The skin's message box has told the user; nothing is written.
     startFailed_ = true;
@@ -37,7 +47,7 @@ BOOL CSkyMapApp::InitInstance() {
   auto mainWindow = std::make_unique<CSkyMapDlg>();
   m_pMainWnd = mainWindow.get();
   mainWindow->DoModal();
-  WriteProfileInt(kMainSection, kRedScreenModeEntry, redScreenMode);
+  WriteProfileInt(kMainSection, kRedScreenModeEntry, RedScreenModeValue());
   mainWindow.reset();
   m_pMainWnd = nullptr;
   return FALSE;

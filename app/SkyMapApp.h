@@ -13,6 +13,8 @@ class CSkyMapApp : public CWinApp {
  public:
   CSkyMapApp() = default;
 
+  // The name, texts and options the platform shows for the program.
+  ProgramDescription Describe() const override;
   BOOL InitInstance() override;
   // 1 when start-up failed (no skin), so the program ends with status 1.
   int ExitInstance() override;

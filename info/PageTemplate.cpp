@@ -1,5 +1,7 @@
 #include "info/PageTemplate.h"
 
+#include "appcore/RedScreenColours.h"
+
 namespace vespera {
 
 void ReplaceMarker(WideString& text, std::u16string_view marker, std::u16string_view value) {
@@ -13,7 +15,7 @@ void ReplaceMarker(WideString& text, std::u16string_view marker, std::u16string_
 
 WideString StyledPageHeader(bool redScreenMode) {
   WideString page(kPageStyleBlock);
-  ReplaceMarker(page, kBackColorMarker, redScreenMode ? kRedScreenBackground : kNormalBackground);
+  ReplaceMarker(page, kBackColorMarker, redScreenMode ? kRedScreenRedHtml : kNormalBackground);
   ReplaceMarker(page, kTextColorMarker, kPageTextColor);
   return page;
 }

@@ -16,7 +16,6 @@ inline constexpr std::u16string_view kBackColorMarker = u":BACK_COLOR:";
 inline constexpr std::u16string_view kTextColorMarker = u":TXT_COLOR:";
 inline constexpr std::u16string_view kPathMarker = u":PATH:";
 inline constexpr std::u16string_view kDirectoryPrefix = u"file://";
-inline constexpr std::u16string_view kRedScreenBackground = u"#FF0000";
 inline constexpr std::u16string_view kNormalBackground = u"#FFFFFF";
 inline constexpr std::u16string_view kPageTextColor = u"#000000";
 

@@ -9,9 +9,6 @@ namespace vespera {
 class CAboutDlg : public CSecondaryWindow {
  public:
   CAboutDlg();
-
-  void DoDataExchange(CDataExchange* exchange) override;
-  BOOL OnInitDialog() override;
 };
 
 }  // namespace vespera

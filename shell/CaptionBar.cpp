@@ -1,5 +1,6 @@
 #include "shell/CaptionBar.h"
 
+#include "appcore/RedScreenColours.h"
 #include "appcore/ScreenClass.h"
 #include "shell/ProgramWide.h"
 
@@ -8,7 +9,6 @@ namespace vespera {
 namespace {
 
 constexpr COLORREF kTitleColour = RGB(255, 255, 255);
-constexpr COLORREF kRedScreenTitleColour = RGB(255, 0, 0);
 constexpr int kTitleRightMargin = 5;
 
 // The device draws the title with DT_VCENTER alone; without DT_SINGLELINE the
@@ -34,7 +34,7 @@ void DrawCaptionBar(CDC& dc, CSkin& skin, bool redScreen, bool highResolution, c
   if (title.empty()) return;
 
   const int previousMode = dc.SetBkMode(TRANSPARENT);
-  const COLORREF previousColour = dc.SetTextColor(redScreen ? kRedScreenTitleColour : kTitleColour);
+  const COLORREF previousColour = dc.SetTextColor(redScreen ? kRedScreenRed : kTitleColour);
   RECT box = TitleBox(highResolution, windowRect);
   dc.DrawText(title, &box, kTitleFormat);
   dc.SetBkMode(previousMode);
@@ -42,7 +42,7 @@ void DrawCaptionBar(CDC& dc, CSkin& skin, bool redScreen, bool highResolution, c
 }
 
 void DrawCaptionBar(CDC& dc, const RECT& windowRect, std::u16string_view title) {
-  DrawCaptionBar(dc, *theSkin, redScreenMode != 0, IsHighResScreen(), windowRect, title);
+  DrawCaptionBar(dc, *theSkin, IsRedScreenOn(), IsHighResScreen(), windowRect, title);
 }
 
 }  // namespace vespera

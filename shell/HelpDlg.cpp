@@ -10,25 +10,16 @@
 
 namespace vespera {
 
-CHelpDlg::CHelpDlg() : CSecondaryWindow(ChooseTemplate(ProgramWindow::Help), u"Help", false) {}
-
-void CHelpDlg::DoDataExchange(CDataExchange* exchange) {
-  CSecondaryWindow::DoDataExchange(exchange);
-  DDX_Control(exchange, IDCANCEL, closeButton_);
-}
+CHelpDlg::CHelpDlg() : CSecondaryWindow(ChooseTemplate(ProgramWindow::Help), u"Help", false, IDCANCEL) {}
 
 BOOL CHelpDlg::OnInitDialog() {
   CSecondaryWindow::OnInitDialog();
-  InitFullScreenDialog(*this);
-  EnterFullScreen();
-  DressCloseButton();
-  CreateBrushes();
   htmlView_ = CreateHtmlView(*this, kHtmlPlaceholderId, kHelpViewId);
   {
     const std::string directory = GetProgramDirectory();
     IniFile help;
-    LoadIniFile(directory + "Help.ini", help);
-    ShowHtmlPage(htmlView_, BuildHelpPage(help, redScreenMode != 0, directory));
+    LoadPageFile(directory + "Help.ini", help);
+    ShowHtmlPage(htmlView_, BuildHelpPage(help, IsRedScreenOn(), directory));
   }
   // The page's links are then reachable with the keys.
   if (htmlView_) ::SetFocus(htmlView_);

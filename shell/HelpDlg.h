@@ -13,7 +13,6 @@ class CHelpDlg : public CSecondaryWindow {
  public:
   CHelpDlg();
 
-  void DoDataExchange(CDataExchange* exchange) override;
   BOOL OnInitDialog() override;
   BOOL PreTranslateMessage(MSG* message) override;
   BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;

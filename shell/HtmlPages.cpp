@@ -1,5 +1,6 @@
 #include "shell/HtmlPages.h"
 
+#include "appcore/ProblemReport.h"
 #include "info/PageTemplate.h"
 #include "platform/framework/WinApp.h"
 #include "platform/htmlview/HtmlView.h"
@@ -13,6 +14,10 @@ namespace {
 constexpr DWORD kHtmlViewStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP;
 
 }  // namespace
+
+void LoadPageFile(const std::string& path, IniFile& file) {
+  if (const Expected<void> loaded = LoadIniFile(path, file); !loaded) ReportProblem(path + ": " + loaded.reason());
+}
 
 HWND CreateHtmlView(CWnd& window, int placeholderId, int childId) {
   const HINSTANCE instance = AfxGetInstanceHandle();

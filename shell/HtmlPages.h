@@ -5,7 +5,10 @@
 // window that shows it.
 
 #include <optional>
+#include <string>
 #include <string_view>
+
+#include "info/IniFile.h"
 
 #include "platform/framework/Dialog.h"
 #include "platform/runtime/WinTypes.h"
@@ -16,6 +19,11 @@ namespace vespera {
 // `childId`. Null when the view's class cannot be registered or the view
 // cannot be created; the window then simply has no page.
 HWND CreateHtmlView(CWnd& window, int placeholderId, int childId);
+
+// Reads the information file a page is built from. A file that cannot be
+// used is named on the debug output with the reason; the page then says
+// what is missing, as it always has.
+void LoadPageFile(const std::string& path, IniFile& file);
 
 // Clears the view, adds the page as HTML in one piece and ends the source.
 // A null view is ignored.

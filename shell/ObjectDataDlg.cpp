@@ -32,7 +32,7 @@ WideString EntryText(char prefix, int number) { return Utf8ToWide(prefix + std::
 
 }  // namespace
 
-CObjectDataDlg::CObjectDataDlg() : CSecondaryWindow(ChooseTemplate(ProgramWindow::ObjectData), u"", false) {}
+CObjectDataDlg::CObjectDataDlg() : CSecondaryWindow(ChooseTemplate(ProgramWindow::ObjectData), u"", false, IDOK) {}
 
 const MessageMap* CObjectDataDlg::GetMessageMap() const {
   static const MessageMap map = MessageMapFor<CObjectDataDlg>(CSecondaryWindow::GetMessageMap())
@@ -42,23 +42,18 @@ const MessageMap* CObjectDataDlg::GetMessageMap() const {
 
 void CObjectDataDlg::DoDataExchange(CDataExchange* exchange) {
   CSecondaryWindow::DoDataExchange(exchange);
-  DDX_Control(exchange, IDOK, closeButton_);
   DDX_Control(exchange, kObjectDataListId, list_);
 }
 
 BOOL CObjectDataDlg::OnInitDialog() {
   CSecondaryWindow::OnInitDialog();
-  InitFullScreenDialog(*this);
-  EnterFullScreen();
-  DressCloseButton();
-  CreateBrushes();
   htmlView_ = CreateHtmlView(*this, kHtmlPlaceholderId, kObjectDataViewId);
 
   const CatalogueBook& book = BookFor(mode);
   entryCount_ = book.entryCount;
   SetTitle(book.title);
   FillList();
-  LoadIniFile(GetProgramDirectory() + book.fileName, sections_);
+  LoadPageFile(GetProgramDirectory() + book.fileName, sections_);
   list_.SetCurSel(0);
   ShowSelectedPage();
   // The framework gives the focus to the first tab stop, the list.
@@ -77,7 +72,7 @@ void CObjectDataDlg::ShowSelectedPage() {
   const int selected = list_.GetCurSel();
   if (selected < 0) return;
   const int number = int(list_.GetItemData(selected));
-  ShowHtmlPage(htmlView_, BuildInfoPage(sections_, number, redScreenMode != 0, GetProgramDirectory()));
+  ShowHtmlPage(htmlView_, BuildInfoPage(sections_, number, IsRedScreenOn(), GetProgramDirectory()));
 }
 
 BOOL CObjectDataDlg::PreTranslateMessage(MSG* message) {

@@ -3,6 +3,14 @@
 namespace vespera {
 
 std::optional<CSkin> theSkin;
-int redScreenMode = 0;
+namespace {
+
+int redScreenModeValue = 0;
+
+}  // namespace
+
+bool IsRedScreenOn() { return redScreenModeValue != 0; }
+int RedScreenModeValue() { return redScreenModeValue; }
+void SetRedScreenModeValue(int value) { redScreenModeValue = value; }
 
 }  // namespace vespera

@@ -13,9 +13,13 @@ namespace vespera {
 // the image table, and it stays until the program exits.
 extern std::optional<CSkin> theSkin;
 
-// Non-zero while red-screen mode is on. Read at start-up, flipped by the
-// red-screen command, saved when the main window has closed; read by
-// everything that draws chrome, the status line or a page.
-extern int redScreenMode;
+// Red-screen mode: on while its stored value is non-zero. Read at start-up,
+// flipped by the red-screen command, saved when the main window has closed;
+// asked by everything that draws chrome, the status line or a page. The
+// value is kept as the settings gave it, so an untouched file is written
+// back unchanged.
+bool IsRedScreenOn();
+int RedScreenModeValue();
+void SetRedScreenModeValue(int value);
 
 }  // namespace vespera

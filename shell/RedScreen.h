@@ -8,11 +8,11 @@
 
 namespace vespera {
 
-// Sets the device's system colours to follow redScreenMode: its night scheme
+// Sets the device's system colours to follow red-screen mode: its night scheme
 // while the mode is on. Open windows repaint.
 void ApplyRedScreenColours();
 
-// Flips the program-wide redScreenMode, switches the device's colours, loads
+// Flips red-screen mode, switches the device's colours, loads
 // the skin for the new mode and has the main window and its command buttons
 // repainted. The map picture is
 // not rebuilt: the next paint copies it unchanged.

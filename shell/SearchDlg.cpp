@@ -27,7 +27,8 @@ int StoredMatchCase() {
 
 }  // namespace
 
-CSearchDlg::CSearchDlg() : CSecondaryWindow(ChooseTemplate(ProgramWindow::Search), u"Search", true), matchCase(StoredMatchCase()) {}
+CSearchDlg::CSearchDlg() : CSecondaryWindow(ChooseTemplate(ProgramWindow::Search), u"Search", true, IDCANCEL),
+      matchCase(StoredMatchCase()) {}
 
 const MessageMap* CSearchDlg::GetMessageMap() const {
   static const MessageMap map = MessageMapFor<CSearchDlg>(CSecondaryWindow::GetMessageMap())
@@ -38,7 +39,6 @@ const MessageMap* CSearchDlg::GetMessageMap() const {
 
 void CSearchDlg::DoDataExchange(CDataExchange* exchange) {
   CSecondaryWindow::DoDataExchange(exchange);
-  DDX_Control(exchange, IDCANCEL, closeButton_);
   DDX_Control(exchange, kSearchGoId, goButton_);
   DDX_Control(exchange, kSearchMatchCaseId, matchCaseBox_);
   DDX_Control(exchange, kSearchQueryId, queryEdit_);
@@ -48,9 +48,6 @@ void CSearchDlg::DoDataExchange(CDataExchange* exchange) {
 
 BOOL CSearchDlg::OnInitDialog() {
   CSecondaryWindow::OnInitDialog();
-  EnterFullScreen();
-  DressCloseButton();
-  CreateBrushes();
   htmlView_ = CreateHtmlView(*this, kHtmlPlaceholderId, kSearchViewId);
   ShowPromptPage();
   SHSipPreference(m_hWnd, SIP_UP);
@@ -58,7 +55,7 @@ BOOL CSearchDlg::OnInitDialog() {
 }
 
 void CSearchDlg::ShowPromptPage() {
-  WideString page = StyledPageHeader(redScreenMode != 0);
+  WideString page = StyledPageHeader(IsRedScreenOn());
   page += kPromptText;
   ShowHtmlPage(htmlView_, page);
 }

@@ -1,5 +1,6 @@
 #include "shell/SecondaryWindow.h"
 
+#include "appcore/RedScreenColours.h"
 #include "appcore/ScreenClass.h"
 #include "shell/CaptionBar.h"
 #include "shell/FullScreen.h"
@@ -7,15 +8,12 @@
 
 namespace vespera {
 
-namespace {
-
-constexpr COLORREF kRedScreenBackground = RGB(255, 0, 0);
-
-}  // namespace
-
 CSecondaryWindow::CSecondaryWindow(const DialogTemplate& dialogTemplate, std::u16string_view title,
-                                   bool showInputPanelButton)
-    : CDialog(dialogTemplate), title_(title), showInputPanelButton_(showInputPanelButton) {}
+                                   bool showInputPanelButton, UINT closeButtonId)
+    : CDialog(dialogTemplate),
+      title_(title),
+      showInputPanelButton_(showInputPanelButton),
+      closeButtonId_(closeButtonId) {}
 
 const MessageMap* CSecondaryWindow::GetMessageMap() const {
   static const MessageMap map = MessageMapFor<CSecondaryWindow>(CDialog::GetMessageMap())
@@ -27,23 +25,36 @@ const MessageMap* CSecondaryWindow::GetMessageMap() const {
   return &map;
 }
 
+void CSecondaryWindow::DoDataExchange(CDataExchange* exchange) {
+  CDialog::DoDataExchange(exchange);
+  // Bound before the subclass's controls, as every window has always done.
+  DDX_Control(exchange, int(closeButtonId_), closeButton_);
+}
+
+BOOL CSecondaryWindow::OnInitDialog() {
+  // The dialog's own initialisation runs the data exchange, which binds the
+  // "X": it must come before the button is dressed.
+  CDialog::OnInitDialog();
+  InitFullScreenDialog(*this);
+  EnterFullScreen();
+  // The "X" shows the skin's close image at that image's size, keeping the
+  // template's corner (client coordinates, so the move above leaves it).
+  closeButton_.SetImages(&*theSkin, kSkinClose, kNoSkinImage, kNoSkinImage);
+  PlaceSkinButton(*this, closeButton_, *theSkin, kSkinClose);
+  // The brushes answer the controls' colour requests, which start with the
+  // first paint; a subclass's page is shown after this returns.
+  redBrush_.CreateSolidBrush(kRedScreenRed);
+  windowBrush_.CreateSolidBrush(GetSysColor(COLOR_WINDOW));
+  return TRUE;
+}
+
 void CSecondaryWindow::DescribeState(DumpObject& state) const {
   state.Set("template", Template().id);
   state.Set("title", WideString(title_));
-  state.Set("redScreenMode", redScreenMode);
+  state.Set("redScreenMode", RedScreenModeValue());
 }
 
 void CSecondaryWindow::EnterFullScreen() { vespera::EnterFullScreen(*this, showInputPanelButton_, true); }
-
-void CSecondaryWindow::DressCloseButton() {
-  closeButton_.SetImages(&*theSkin, kSkinClose, kNoSkinImage, kNoSkinImage);
-  PlaceSkinButton(*this, closeButton_, *theSkin, kSkinClose);
-}
-
-void CSecondaryWindow::CreateBrushes() {
-  redBrush_.CreateSolidBrush(kRedScreenBackground);
-  windowBrush_.CreateSolidBrush(GetSysColor(COLOR_WINDOW));
-}
 
 void CSecondaryWindow::OnPaint() {
   // Every paint puts the window back over the whole screen, as the main
@@ -71,11 +82,11 @@ void CSecondaryWindow::OnTap(UINT flags, CPoint point) {
 
 HBRUSH CSecondaryWindow::OnCtlColorStatic(CDC* dc, CWnd* /*control*/, UINT /*kind*/) {
   dc->SetBkMode(TRANSPARENT);
-  return redScreenMode ? &redBrush_ : &windowBrush_;
+  return IsRedScreenOn() ? &redBrush_ : &windowBrush_;
 }
 
 HBRUSH CSecondaryWindow::OnCtlColor(CDC* dc, CWnd* control, UINT kind) {
-  if (redScreenMode) return &redBrush_;
+  if (IsRedScreenOn()) return &redBrush_;
   return CDialog::OnCtlColor(dc, control, kind);
 }
 

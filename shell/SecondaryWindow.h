@@ -14,20 +14,23 @@ namespace vespera {
 
 class CSecondaryWindow : public CDialog {
  public:
-  CSecondaryWindow(const DialogTemplate& dialogTemplate, std::u16string_view title, bool showInputPanelButton);
+  // `closeButtonId` is the template's "X": IDOK where closing means done,
+  // IDCANCEL where it abandons the window.
+  CSecondaryWindow(const DialogTemplate& dialogTemplate, std::u16string_view title, bool showInputPanelButton,
+                   UINT closeButtonId);
 
   const MessageMap* GetMessageMap() const override;
+  void DoDataExchange(CDataExchange* exchange) override;
+  // The set-up every secondary window shares; a subclass calls it first,
+  // then adds what is its own.
+  BOOL OnInitDialog() override;
   void DescribeState(DumpObject& state) const override;
 
   std::u16string_view title() const { return title_; }
   HWND htmlView() const { return htmlView_; }
 
  protected:
-  // Both come from the window's initialisation.
   void EnterFullScreen();
-  // The "X" shows skin image 1 and takes its size, keeping its corner.
-  void DressCloseButton();
-  void CreateBrushes();
   void SetTitle(std::u16string_view title) { title_ = title; }
 
   void OnPaint();
@@ -42,6 +45,7 @@ class CSecondaryWindow : public CDialog {
  private:
   std::u16string_view title_;
   bool showInputPanelButton_;
+  UINT closeButtonId_;
   CBrush redBrush_;
   CBrush windowBrush_;
 };

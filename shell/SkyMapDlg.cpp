@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "resources/CommandIds.h"
+#include "shell/CommandButtons.h"
 #include "shell/FullScreen.h"
 #include "shell/ProgramWide.h"
 #include "shell/SkinButton.h"
@@ -11,29 +12,6 @@
 #include "skymap/ConstellationNames.h"
 
 namespace vespera {
-
-namespace {
-
-constexpr std::array<UINT, 7> kCommandButtonIds{kCommandPanDown, kCommandPanUp,   kCommandPanRight,   kCommandPanLeft,
-                                               kCommandZoomOut, kCommandZoomIn, kCommandProgramMenu};
-
-struct ButtonImage {
-  UINT id;
-  SkinImage image;
-};
-
-// The order in which the buttons are given their images and sizes.
-constexpr std::array<ButtonImage, 7> kButtonImages{{
-    {kCommandZoomOut, kSkinZoomOut},
-    {kCommandZoomIn, kSkinZoomIn},
-    {kCommandPanDown, kSkinPanDown},
-    {kCommandPanUp, kSkinPanUp},
-    {kCommandPanRight, kSkinPanRight},
-    {kCommandPanLeft, kSkinPanLeft},
-    {kCommandProgramMenu, kSkinMenu},
-}};
-
-}  // namespace
 
 CSkyMapDlg::CSkyMapDlg() : CDialog(ChooseTemplate(ProgramWindow::Main)) {
   if (CWinApp* app = AfxGetApp()) appIcon_ = app->LoadIcon(kApplicationIconId);
@@ -48,16 +26,15 @@ CSkyMapDlg::~CSkyMapDlg() {
 
 void CSkyMapDlg::DoDataExchange(CDataExchange* exchange) {
   CDialog::DoDataExchange(exchange);
-  for (std::size_t i = 0; i < kCommandButtonIds.size(); ++i)
-    DDX_Control(exchange, int(kCommandButtonIds[i]), commandButtons_[i]);
+  for (std::size_t i = 0; i < kCommandButtons.size(); ++i)
+    DDX_Control(exchange, int(kCommandButtons[i].id), commandButtons_[i]);
 }
 
 void CSkyMapDlg::GiveButtonsTheirImages() {
-  for (const ButtonImage& entry : kButtonImages) {
-    const auto slot = std::find(kCommandButtonIds.begin(), kCommandButtonIds.end(), entry.id);
-    CSkinButton& button = commandButtons_[std::size_t(slot - kCommandButtonIds.begin())];
-    button.SetImages(&*theSkin, entry.image, kNoSkinImage, kNoSkinImage);
-    PlaceSkinButton(*this, button, *theSkin, entry.image);
+  for (std::size_t i = 0; i < kCommandButtons.size(); ++i) {
+    const SkinImage image = kCommandButtons[i].image;
+    commandButtons_[i].SetImages(&*theSkin, image, kNoSkinImage, kNoSkinImage);
+    PlaceSkinButton(*this, commandButtons_[i], *theSkin, image);
   }
 }
 
@@ -118,7 +95,7 @@ void CSkyMapDlg::DescribeState(DumpObject& state) const {
   state.Set("hasSelection", selection_.has_value() ? 1 : 0);
   state.Set("selectionKind", static_cast<int>(selected.kind));
   state.Set("selectionIndex", selected.index);
-  state.Set("redScreenMode", redScreenMode);
+  state.Set("redScreenMode", RedScreenModeValue());
   state.Set("template", Template().id);
 }
 

@@ -18,6 +18,7 @@
 #include "catalog/CatalogLoader.h"
 #include "search/SearchIndex.h"
 #include "platform/framework/Framework.h"
+#include "shell/CommandButtons.h"
 #include "shell/LoaderCompletion.h"
 #include "shell/SearchChoice.h"
 #include "shell/SkinButton.h"
@@ -81,7 +82,11 @@ class CSkyMapDlg : public CDialog {
   void OnToggleRedScreen();
   void ShowProgramMenu();
   // The About, Help and Messier and Caldwell information windows.
-  void RunSecondaryWindow(UINT command);
+  void OnMessierInfo();
+  void OnCaldwellInfo();
+  void RunObjectDataWindow(int mode);
+  void OnAbout();
+  void OnHelp();
 
   // Taps and the selection.
   void OnMapTap(UINT flags, CPoint point);
@@ -102,9 +107,8 @@ class CSkyMapDlg : public CDialog {
 
   void GiveButtonsTheirImages();
 
-  // The seven command buttons, in the order data exchange binds them:
-  // D, U, >, <, -, +, M.
-  std::array<CSkinButton, 7> commandButtons_;
+  // The command buttons, in the order of kCommandButtons.
+  std::array<CSkinButton, kCommandButtons.size()> commandButtons_;
   HICON appIcon_ = nullptr;
   SkyCatalogs catalogs_;
   // Made at the first search, once the catalogues are loaded; they never

@@ -33,7 +33,7 @@ void CSkyMapDlg::ShowProgramMenu() {
   const bool selected = selection_.has_value();
   popup->EnableMenuItem(kCommandCenterObject, EnabledIf(selected));
   popup->EnableMenuItem(kCommandShowInfo, EnabledIf(selected));
-  popup->CheckMenuItem(kCommandRedScreen, CheckedIf(redScreenMode != 0));
+  popup->CheckMenuItem(kCommandRedScreen, CheckedIf(IsRedScreenOn()));
   popup->CheckMenuItem(kCommandConstellationLines, CheckedIf(view_.showConstellationLines != 0));
   popup->CheckMenuItem(kCommandNamesShort, CheckedIf(view_.constellationNameStyle == ConstellationNameStyle::Short));
   popup->CheckMenuItem(kCommandNamesFull, CheckedIf(view_.constellationNameStyle == ConstellationNameStyle::Full));
@@ -43,29 +43,25 @@ void CSkyMapDlg::ShowProgramMenu() {
   popup->TrackPopupMenuEx(0, corner.x, corner.y, this);
 }
 
-void CSkyMapDlg::RunSecondaryWindow(UINT command) {
-  // Each window lives for its one modal run; the main window does nothing
-  // with how it ended.
-  switch (command) {
-    case kCommandMessierInfo:
-    case kCommandCaldwellInfo: {
-      CObjectDataDlg objectData;
-      objectData.mode = command == kCommandMessierInfo ? kMessierMode : kCaldwellMode;
-      objectData.DoModal();
-      break;
-    }
-    case kCommandAbout: {
-      CAboutDlg about;
-      about.DoModal();
-      break;
-    }
-    case kCommandHelp: {
-      CHelpDlg help;
-      help.DoModal();
-      break;
-    }
-    default: break;
-  }
+// Each window lives for its one modal run; the main window does nothing with
+// how it ended.
+void CSkyMapDlg::OnMessierInfo() { RunObjectDataWindow(kMessierMode); }
+void CSkyMapDlg::OnCaldwellInfo() { RunObjectDataWindow(kCaldwellMode); }
+
+void CSkyMapDlg::RunObjectDataWindow(int mode) {
+  CObjectDataDlg objectData;
+  objectData.mode = mode;
+  objectData.DoModal();
+}
+
+void CSkyMapDlg::OnAbout() {
+  CAboutDlg about;
+  about.DoModal();
+}
+
+void CSkyMapDlg::OnHelp() {
+  CHelpDlg help;
+  help.DoModal();
 }
 
 }  // namespace vespera

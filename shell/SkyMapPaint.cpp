@@ -20,7 +20,7 @@ std::u16string_view MainWindowTitle() {
 // Red-screen mode colours only the status line; its background is the
 // skin's caption colour then, read from the skin on each paint.
 StatusColours CurrentStatusColours() {
-  if (!redScreenMode) return StatusLineColours(false, 0);
+  if (!IsRedScreenOn()) return StatusLineColours(false, 0);
   return StatusLineColours(true, theSkin->GetSkinPixel(kSkinColourPixel.x, kSkinColourPixel.y));
 }
 

@@ -21,19 +21,30 @@ struct WindowLayouts {
   const DialogTemplate* qvgaPhone;
 };
 
-// In the order of ProgramWindow.
-const WindowLayouts kLayouts[] = {
-    {&kMainTemplate, nullptr, &kMainSmallPhoneTemplate, &kMainQvgaPhoneTemplate},
-    {&kAboutTemplate, nullptr, &kAboutSmallPhoneTemplate, &kAboutQvgaPhoneTemplate},
-    {&kHelpTemplate, &kHelpHeight240Template, &kHelpSmallPhoneTemplate, &kHelpQvgaPhoneTemplate},
-    {&kSearchTemplate, &kSearchHeight240Template, &kSearchSmallPhoneTemplate, &kSearchQvgaPhoneTemplate},
-    {&kObjectDataTemplate, &kObjectDataHeight240Template, &kObjectDataSmallPhoneTemplate,
-     &kObjectDataQvgaPhoneTemplate},
-};
+// A switch over every ProgramWindow with no default: a window added to the
+// enum without its layouts here does not compile (-Wswitch, an error in our
+// builds), and each row names its window.
+WindowLayouts LayoutsOf(ProgramWindow window) {
+  switch (window) {
+    case ProgramWindow::Main:
+      return {&kMainTemplate, nullptr, &kMainSmallPhoneTemplate, &kMainQvgaPhoneTemplate};
+    case ProgramWindow::About:
+      return {&kAboutTemplate, nullptr, &kAboutSmallPhoneTemplate, &kAboutQvgaPhoneTemplate};
+    case ProgramWindow::Help:
+      return {&kHelpTemplate, &kHelpHeight240Template, &kHelpSmallPhoneTemplate, &kHelpQvgaPhoneTemplate};
+    case ProgramWindow::Search:
+      return {&kSearchTemplate, &kSearchHeight240Template, &kSearchSmallPhoneTemplate, &kSearchQvgaPhoneTemplate};
+    case ProgramWindow::ObjectData:
+      return {&kObjectDataTemplate, &kObjectDataHeight240Template, &kObjectDataSmallPhoneTemplate,
+              &kObjectDataQvgaPhoneTemplate};
+  }
+  // Only a value outside the enum gets here.
+  return {&kMainTemplate, nullptr, nullptr, nullptr};
+}
 
 template <class ScreenIsIn>
 const DialogTemplate& Choose(ProgramWindow window, ScreenIsIn screenIsIn) {
-  const WindowLayouts& layouts = kLayouts[static_cast<std::size_t>(window)];
+  const WindowLayouts layouts = LayoutsOf(window);
   const std::pair<LayoutClass, const DialogTemplate*> tried[] = {
       {LayoutClass::Height240, layouts.height240},
       {LayoutClass::SmallPhone, layouts.smallPhone},

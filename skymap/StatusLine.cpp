@@ -1,16 +1,17 @@
 #include "skymap/StatusLine.h"
 
+#include "appcore/RedScreenColours.h"
+
 namespace vespera {
 
 namespace {
 
 constexpr std::size_t kTrailingSpaces = 41;
-constexpr COLORREF kRedScreenText = RGB(255, 0, 0);
 
 }  // namespace
 
 StatusColours StatusLineColours(bool redScreenMode, COLORREF skinBackground) {
-  if (redScreenMode) return {kRedScreenText, skinBackground};
+  if (redScreenMode) return {kRedScreenRed, skinBackground};
   return {};
 }
 

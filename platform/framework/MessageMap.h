@@ -110,6 +110,8 @@ class MessageMapFor {
       return LRESULT(0);
     });
   }
+  // The same for a handler shared by several commands, which is told the id.
+  MessageMapFor& OnCommand(UINT id, void (T::*handler)(UINT)) { return OnCommandRange(id, id, handler); }
   MessageMapFor& OnCommandRange(UINT firstId, UINT lastId, void (T::*handler)(UINT)) {
     return Add(MessageMapEntry::Kind::Command, 0, firstId, lastId, 0, [handler](CWnd& w, UINT, WPARAM wp, LPARAM) {
       (Self(w).*handler)(LOWORD(wp));

@@ -20,12 +20,27 @@ inline constexpr UINT VK_LEFT = 0x25;
 inline constexpr UINT VK_UP = 0x26;
 inline constexpr UINT VK_RIGHT = 0x27;
 inline constexpr UINT VK_DOWN = 0x28;
+inline constexpr UINT VK_INSERT = 0x2D;
 inline constexpr UINT VK_DELETE = 0x2E;
+inline constexpr UINT VK_MULTIPLY = 0x6A;  // keypad star
 inline constexpr UINT VK_ADD = 0x6B;       // keypad plus
 inline constexpr UINT VK_SUBTRACT = 0x6D;  // keypad minus
+inline constexpr UINT VK_DECIMAL = 0x6E;   // keypad point
+inline constexpr UINT VK_DIVIDE = 0x6F;    // keypad slash
+// F1 to F12 follow each other: VK_F1 + n is F(n + 1).
 inline constexpr UINT VK_F1 = 0x70;
-inline constexpr UINT VK_OEM_PLUS = 0xBB;   // the "=" / "+" key
-inline constexpr UINT VK_OEM_MINUS = 0xBD;  // the "-" key
+inline constexpr UINT VK_F12 = 0x7B;
+inline constexpr UINT VK_OEM_1 = 0xBA;       // ";"
+inline constexpr UINT VK_OEM_PLUS = 0xBB;    // the "=" / "+" key
+inline constexpr UINT VK_OEM_COMMA = 0xBC;   // ","
+inline constexpr UINT VK_OEM_MINUS = 0xBD;   // the "-" key
+inline constexpr UINT VK_OEM_PERIOD = 0xBE;  // "."
+inline constexpr UINT VK_OEM_2 = 0xBF;       // "/"
+inline constexpr UINT VK_OEM_3 = 0xC0;       // "`"
+inline constexpr UINT VK_OEM_4 = 0xDB;       // "["
+inline constexpr UINT VK_OEM_5 = 0xDC;       // "\"
+inline constexpr UINT VK_OEM_6 = 0xDD;       // "]"
+inline constexpr UINT VK_OEM_7 = 0xDE;       // "'"
 
 // Codes run from 1 to 254.
 inline constexpr UINT kVirtualKeyCount = 256;

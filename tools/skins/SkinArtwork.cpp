@@ -3,9 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "appcore/RedScreenColours.h"
+
 namespace vespera {
 
 namespace {
+
+Rgba OpaqueColour(COLORREF colour) {
+  return {std::uint8_t(colour & 0xFF), std::uint8_t((colour >> 8) & 0xFF), std::uint8_t((colour >> 16) & 0xFF), 255};
+}
 
 double Snap(double value) { return std::round(value); }
 
@@ -102,10 +108,10 @@ SkinPalette RedPalette() {
       .caption = {72, 0, 0, 255},
       .face = {112, 0, 0, 255},
       .faceEdge = {176, 0, 0, 255},
-      .glyph = {255, 0, 0, 255},
+      .glyph = OpaqueColour(kRedScreenRed),
       .sky = {20, 0, 0, 255},
       .skyRim = {160, 0, 0, 255},
-      .star = {255, 0, 0, 255},
+      .star = OpaqueColour(kRedScreenRed),
   };
 }
 

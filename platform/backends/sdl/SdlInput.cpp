@@ -9,6 +9,7 @@ UINT VirtualKeyForSdlKey(SDL_Keycode key) {
   if (key >= SDLK_a && key <= SDLK_z) return UINT('A' + (key - SDLK_a));
   if (key >= SDLK_0 && key <= SDLK_9) return UINT('0' + (key - SDLK_0));
   if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return UINT('1' + (key - SDLK_KP_1));
+  if (key >= SDLK_F1 && key <= SDLK_F12) return UINT(VK_F1 + (key - SDLK_F1));
   switch (key) {
     case SDLK_KP_0: return '0';
     case SDLK_RETURN:
@@ -17,7 +18,9 @@ UINT VirtualKeyForSdlKey(SDL_Keycode key) {
     case SDLK_TAB: return VK_TAB;
     case SDLK_BACKSPACE: return VK_BACK;
     case SDLK_SPACE: return VK_SPACE;
-    case SDLK_DELETE: return VK_DELETE;
+    case SDLK_INSERT: return VK_INSERT;
+    case SDLK_DELETE:
+    case SDLK_KP_PERIOD: return VK_DELETE;
     case SDLK_HOME: return VK_HOME;
     case SDLK_END: return VK_END;
     case SDLK_PAGEUP: return VK_PRIOR;
@@ -30,12 +33,23 @@ UINT VirtualKeyForSdlKey(SDL_Keycode key) {
     case SDLK_RSHIFT: return VK_SHIFT;
     case SDLK_LCTRL:
     case SDLK_RCTRL: return VK_CONTROL;
-    case SDLK_F1: return VK_F1;
     case SDLK_EQUALS:
     case SDLK_PLUS: return VK_OEM_PLUS;
     case SDLK_MINUS: return VK_OEM_MINUS;
     case SDLK_KP_PLUS: return VK_ADD;
     case SDLK_KP_MINUS: return VK_SUBTRACT;
+    case SDLK_KP_MULTIPLY: return VK_MULTIPLY;
+    case SDLK_KP_DIVIDE: return VK_DIVIDE;
+    case SDLK_SEMICOLON: return VK_OEM_1;
+    case SDLK_COMMA: return VK_OEM_COMMA;
+    case SDLK_PERIOD: return VK_OEM_PERIOD;
+    case SDLK_SLASH: return VK_OEM_2;
+    case SDLK_BACKQUOTE: return VK_OEM_3;
+    case SDLK_LEFTBRACKET: return VK_OEM_4;
+    case SDLK_BACKSLASH: return VK_OEM_5;
+    case SDLK_RIGHTBRACKET: return VK_OEM_6;
+    case SDLK_QUOTE: return VK_OEM_7;
+    // Modifier, lock and media keys have no key on the device.
     default: return 0;
   }
 }

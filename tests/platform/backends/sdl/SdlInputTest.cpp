@@ -33,7 +33,15 @@ TEST(SdlInput, KeysBecomeTheDevicesVirtualKeys) {
   EXPECT_EQ(VirtualKeyForSdlKey(SDLK_KP_MINUS), VK_SUBTRACT);
   EXPECT_EQ(VirtualKeyForSdlKey(SDLK_PAGEUP), VK_PRIOR);
   EXPECT_EQ(VirtualKeyForSdlKey(SDLK_PAGEDOWN), VK_NEXT);
-  EXPECT_EQ(VirtualKeyForSdlKey(SDLK_F5), 0u);
+  // Every function key, the editing keys and the punctuation a later key may want.
+  EXPECT_EQ(VirtualKeyForSdlKey(SDLK_F1), VK_F1);
+  EXPECT_EQ(VirtualKeyForSdlKey(SDLK_F12), VK_F12);
+  EXPECT_EQ(VirtualKeyForSdlKey(SDLK_INSERT), VK_INSERT);
+  EXPECT_EQ(VirtualKeyForSdlKey(SDLK_HOME), VK_HOME);
+  EXPECT_EQ(VirtualKeyForSdlKey(SDLK_END), VK_END);
+  EXPECT_EQ(VirtualKeyForSdlKey(SDLK_KP_MULTIPLY), VK_MULTIPLY);
+  EXPECT_EQ(VirtualKeyForSdlKey(SDLK_LEFTBRACKET), VK_OEM_4);
+  EXPECT_EQ(VirtualKeyForSdlKey(SDLK_RIGHTBRACKET), VK_OEM_6);
   EXPECT_EQ(VirtualKeyForSdlKey(SDLK_CAPSLOCK), 0u);
 }
 
