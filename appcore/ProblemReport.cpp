@@ -6,7 +6,7 @@
 namespace vespera {
 
 void ReportProblem(const std::string& problem) {
-  OutputDebugString(Utf8ToWide("vespera: " + problem).c_str());
+  OutputDebugString(Utf8ToWide(problem).c_str());
 }
 
 }  // namespace vespera

@@ -8,8 +8,9 @@
 
 namespace vespera {
 
-// Writes "vespera: " and the problem, which names the file first
-// ("/usr/lib/vespera/Stars.dat: the file cannot be opened").
+// Writes the problem, which names the file first, on the debug output; the
+// platform puts the program's name before it
+// ("vespera: /usr/lib/vespera/Stars.dat: the file cannot be opened").
 void ReportProblem(const std::string& problem);
 
 }  // namespace vespera

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,7 @@ std::string ProgramDirectory() {
 
 std::unique_ptr<SkyCatalogs> RealSky() {
   auto catalogs = std::make_unique<SkyCatalogs>();
-  LoadCatalogs(*catalogs, ProgramDirectory());
+  if (const Expected<void> loaded = LoadCatalogs(*catalogs, ProgramDirectory()); !loaded) throw std::runtime_error(loaded.reason());
   return catalogs;
 }
 

@@ -10,9 +10,12 @@
 // $XDG_CONFIG_HOME (or ~/.config) / <registry key> / <application name>.ini,
 // or the file given with --profile.
 
+#include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "platform/framework/ProgramDescription.h"
 #include "platform/runtime/ProfileStore.h"
 #include "platform/runtime/WinTypes.h"
 #include "platform/windows/WindowHandles.h"
@@ -27,6 +30,10 @@ class CWinApp {
   virtual ~CWinApp();
   CWinApp(const CWinApp&) = delete;
   CWinApp& operator=(const CWinApp&) = delete;
+
+  // The program's name, texts and options for the platform; asked once,
+  // before the command line is read.
+  virtual ProgramDescription Describe() const { return {}; }
 
   virtual BOOL InitInstance();
   virtual int Run();
@@ -49,6 +56,17 @@ class CWinApp {
   // application unless a name was given) and the --profile file.
   void SetModulePath(const std::string& modulePath);
   void SetProfileFile(std::string path);
+  // The values of the program's own options given on the command line
+  // (name -> value, "" for a switch).
+  void SetCommandOptions(std::map<std::string, std::string, std::less<>> options) {
+    commandOptions_ = std::move(options);
+  }
+  // The value of one of the program's options; empty when it was not given.
+  std::optional<std::string> CommandOption(std::string_view name) const {
+    const auto found = commandOptions_.find(name);
+    if (found == commandOptions_.end()) return std::nullopt;
+    return found->second;
+  }
   // The settings file in use (after SetRegistryKey and the options).
   std::string ProfilePath() const;
 
@@ -60,6 +78,7 @@ class CWinApp {
   WideString registryKey_;
   std::string profileFile_;
   std::optional<ProfileStore> store_;
+  std::map<std::string, std::string, std::less<>> commandOptions_;
 };
 
 // The running application (null outside RunApplication).

@@ -14,7 +14,7 @@ struct Failure {
 };
 
 template <class T>
-class Expected {
+class [[nodiscard]] Expected {
  public:
   Expected(T value) : state_(std::in_place_index<0>, std::move(value)) {}
   Expected(Failure failure) : state_(std::in_place_index<1>, std::move(failure)) {}
@@ -38,7 +38,7 @@ class Expected {
 
 // For work whose result is a side effect (a table filled in place).
 template <>
-class Expected<void> {
+class [[nodiscard]] Expected<void> {
  public:
   Expected() = default;
   Expected(Failure failure) : failure_(std::move(failure)), failed_(true) {}

@@ -6,16 +6,22 @@
 
 #include <iosfwd>
 #include <mutex>
+#include <string>
 #include <string_view>
 
 class DebugOutput {
  public:
-  // Lines go to `stream` from now on; until then they are dropped.
-  void AttachTo(std::ostream& stream);
+  // Lines go to `stream` from now on, each after `prefix` (the program's
+  // command name and ": ", as a terminal user expects); until then they
+  // are dropped.
+  void AttachTo(std::ostream& stream, std::string prefix = {});
+  // What every line starts with.
+  std::string Prefix();
   // Writes the text and ends the line unless it ends one already.
   void WriteLine(std::string_view text);
 
  private:
   std::mutex mutex_;
   std::ostream* stream_ = nullptr;
+  std::string prefix_;
 };

@@ -250,8 +250,9 @@ void Desktop::ReleaseCapture() {
 
 LRESULT Desktop::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!OnWindowThread()) {
-    std::fprintf(stderr, "vespera: SendMessage(0x%04x) from a background thread refused; post instead\n",
-                 message);
+    char line[80];
+    std::snprintf(line, sizeof line, "SendMessage(0x%04x) from a background thread refused; post instead", message);
+    debug_.WriteLine(line);
     return 0;
   }
   const WindowRecord* record = tree_.Find(window);

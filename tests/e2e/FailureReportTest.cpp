@@ -57,6 +57,17 @@ TEST(FailureReport, AMissingCatalogueFileIsNamedAndTheMapRunsOnWithoutIt) {
   EXPECT_EQ(dump.at("windows").size(), 1u) << "no message box for a catalogue file";
 }
 
+TEST(FailureReport, AMissingPageFileIsNamedWhenItsWindowOpensAndThePageSaysWhatIsMissing) {
+  ProgramRun run;  // the folder holds no page files
+  const RunResult result = run.Run("wait\nkey RETURN\nkey P\ndump help.json\nkey RETURN\n"
+                                   "key RETURN\nkey C\ndump caldwell.json\n");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.errors, Line(run.File("Help.ini").string() + ": the file cannot be opened") +
+                               Line(run.File("Caldwell.ini").string() + ": the file cannot be opened"));
+  EXPECT_EQ(TopWindowOfClass(run.Dump("help.json"), "CHelpDlg")->at("state").at("title"), "Help");
+  EXPECT_NE(TopWindowOfClass(run.Dump("caldwell.json"), "CObjectDataDlg"), nullptr);
+}
+
 TEST(FailureReport, ACompleteProgramFolderSaysNothing) {
   ProgramRun run;
   const RunResult result = run.Run("wait\n");

@@ -21,7 +21,7 @@ const WideString kHelpClose = u"<BR><A HREF=\"CLOSE_WND\">Close window</A>";
 IniFile Load(const std::string& text) {
   ScratchFolder folder;
   IniFile file;
-  LoadIniFile(folder.Write("page.ini", text), file);
+  EXPECT_TRUE(LoadIniFile(folder.Write("page.ini", text), file));
   return file;
 }
 

@@ -15,7 +15,7 @@ using Sections = std::vector<std::pair<WideString, WideString>>;
 Sections Parse(const std::string& text) {
   ScratchFolder folder;
   IniFile file;
-  LoadIniFile(folder.Write("test.ini", text), file);
+  EXPECT_TRUE(LoadIniFile(folder.Write("test.ini", text), file));
   Sections out;
   for (const IniSection& s : file) out.emplace_back(s.name, s.body);
   return out;
@@ -45,7 +45,7 @@ TEST(IniFile, SectionsWithoutNameOrBodyAreDropped) {
 TEST(IniFile, FindSectionTakesTheFirstExactName) {
   ScratchFolder folder;
   IniFile file;
-  LoadIniFile(folder.Write("a.ini", "[7]\nfirst\n[Main]\nhelp\n[7]\nsecond\n"), file);
+  EXPECT_TRUE(LoadIniFile(folder.Write("a.ini", "[7]\nfirst\n[Main]\nhelp\n[7]\nsecond\n"), file));
   EXPECT_EQ(FindSection(file, u"7"), 0);
   EXPECT_EQ(FindSection(file, u"Main"), 1);
   EXPECT_EQ(FindSection(file, u"main"), -1);

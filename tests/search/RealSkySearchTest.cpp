@@ -17,7 +17,7 @@ namespace {
 const SkyCatalogs& RealSky() {
   static const std::unique_ptr<SkyCatalogs> sky = [] {
     auto catalogs = std::make_unique<SkyCatalogs>();
-    LoadCatalogs(*catalogs, std::string(VESPERA_PROGRAM_DIR) + "/");
+    EXPECT_TRUE(LoadCatalogs(*catalogs, std::string(VESPERA_PROGRAM_DIR) + "/"));
     return catalogs;
   }();
   return *sky;

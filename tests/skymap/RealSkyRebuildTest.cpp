@@ -38,7 +38,7 @@ std::string ProgramDirectory() { return std::string(VESPERA_PROGRAM_DIR) + "/"; 
 const SkyCatalogs& RealSky() {
   static const std::unique_ptr<SkyCatalogs> sky = [] {
     auto catalogs = std::make_unique<SkyCatalogs>();
-    LoadCatalogs(*catalogs, ProgramDirectory());
+    EXPECT_TRUE(LoadCatalogs(*catalogs, ProgramDirectory()));
     return catalogs;
   }();
   return *sky;

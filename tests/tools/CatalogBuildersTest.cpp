@@ -268,7 +268,7 @@ TEST(RecordFileWriter, WritesWhatTheLoaderReads) {
   EXPECT_EQ(std::filesystem::file_size(path), 4u + 2 * SkyObjectRecord::kSize);
   EXPECT_FALSE(std::filesystem::exists(path.string() + ".part"));
   CatalogStore store;
-  store.LoadObjects(path.string());
+  EXPECT_TRUE(store.LoadObjects(path.string()));
   ASSERT_EQ(store.objects.count(), 2u);
   EXPECT_EQ(DesignationOf(store.objects[0]), "18del Cyg");
   EXPECT_FLOAT_EQ(store.objects[1].magnitude(), 6.0f);

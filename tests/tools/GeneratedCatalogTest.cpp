@@ -24,7 +24,7 @@ const std::string kProgramDir = VESPERA_PROGRAM_DIR;
 struct GeneratedCatalog : ::testing::Test {
   static void SetUpTestSuite() {
     catalogs = std::make_unique<SkyCatalogs>();
-    LoadCatalogs(*catalogs, kProgramDir);
+    EXPECT_TRUE(LoadCatalogs(*catalogs, kProgramDir));
   }
   static void TearDownTestSuite() { catalogs.reset(); }
   static std::unique_ptr<SkyCatalogs> catalogs;

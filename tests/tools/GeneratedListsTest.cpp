@@ -64,7 +64,7 @@ std::string OneDecimal(float value) {
 struct GeneratedLists : ::testing::Test {
   static void SetUpTestSuite() {
     catalogs = std::make_unique<SkyCatalogs>();
-    LoadCatalogs(*catalogs, kProgramDir);
+    EXPECT_TRUE(LoadCatalogs(*catalogs, kProgramDir));
   }
   static void TearDownTestSuite() { catalogs.reset(); }
   static std::unique_ptr<SkyCatalogs> catalogs;
@@ -123,7 +123,7 @@ TEST_F(GeneratedLists, EveryObjectOnTheMapAndItsPageMatchesOurTable) {
     const auto notes = ParseObjectNotes(ReadJsonFile(kDataDir / files.tableFile), *files.list);
     ASSERT_EQ(notes.size(), static_cast<std::size_t>(files.list->count));
     IniFile pages;
-    LoadIniFile(kProgramDir + files.pagesFile, pages);
+    EXPECT_TRUE(LoadIniFile(kProgramDir + files.pagesFile, pages));
     std::vector<std::string> mismatches;
     for (const ObjectNote& note : notes) {
       const auto found = Mismatches(note, files.list->prefix + std::to_string(note.number), deepSky(), pages);

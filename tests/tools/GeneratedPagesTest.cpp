@@ -22,7 +22,7 @@ const std::string kIconDir = VESPERA_ICON_DIR;
 
 IniFile Load(const char* name) {
   IniFile file;
-  LoadIniFile(kProgramDir + name, file);
+  EXPECT_TRUE(LoadIniFile(kProgramDir + name, file));
   return file;
 }
 

@@ -43,7 +43,7 @@ struct IniFixture : ::testing::Test {
   IniFile Parse(const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
     IniFile file;
-    LoadIniFile(path.string(), file);
+    EXPECT_TRUE(LoadIniFile(path.string(), file));
     std::filesystem::remove(path);
     return file;
   }

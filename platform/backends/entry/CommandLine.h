@@ -1,11 +1,14 @@
 #pragma once
-// The platform's command line: the emulated device and how it is driven.
-// The program itself takes no options.
+// The command line: the platform's own options (the emulated device and how
+// it is driven) and the options the program describes for itself. Both are
+// one table each, which also writes the usage text.
 
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
 
+#include "platform/framework/ProgramDescription.h"
 #include "platform/windows/Desktop.h"
 
 struct PlatformOptions {
@@ -18,6 +21,8 @@ struct PlatformOptions {
   std::string scriptPath;  // "-" reads standard input
   bool help = false;
   bool version = false;
+  // The program's own options that were given: name -> value ("" for a switch).
+  std::map<std::string, std::string, std::less<>> programOptions;
 };
 
 struct CommandLine {
@@ -26,9 +31,10 @@ struct CommandLine {
 };
 
 // `arguments` without the program name. Options take their value as the next
-// argument or after '='; a repeated option keeps its last value.
-CommandLine ParseCommandLine(std::span<const std::string> arguments);
+// argument or after '='; a repeated option keeps its last value. The
+// program's options are those of `program`.
+CommandLine ParseCommandLine(std::span<const std::string> arguments, const ProgramDescription& program = {});
 
-std::string UsageText();
+std::string UsageText(const ProgramDescription& program = {});
 // "Vespera 1.1.1": the program's name and version, one line.
-std::string VersionText();
+std::string VersionText(const ProgramDescription& program = {});

@@ -38,8 +38,14 @@ std::optional<std::string> ReadScript(const std::string& path, std::istream& in)
   return text.str();
 }
 
+// What starts each line the platform writes on standard error.
+std::string ErrorPrefix(const ProgramDescription& program) {
+  return (program.commandName.empty() ? std::filesystem::path(ExecutablePath()).stem().string() : program.commandName) +
+         ": ";
+}
+
 int RunOnDesktop(const PlatformOptions& options, Backend& backend, Clock& clock, CWinApp& application,
-                 std::ostream& err, std::optional<SIZE> screen = std::nullopt) {
+                 std::ostream& err, const std::string& errorPrefix, std::optional<SIZE> screen = std::nullopt) {
   DeviceProfile device = options.device;
   if (screen) {
     device.width = screen->cx;
@@ -47,17 +53,20 @@ int RunOnDesktop(const PlatformOptions& options, Backend& backend, Clock& clock,
   }
   device.modulePath = ExecutablePath();
   Desktop desktop(device, clock, backend);
-  desktop.Debug().AttachTo(err);
+  desktop.Debug().AttachTo(err, errorPrefix);
   RegisterStandardWindowClasses(desktop);
   application.SetModulePath(device.modulePath);
   if (!options.profileFile.empty()) application.SetProfileFile(options.profileFile);
+  application.SetCommandOptions(options.programOptions);
   // A program that fails to start says so through ExitInstance's answer.
   if (RunApplication(application) != 0) return kFailure;
   return desktop.QuitRequested() && desktop.QuitCode() != 0 ? kFailure : kNormalEnd;
 }
 
 // The real window, until the user closes it.
-int RunWindowed(const PlatformOptions& options, CWinApp& application, PlatformStreams streams) {
+int RunWindowed(const PlatformOptions& options, const ProgramDescription& program, CWinApp& application,
+                PlatformStreams streams) {
+  const std::string errorPrefix = ErrorPrefix(program);
   const std::string modulePath = ExecutablePath();
   SdlWindowOptions window;
   window.width = options.device.width;
@@ -65,19 +74,19 @@ int RunWindowed(const PlatformOptions& options, CWinApp& application, PlatformSt
   window.screenGiven = options.screenGiven;
   window.fullscreen = options.fullscreen;
   window.scale = options.scale;
-  window.title = std::filesystem::path(modulePath).stem().string();
+  window.title = program.displayName.empty() ? std::filesystem::path(modulePath).stem().string() : program.displayName;
   window.iconPath = FindApplicationIcon(modulePath);
   std::string error;
   const std::unique_ptr<SdlBackend> backend = SdlBackend::Open(window, error);
   if (!backend) {
-    streams.err << "vespera: cannot open a window: " << error << "; --headless --script FILE runs without one\n";
+    streams.err << errorPrefix << "cannot open a window: " << error << "; --headless --script FILE runs without one\n";
     return kFailure;
   }
   SteadyClock clock;
   try {
-    return RunOnDesktop(options, *backend, clock, application, streams.err, backend->Screen());
+    return RunOnDesktop(options, *backend, clock, application, streams.err, errorPrefix, backend->Screen());
   } catch (const std::exception& e) {
-    streams.err << "vespera: " << e.what() << '\n';
+    streams.err << errorPrefix << e.what() << '\n';
     return kFailure;
   }
 }
@@ -85,32 +94,35 @@ int RunWindowed(const PlatformOptions& options, CWinApp& application, PlatformSt
 }  // namespace
 
 int RunPlatform(const std::vector<std::string>& arguments, CWinApp& application, PlatformStreams streams) {
-  const CommandLine commandLine = ParseCommandLine(arguments);
+  const ProgramDescription program = application.Describe();
+  const std::string errorPrefix = ErrorPrefix(program);
+  const CommandLine commandLine = ParseCommandLine(arguments, program);
   if (!commandLine.options) {
-    streams.err << "vespera: " << commandLine.error << "\nTry 'vespera --help' for the options.\n";
+    streams.err << errorPrefix << commandLine.error << "\nTry '" << errorPrefix.substr(0, errorPrefix.size() - 2)
+                << " --help' for the options.\n";
     return kBadUsage;
   }
   const PlatformOptions& options = *commandLine.options;
   if (options.help) {
-    streams.out << UsageText();
+    streams.out << UsageText(program);
     return kNormalEnd;
   }
   if (options.version) {
-    streams.out << VersionText();
+    streams.out << VersionText(program);
     return kNormalEnd;
   }
   if (!options.headless) {
     if (!options.scriptPath.empty()) {
-      streams.err << "vespera: --script is played only in --headless runs\n";
+      streams.err << errorPrefix << "--script is played only in --headless runs\n";
       return kBadUsage;
     }
-    return RunWindowed(options, application, streams);
+    return RunWindowed(options, program, application, streams);
   }
 
   const std::string scriptName = options.scriptPath == "-" ? "<stdin>" : options.scriptPath;
   const auto text = ReadScript(options.scriptPath, streams.in);
   if (!text) {
-    streams.err << "vespera: cannot read the script " << options.scriptPath << '\n';
+    streams.err << errorPrefix << "cannot read the script " << options.scriptPath << '\n';
     return kBadUsage;
   }
   ParsedScript script = ParseScript(*text, {options.device.width, options.device.height});
@@ -123,14 +135,14 @@ int RunPlatform(const std::vector<std::string>& arguments, CWinApp& application,
   HeadlessBackend backend(std::move(script.steps), scriptName, streams.err);
   int status = kNormalEnd;
   try {
-    status = RunOnDesktop(options, backend, backend.Clock(), application, streams.err);
+    status = RunOnDesktop(options, backend, backend.Clock(), application, streams.err, errorPrefix);
   } catch (const std::exception& e) {
-    streams.err << "vespera: " << e.what() << '\n';
+    streams.err << errorPrefix << e.what() << '\n';
     return kFailure;
   }
   if (backend.Failed()) return kFailure;
   if (const int line = backend.FirstUnplayedLine())
-    streams.err << "vespera: " << scriptName << ':' << line
+    streams.err << errorPrefix << scriptName << ':' << line
                 << ": the program ended before this line; the rest of the script was not played\n";
   return status;
 }

@@ -13,7 +13,7 @@ HeadlessBackend::HeadlessBackend(std::vector<ScriptStep> steps, std::string scri
 int HeadlessBackend::FirstUnplayedLine() const { return next_ < steps_.size() ? steps_[next_].line : 0; }
 
 void HeadlessBackend::Fail(Desktop& desktop, const std::string& message) {
-  errors_ << "vespera: " << message << '\n';
+  errors_ << desktop.Debug().Prefix() << message << '\n';
   failed_ = true;
   desktop.Quit(1);
 }

@@ -100,7 +100,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(const SdlWindowOptions& options, st
   request.scale = options.scale;
   const WindowChoice choice = ChooseWindow(request, UsableDesktop());
   std::unique_ptr<SdlBackend> backend(new SdlBackend(options));
-  const std::string title = options.title.empty() ? std::string("Vespera") : options.title;
+  const std::string& title = options.title;
   const SIZE window = choice.fullscreen ? DisplaySize() : SIZE{choice.screen->cx * choice.scale, choice.screen->cy * choice.scale};
   const std::uint32_t flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
                               (choice.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);

@@ -71,14 +71,15 @@ TEST(SystemApi, FindWindowMatchesClassWithoutCaseAndTextExactly) {
 
 namespace {
 
-TEST(SystemApi, DebugOutputArrivesAsWholeLinesFromAnyThreadOnceAttached) {
+TEST(SystemApi, DebugOutputArrivesAsWholeLinesAfterTheProgramsNameFromAnyThreadOnceAttached) {
   TestDesktop test;
   OutputDebugString(u"dropped: nobody listens yet");
   std::ostringstream err;
-  test.desktop.Debug().AttachTo(err);
-  OutputDebugString(u"vespera: Stars.dat: the file cannot be opened");
+  test.desktop.Debug().AttachTo(err, "prog: ");
+  OutputDebugString(u"Stars.dat: the file cannot be opened");
   OutputDebugString(u"already ended\n");
-  EXPECT_EQ(err.str(), "vespera: Stars.dat: the file cannot be opened\nalready ended\n");
+  EXPECT_EQ(err.str(), "prog: Stars.dat: the file cannot be opened\nprog: already ended\n");
+  test.desktop.Debug().AttachTo(err);
 
   // Two threads at once never cut into each other's lines.
   err.str("");

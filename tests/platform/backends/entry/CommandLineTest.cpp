@@ -50,4 +50,33 @@ TEST(CommandLine, BadOptionsNameTheProblem) {
   EXPECT_FALSE(Parse({"--platform", std::string(127, 'x')}).options);
 }
 
+TEST(CommandLine, TheProgramsOwnOptionsAreParsedWithThePlatformsAndListedInItsUsage) {
+  ProgramDescription program;
+  program.commandName = "skyprog";
+  program.summary = "A test program.";
+  program.settingsFileDefault = "~/.skyprog.ini";
+  program.options = {{"--place", "LAT,LON", "where the observer is"}, {"--night", "", "start at night"}};
+
+  const CommandLine line = ParseCommandLine(std::vector<std::string>{"--place", "48.8,2.3", "--night", "--depth=16"},
+                                            program);
+  ASSERT_TRUE(line.options) << line.error;
+  EXPECT_EQ(line.options->programOptions.at("--place"), "48.8,2.3");
+  EXPECT_EQ(line.options->programOptions.at("--night"), "");
+  EXPECT_EQ(line.options->device.bitsPerPixel, 16);
+  EXPECT_EQ(ParseCommandLine(std::vector<std::string>{"--place"}, program).error, "--place: missing value");
+  EXPECT_EQ(ParseCommandLine(std::vector<std::string>{"--night=1"}, program).error, "--night: takes no value");
+  // Without the program's description the platform knows no such option.
+  EXPECT_EQ(Parse({"--night"}).error, "unknown option --night");
+
+  const std::string usage = UsageText(program);
+  EXPECT_EQ(usage.rfind("Usage: skyprog [OPTION]...\nA test program.\n", 0), 0u) << usage;
+  EXPECT_NE(usage.find("  --profile FILE     settings file (default ~/.skyprog.ini)\n"), std::string::npos);
+  EXPECT_NE(usage.find("  --place LAT,LON    where the observer is\n"), std::string::npos);
+  EXPECT_NE(usage.find("  --night            start at night\n"), std::string::npos);
+  EXPECT_NE(usage.find("  --screen WxH       screen size in pixels (default 480x640; in a window, the\n"
+                       "                     display's own size where 480x640 does not fit)\n"),
+            std::string::npos);
+  EXPECT_NE(usage.find("  -h, --help         show this help and exit\n"), std::string::npos);
+}
+
 }  // namespace
