@@ -19,7 +19,7 @@ bool SelectRecord(Selection& selection, const CatalogStore& catalog, SelectionKi
 // selected, or an index its catalogue does not hold).
 const SkyObjectRecord* SelectedRecord(const Selection& selection, const SkyCatalogs& catalogs) {
   if (!selection) return nullptr;
-  const CatalogStore& catalog = selection->kind == DeepSky ? catalogs.deepSkyCatalog : catalogs.starCatalog;
+  const CatalogStore& catalog = selection->kind == SelectionKind::DeepSky ? catalogs.deepSkyCatalog : catalogs.starCatalog;
   if (selection->index < 0 || static_cast<std::size_t>(selection->index) >= catalog.objects.count()) return nullptr;
   return &catalog.objects[static_cast<std::size_t>(selection->index)];
 }
@@ -58,11 +58,11 @@ double HundredthsBelow(float degrees) { return std::floor(static_cast<double>(de
 }  // namespace
 
 bool SelectStar(Selection& selection, const SkyCatalogs& catalogs, std::int32_t index) {
-  return SelectRecord(selection, catalogs.starCatalog, Star, index);
+  return SelectRecord(selection, catalogs.starCatalog, SelectionKind::Star, index);
 }
 
 bool SelectDeepSky(Selection& selection, const SkyCatalogs& catalogs, std::int32_t index) {
-  return SelectRecord(selection, catalogs.deepSkyCatalog, DeepSky, index);
+  return SelectRecord(selection, catalogs.deepSkyCatalog, SelectionKind::DeepSky, index);
 }
 
 void ClearSelection(Selection& selection) { selection.reset(); }
@@ -70,7 +70,7 @@ void ClearSelection(Selection& selection) { selection.reset(); }
 WideString DescribeSelection(const Selection& selection, const SkyCatalogs& catalogs) {
   const SkyObjectRecord* record = SelectedRecord(selection, catalogs);
   if (record == nullptr) return u"No objects found at this position";
-  if (selection->kind == DeepSky) return DescribeDeepSky(*record, catalogs.deepSkyCatalog);
+  if (selection->kind == SelectionKind::DeepSky) return DescribeDeepSky(*record, catalogs.deepSkyCatalog);
   return DescribeStar(*record, catalogs.starCatalog);
 }
 

@@ -16,7 +16,7 @@
 
 namespace vespera {
 
-enum SelectionKind : std::int32_t {
+enum class SelectionKind : std::int32_t {
   Star = 0,     // index into starCatalog.objects
   DeepSky = 1,  // index into deepSkyCatalog.objects
 };
@@ -25,7 +25,7 @@ enum SelectionKind : std::int32_t {
 // the marker and the centring work from it, the description reads the record
 // again.
 struct SelectedObject {
-  SelectionKind kind = Star;
+  SelectionKind kind = SelectionKind::Star;
   std::int32_t index = -1;
   float ra = 0.0f;
   float dec = 0.0f;

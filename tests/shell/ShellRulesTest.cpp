@@ -54,10 +54,10 @@ TEST(NavigationCommands, CommandIdsReachTheirSteps) {
 
 struct SearchChoiceTest : ::testing::Test {
   void SetUp() override {
-    catalogs.starCatalog.objects.Append(MakeObject(10.0f, 20.0f, 5.3f, "Star A"));
-    catalogs.starCatalog.objects.Append(MakeObject(250.5f, -40.25f, -1.4f, "Star B"));
-    catalogs.deepSkyCatalog.objects.Append(MakeObject(83.8f, -5.4f, 4.0f, "1976"));
-    catalogs.constellationLabelCatalog.labels.Append(MakeLabel(279.0f, 38.5f, u"Lyr", u"Lyra"));
+    catalogs.starCatalog.objects.Append(MakeObjectRecord(10.0f, 20.0f, 5.3f, "Star A"));
+    catalogs.starCatalog.objects.Append(MakeObjectRecord(250.5f, -40.25f, -1.4f, "Star B"));
+    catalogs.deepSkyCatalog.objects.Append(MakeObjectRecord(83.8f, -5.4f, 4.0f, "1976"));
+    catalogs.constellationLabelCatalog.labels.Append(MakeLabelRecord(279.0f, 38.5f, u"Lyr", u"Lyra"));
     MarkLoaded(catalogs);
   }
   bool Apply(std::intptr_t code, std::int32_t index) {
@@ -73,7 +73,7 @@ TEST_F(SearchChoiceTest, AStarIsMadeVisibleSelectedAndCentredNorthUp) {
   EXPECT_EQ(view.magnitudeLimit, 6.0);
   EXPECT_EQ(view.zoom, 3.0);
   EXPECT_TRUE(selection.has_value());
-  EXPECT_EQ(selection->kind, Star);
+  EXPECT_EQ(selection->kind, SelectionKind::Star);
   EXPECT_EQ(selection->index, 0);
   EXPECT_DOUBLE_EQ(view.centerRa, 190.0);
   EXPECT_DOUBLE_EQ(view.centerDec, 160.0);
@@ -94,7 +94,7 @@ TEST_F(SearchChoiceTest, AHigherLimitAndCloserZoomStay) {
 TEST_F(SearchChoiceTest, ADeepSkyObjectReplacesTheSelection) {
   ASSERT_TRUE(Apply(kSearchShowStar, 0));
   ASSERT_TRUE(Apply(kSearchShowDeepSky, 0));
-  EXPECT_EQ(selection->kind, DeepSky);
+  EXPECT_EQ(selection->kind, SelectionKind::DeepSky);
   EXPECT_EQ(view.magnitudeLimit, 6.0);
 }
 
@@ -105,7 +105,7 @@ TEST_F(SearchChoiceTest, AConstellationIsCentredAtAZoomOfAtMostThreeAndKeepsTheS
   EXPECT_EQ(view.zoom, 3.0);
   EXPECT_DOUBLE_EQ(view.centerRa, 459.0);
   EXPECT_DOUBLE_EQ(view.centerDec, 141.5);
-  EXPECT_EQ(selection->kind, Star);
+  EXPECT_EQ(selection->kind, SelectionKind::Star);
 
   view.zoom = 1.0;
   ASSERT_TRUE(Apply(kSearchShowConstellation, 0));

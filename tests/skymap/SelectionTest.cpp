@@ -5,7 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "skymap/SelectionMarker.h"
+#include "skymap/MapMarker.h"
+#include "skymap/Projection.h"
 #include "tests/skymap/SkyFixtures.h"
 
 using namespace vespera;
@@ -16,23 +17,23 @@ class SelectionTest : public ::testing::Test {
  protected:
   SelectionTest() {
     auto& stars = catalogs.starCatalog;
-    stars.objects.Append(MakeObject(10, 20, 0.5f, ""));           // 0
-    stars.objects.Append(MakeObject(279.23f, 38.78f, 0.03f, "3Lyr"));  // 1: named
-    stars.objects.Append(MakeObject(30, 40, 5.25f, "9Xyz"));        // 2: not in the names
-    stars.objects.Append(MakeObject(31, 41, 2.0f, "7Abc"));         // 3: named, empty name
-    stars.names.Append(MakeName("3Lyr", "Vega"));
-    stars.names.Append(MakeName("7Abc", ""));
+    stars.objects.Append(MakeObjectRecord(10, 20, 0.5f, ""));           // 0
+    stars.objects.Append(MakeObjectRecord(279.23f, 38.78f, 0.03f, "3Lyr"));  // 1: named
+    stars.objects.Append(MakeObjectRecord(30, 40, 5.25f, "9Xyz"));        // 2: not in the names
+    stars.objects.Append(MakeObjectRecord(31, 41, 2.0f, "7Abc"));         // 3: named, empty name
+    stars.names.Append(MakeNameRecord("3Lyr", "Vega"));
+    stars.names.Append(MakeNameRecord("7Abc", ""));
 
     auto& deepSky = catalogs.deepSkyCatalog;
-    deepSky.objects.Append(MakeObject(83.8f, -5.4f, 4.0f, "1976"));  // 0: named
-    deepSky.objects.Append(MakeObject(10, 41, 3.4f, ""));            // 1
-    deepSky.objects.Append(MakeObject(20, 30, 9.1f, "7000"));      // 2: not in the names
-    deepSky.objects.Append(MakeObject(21, 31, 8.0f, "869"));         // 3: named, empty name
-    deepSky.objects.Append(MakeObject(66.75f, 15.87f, 0.5f, "Mel 25"));  // 4: another catalogue, named
-    deepSky.objects.Append(MakeObject(274.2f, -18.55f, 4.6f, "IC 4715"));  // 5: another catalogue
-    deepSky.names.Append(MakeName("1976", "Orion Nebula"));
-    deepSky.names.Append(MakeName("869", ""));
-    deepSky.names.Append(MakeName("Mel 25", "C41 Hyades"));
+    deepSky.objects.Append(MakeObjectRecord(83.8f, -5.4f, 4.0f, "1976"));  // 0: named
+    deepSky.objects.Append(MakeObjectRecord(10, 41, 3.4f, ""));            // 1
+    deepSky.objects.Append(MakeObjectRecord(20, 30, 9.1f, "7000"));      // 2: not in the names
+    deepSky.objects.Append(MakeObjectRecord(21, 31, 8.0f, "869"));         // 3: named, empty name
+    deepSky.objects.Append(MakeObjectRecord(66.75f, 15.87f, 0.5f, "Mel 25"));  // 4: another catalogue, named
+    deepSky.objects.Append(MakeObjectRecord(274.2f, -18.55f, 4.6f, "IC 4715"));  // 5: another catalogue
+    deepSky.names.Append(MakeNameRecord("1976", "Orion Nebula"));
+    deepSky.names.Append(MakeNameRecord("869", ""));
+    deepSky.names.Append(MakeNameRecord("Mel 25", "C41 Hyades"));
     MarkLoaded(catalogs);
   }
 
@@ -70,20 +71,20 @@ TEST_F(SelectionTest, DescriptionsOfDeepSkyObjects) {
 }
 
 TEST_F(SelectionTest, DamagedMagnitudeIsDescribedWithoutHarm) {
-  catalogs.starCatalog.objects.Append(MakeObject(0, 0, std::numeric_limits<float>::quiet_NaN(), ""));
+  catalogs.starCatalog.objects.Append(MakeObjectRecord(0, 0, std::numeric_limits<float>::quiet_NaN(), ""));
   EXPECT_EQ(DescribeStar(4), u"Star without name. mag: nan");
 }
 
 TEST_F(SelectionTest, SelectingCopiesThePositionAndRefusesIndexesOutsideTheTable) {
   EXPECT_TRUE(SelectDeepSky(selection, catalogs, 0));
-  EXPECT_EQ(selection->kind, DeepSky);
+  EXPECT_EQ(selection->kind, SelectionKind::DeepSky);
   EXPECT_EQ(selection->ra, 83.8f);
   EXPECT_EQ(selection->dec, -5.4f);
   EXPECT_EQ(SelectionMarkerPoint(selection), (SkyPoint{83.8f, -5.4f}));
 
   EXPECT_FALSE(SelectStar(selection, catalogs, 4));
   EXPECT_FALSE(SelectStar(selection, catalogs, -1));
-  EXPECT_EQ(selection->kind, DeepSky);
+  EXPECT_EQ(selection->kind, SelectionKind::DeepSky);
   EXPECT_EQ(selection->index, 0);
 
   ClearSelection(selection);
@@ -97,11 +98,11 @@ TEST_F(SelectionTest, TapTakesTheDeepSkyObjectOverTheStarUnderIt) {
   hits.deepSky.Append({101, 81, 0});
 
   EXPECT_TRUE(SelectAt(selection, catalogs, hits, 100, 80));
-  EXPECT_EQ(selection->kind, DeepSky);
+  EXPECT_EQ(selection->kind, SelectionKind::DeepSky);
   EXPECT_EQ(selection->index, 0);
 
   EXPECT_TRUE(SelectAt(selection, catalogs, hits, 150, 80));
-  EXPECT_EQ(selection->kind, Star);
+  EXPECT_EQ(selection->kind, SelectionKind::Star);
   EXPECT_EQ(selection->index, 2);
 
   // Empty sky drops the old selection.
@@ -180,19 +181,29 @@ TEST_F(SelectionTest, CenteringOnTheSelectionNeedsOne) {
   EXPECT_EQ(view.centerRa, std::floor(double(279.23f + 180.0f) * 100) * 0.01);
 }
 
-TEST_F(SelectionTest, MarkerIsDrawnOnlyForASelection) {
+TEST_F(SelectionTest, TheMarkerOutlinesTheSelectedObjectOnTheNearHemisphereOnly) {
   Surface screen(240, 320, 32);
   CDC dc(screen, {0, 0}, screen.Bounds(), nullptr);
-  const ViewState view;
-  DrawSelectionMarker(dc, selection, view, kQvgaGeometry);
-  EXPECT_EQ(screen.GetPixel(117, 162), RGB(0, 0, 0));
+  const ViewState view;  // centred on the north pole
+  const ViewProjection projection(view, kQvgaGeometry);
+  EXPECT_EQ(SelectionMarkerPoint(selection), std::nullopt);
 
-  catalogs.starCatalog.objects.Append(MakeObject(0, 90, 1.0f));
+  catalogs.starCatalog.objects.Append(MakeObjectRecord(0, 90, 1.0f));
   ASSERT_TRUE(SelectStar(selection, catalogs, 4));
-  DrawSelectionMarker(dc, selection, view, kQvgaGeometry);
+  DrawMapMarker(dc, projection, kQvgaGeometry, *SelectionMarkerPoint(selection));
+  // A one-pixel 7 x 7 outline around the pole's pixel, hollow inside.
   EXPECT_EQ(screen.GetPixel(117, 162), RGB(255, 255, 255));
   EXPECT_EQ(screen.GetPixel(123, 168), RGB(255, 255, 255));
+  EXPECT_EQ(screen.GetPixel(120, 162), RGB(255, 255, 255));
   EXPECT_EQ(screen.GetPixel(120, 165), RGB(0, 0, 0));
+  EXPECT_EQ(screen.GetPixel(116, 161), RGB(0, 0, 0));
+
+  // The south pole lies on the far hemisphere: nothing is drawn.
+  Surface clean(240, 320, 32);
+  CDC cleanDc(clean, {0, 0}, clean.Bounds(), nullptr);
+  DrawMapMarker(cleanDc, projection, kQvgaGeometry, SkyPoint{0.0f, -90.0f});
+  for (int y = 0; y < 320; ++y)
+    for (int x = 0; x < 240; ++x) ASSERT_EQ(clean.GetPixel(x, y), RGB(0, 0, 0)) << x << "," << y;
 }
 
 }  // namespace
