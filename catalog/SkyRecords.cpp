@@ -59,6 +59,31 @@ void ConstellationLabel::SetFullName(std::u16string_view t) { WriteWideField(byt
 void ConstellationLabel::SetRa(float v) { WriteLittleFloat(bytes.data() + ConstellationLabelLayout::kRa, v); }
 void ConstellationLabel::SetDec(float v) { WriteLittleFloat(bytes.data() + ConstellationLabelLayout::kDec, v); }
 
+SkyObjectRecord MakeObjectRecord(float ra, float dec, float magnitude, std::string_view designation) {
+  SkyObjectRecord record;
+  record.SetRa(ra);
+  record.SetDec(dec);
+  record.SetMagnitude(magnitude);
+  record.SetDesignation(designation);
+  return record;
+}
+
+ObjectNameRecord MakeNameRecord(std::string_view designation, std::string_view name) {
+  ObjectNameRecord record;
+  record.SetDesignation(designation);
+  record.SetName(name);
+  return record;
+}
+
+ConstellationLabel MakeLabelRecord(float ra, float dec, std::u16string_view shortName, std::u16string_view fullName) {
+  ConstellationLabel label;
+  label.SetRa(ra);
+  label.SetDec(dec);
+  label.SetShortName(shortName);
+  label.SetFullName(fullName);
+  return label;
+}
+
 WideString DesignationText(const SkyObjectRecord& r) { return AnsiToWide(r.designation(), kDesignationBytes); }
 WideString DesignationText(const ObjectNameRecord& r) { return AnsiToWide(r.designation(), kDesignationBytes); }
 WideString NameText(const ObjectNameRecord& r) { return AnsiToWide(r.name(), kNameBytes); }

@@ -87,6 +87,12 @@ static_assert(sizeof(ConstellationLabel) == ConstellationLabel::kSize);
 static_assert(alignof(SkyObjectRecord) == 1 && alignof(ObjectNameRecord) == 1 &&
               alignof(ConstellationLabel) == 1);
 
+// Records built field by field: the data generator's and the tests' small
+// catalogues. Designations and names are ANSI and cut to their fields.
+SkyObjectRecord MakeObjectRecord(float ra, float dec, float magnitude, std::string_view designation = "");
+ObjectNameRecord MakeNameRecord(std::string_view designation, std::string_view name);
+ConstellationLabel MakeLabelRecord(float ra, float dec, std::u16string_view shortName, std::u16string_view fullName);
+
 // Wide forms of the ANSI fields, bounded by their field widths.
 WideString DesignationText(const SkyObjectRecord& record);
 WideString DesignationText(const ObjectNameRecord& record);

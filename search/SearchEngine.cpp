@@ -6,29 +6,11 @@
 
 #include "platform/runtime/CaseFold.h"
 #include "platform/runtime/CodePage.h"
+#include "search/SearchPageTexts.h"
 
 namespace vespera {
 
 namespace {
-
-struct SectionTexts {
-  std::u16string_view heading;
-  std::u16string_view linkPrefix;
-  std::u16string_view emptyLine;
-};
-
-constexpr std::u16string_view kNoStarsLine = u"No stars found<BR>";
-constexpr std::u16string_view kNoObjectsLine = u"No objects found<BR>";
-constexpr std::array<SectionTexts, kSearchSectionCount> kSectionTexts{{
-    {u"<h3>Stars catalog search</h3>", kStarLinkPrefix, kNoStarsLine},
-    {u"<h3>Stars common names search</h3>", kStarLinkPrefix, kNoStarsLine},
-    {u"<h3>DSO catalog search</h3>", kDeepSkyLinkPrefix, kNoObjectsLine},
-    {u"<h3>DSO common names search</h3>", kDeepSkyLinkPrefix, kNoObjectsLine},
-    {u"<h3>Constellations search</h3>", kConstellationLinkPrefix, kNoObjectsLine},
-}};
-
-constexpr std::u16string_view kTooManyItems = u"Too many items, search stopped.<BR>";
-constexpr std::u16string_view kPageEnd = u"<BR><BR><A HREF=\"CLOSE_WND\">Close window</A>";
 
 // A page of 513 items runs to about 65,000 characters; reserving once spares
 // the page its regrowth.
@@ -128,10 +110,10 @@ class PageWriter {
   }
 
   void AppendLink(std::u16string_view prefix, std::size_t index) {
-    page_ += u"<div align=\"left\"><A HREF=\"";
+    page_ += kResultLinkStart;
     page_ += prefix;
     AppendAscii(std::to_string(index));
-    page_ += u"\">Show on map</A></div>";
+    page_ += kResultLinkEnd;
   }
 
   const SearchIndex& index_;

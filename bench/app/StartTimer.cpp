@@ -27,6 +27,7 @@
 
 extern char** environ;
 
+namespace vespera {
 namespace {
 
 struct StartRun {
@@ -83,6 +84,9 @@ StartRun TimeOneStart(const std::string& executable, const std::string& screen, 
 }
 
 }  // namespace
+}  // namespace vespera
+
+using namespace vespera;
 
 int main(int argc, char** argv) {
   int runs = 21;

@@ -8,10 +8,12 @@
 
 #include "fuzz/targets/FuzzCheck.h"
 #include "fuzz/targets/FuzzTargets.h"
-#include "fuzz/targets/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "platform/gdi/BmpDecoder.h"
 #include "platform/gdi/ImageFiles.h"
 #include "platform/gdi/PngCodec.h"
+
+using vespera::ScratchFolder;
 
 namespace {
 
@@ -70,5 +72,5 @@ void FuzzBmpLoader(FuzzBytes data) {
     DrawOnScreens(*image);
   }
 
-  FUZZ_CHECK(LoadBmpFile(folder.PathOf("Missing.bmp")).GetSafeHandle() == nullptr);
+  FUZZ_CHECK(LoadBmpFile(folder.File("Missing.bmp")).GetSafeHandle() == nullptr);
 }

@@ -7,8 +7,10 @@
 #include "fuzz/targets/FuzzCheck.h"
 #include "fuzz/targets/FuzzInput.h"
 #include "fuzz/targets/FuzzTargets.h"
-#include "fuzz/targets/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "platform/runtime/ProfileStore.h"
+
+using vespera::ScratchFolder;
 
 namespace {
 
@@ -43,7 +45,7 @@ void FuzzProfileStore(FuzzBytes data) {
   const std::string_view text = input.TakeRest();
 
   ScratchFolder folder;
-  const std::string path = folder.PathOf("Vespera.ini");
+  const std::string path = folder.File("Vespera.ini");
   if (flags & 1) folder.Write("Vespera.ini", text);
   ProfileStore store(path);
   FUZZ_CHECK(store.readResult().has_value() == bool(flags & 1));
@@ -61,7 +63,7 @@ void FuzzProfileStore(FuzzBytes data) {
     FUZZ_CHECK(reread.Serialize() == store.Serialize());
     FUZZ_CHECK(reread.Find(section, entry) == store.Find(section, entry));
   } else {
-    ProfileStore reread(folder.PathOf("Other.ini"));
+    ProfileStore reread(folder.File("Other.ini"));
     FUZZ_CHECK(reread.readResult().reason() == "the settings file cannot be opened");
     reread.Parse(written);
     FUZZ_CHECK(reread.Serialize() == written);

@@ -9,6 +9,8 @@
 #include "platform/runtime/LittleEndian.h"
 #include "tests/support/ScratchFolder.h"
 
+namespace vespera {
+
 class CatalogFolder : public ScratchFolder {
  public:
   void WriteBytes(const std::string& name, const std::vector<unsigned char>& bytes) const {
@@ -26,3 +28,5 @@ class CatalogFolder : public ScratchFolder {
     WriteBytes(name, bytes);
   }
 };
+
+}  // namespace vespera

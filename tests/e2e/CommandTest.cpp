@@ -11,9 +11,9 @@ namespace {
 
 CatalogueFixture OneStar() {
   CatalogueFixture sky;
-  sky.stars = {MakeObject(0, 90, 1.0f, "alf UMi")};
-  sky.starNames = {MakeName("alf UMi", "Polaris")};
-  sky.labels = {MakeLabel(30, 70, u"Cas", u"Cassiopeia")};
+  sky.stars = {MakeObjectRecord(0, 90, 1.0f, "alf UMi")};
+  sky.starNames = {MakeNameRecord("alf UMi", "Polaris")};
+  sky.labels = {MakeLabelRecord(30, 70, u"Cas", u"Cassiopeia")};
   return sky;
 }
 
@@ -148,8 +148,8 @@ TEST(Navigation, ZoomLevelsLimitsAndResetFromTheMenu) {
 TEST(SelectedObject, ShowInfoDescribesItAndCenterBringsItBackNorthUp) {
   ProgramRun run;
   CatalogueFixture sky;
-  sky.stars = {MakeObject(30, 80, 2.0f, "bet UMi")};
-  sky.starNames = {MakeName("bet UMi", "Kochab")};
+  sky.stars = {MakeObjectRecord(30, 80, 2.0f, "bet UMi")};
+  sky.starNames = {MakeNameRecord("bet UMi", "Kochab")};
   run.WriteCatalogue(sky);
   // Find the star's pixel first.
   ASSERT_EQ(run.Run("wait\nshot find.png\n").status, 0);

@@ -21,10 +21,10 @@ COLORREF Grey(BYTE h) { return RGB(h, h, h); }
 CatalogueFixture PoleAndEquator() {
   CatalogueFixture sky;
   sky.stars = {
-      MakeObject(0, 90, 1.0f, "alf UMi"),   MakeObject(0, 0, 2.5f, "bet Cas"),    MakeObject(90, 0, 3.5f, "gam Ori"),
-      MakeObject(180, 0, 4.5f, "del Vir"),  MakeObject(270, 0, 5.5f, "eps Oph"),  MakeObject(0, 0, 6.5f, "too faint"),
+      MakeObjectRecord(0, 90, 1.0f, "alf UMi"),   MakeObjectRecord(0, 0, 2.5f, "bet Cas"),    MakeObjectRecord(90, 0, 3.5f, "gam Ori"),
+      MakeObjectRecord(180, 0, 4.5f, "del Vir"),  MakeObjectRecord(270, 0, 5.5f, "eps Oph"),  MakeObjectRecord(0, 0, 6.5f, "too faint"),
   };
-  sky.starNames = {MakeName("alf UMi", "Polaris"), MakeName("gam Ori", "Bellatrix")};
+  sky.starNames = {MakeNameRecord("alf UMi", "Polaris"), MakeNameRecord("gam Ori", "Bellatrix")};
   return sky;
 }
 
@@ -84,8 +84,8 @@ TEST_F(MapTest, ThePoleAndTheEquatorStarsLandOnTheirPixelsWithTheirSymbols) {
 
 TEST_F(MapTest, DeepSkyObjectsAreYellowPlusesAndLinesDarkRed) {
   CatalogueFixture sky = PoleAndEquator();
-  sky.deepSky = {MakeObject(45, 45, 9.0f, "7000"), MakeObject(135, 60, 1.5f, "224")};
-  sky.lineEnds = {MakeObject(200, 50, 0), MakeObject(220, 50, 0), MakeObject(300, -80, 0)};  // the odd end draws nothing
+  sky.deepSky = {MakeObjectRecord(45, 45, 9.0f, "7000"), MakeObjectRecord(135, 60, 1.5f, "224")};
+  sky.lineEnds = {MakeObjectRecord(200, 50, 0), MakeObjectRecord(220, 50, 0), MakeObjectRecord(300, -80, 0)};  // the odd end draws nothing
   run.WriteCatalogue(sky);
   run.WriteSettings({{"V_MAG", 1000}});  // deep-sky objects obey the limit too
   ASSERT_EQ(run.Run("wait\nshot map.png\n").status, 0);
@@ -131,8 +131,8 @@ TEST_F(MapTest, ATapOnAStarNamesItAndMarksItAndATapOnEmptySkyDropsIt) {
 
 TEST_F(MapTest, ADeepSkyObjectUnderTheTapWinsOverAStar) {
   CatalogueFixture sky = PoleAndEquator();
-  sky.deepSky = {MakeObject(0, 90, 8.0f, "7000")};
-  sky.deepSkyNames = {MakeName("7000", "North America Nebula")};
+  sky.deepSky = {MakeObjectRecord(0, 90, 8.0f, "7000")};
+  sky.deepSkyNames = {MakeNameRecord("7000", "North America Nebula")};
   run.WriteCatalogue(sky);
   run.WriteSettings({{"V_MAG", 1000}});
   ASSERT_EQ(run.Run("wait\ntap 120 165\ndump picked.json\n").status, 0);

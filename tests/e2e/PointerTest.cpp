@@ -14,8 +14,8 @@ namespace {
 // (120, 165 on the 240 x 320 Pocket PC).
 CatalogueFixture PoleStar() {
   CatalogueFixture sky;
-  sky.stars = {MakeObject(0, 90, 1.0f, "alf UMi")};
-  sky.starNames = {MakeName("alf UMi", "Polaris")};
+  sky.stars = {MakeObjectRecord(0, 90, 1.0f, "alf UMi")};
+  sky.starNames = {MakeNameRecord("alf UMi", "Polaris")};
   return sky;
 }
 

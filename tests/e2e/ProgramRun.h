@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "catalog/SkyRecords.h"
-#include "tests/support/CatalogRecords.h"
+#include "catalog/SkyRecords.h"
 #include "platform/gdi/Surface.h"
 
 namespace vespera {

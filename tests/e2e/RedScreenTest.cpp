@@ -11,10 +11,10 @@ namespace {
 
 CatalogueFixture Sky() {
   CatalogueFixture sky;
-  sky.stars = {MakeObject(0, 90, 1.0f, "alf UMi"), MakeObject(40, 60, 3.2f), MakeObject(200, 30, 0.5f)};
-  sky.deepSky = {MakeObject(100, 50, 6.0f, "2237")};
-  sky.lineEnds = {MakeObject(0, 90, 0), MakeObject(40, 60, 0)};
-  sky.labels = {MakeLabel(20, 75, u"UMi", u"Ursa Minor")};
+  sky.stars = {MakeObjectRecord(0, 90, 1.0f, "alf UMi"), MakeObjectRecord(40, 60, 3.2f), MakeObjectRecord(200, 30, 0.5f)};
+  sky.deepSky = {MakeObjectRecord(100, 50, 6.0f, "2237")};
+  sky.lineEnds = {MakeObjectRecord(0, 90, 0), MakeObjectRecord(40, 60, 0)};
+  sky.labels = {MakeLabelRecord(20, 75, u"UMi", u"Ursa Minor")};
   return sky;
 }
 

@@ -13,6 +13,8 @@
 
 #include "tests/robustness/MonkeyRun.h"
 
+using namespace vespera;
+
 namespace {
 
 bool ParseUnsigned(const std::string& text, std::uint64_t& value) {

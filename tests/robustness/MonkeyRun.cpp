@@ -7,6 +7,8 @@
 
 #include "tests/robustness/MonkeyScript.h"
 
+namespace vespera {
+
 namespace {
 
 // "vespera: script.txt:17: the program ended before this line; ..." names
@@ -91,3 +93,5 @@ MonkeyReport RunMonkey(const ProgramSandbox& sandbox, const MonkeyOptions& optio
   }
   return report;
 }
+
+}  // namespace vespera

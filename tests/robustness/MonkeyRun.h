@@ -11,6 +11,8 @@
 
 #include "tests/robustness/ProgramSandbox.h"
 
+namespace vespera {
+
 struct MonkeyOptions {
   std::uint64_t seed = 1;
   int steps = 2000;
@@ -30,3 +32,5 @@ struct MonkeyReport {
 };
 
 MonkeyReport RunMonkey(const ProgramSandbox& sandbox, const MonkeyOptions& options);
+
+}  // namespace vespera

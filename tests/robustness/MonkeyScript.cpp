@@ -3,6 +3,8 @@
 #include <array>
 #include <random>
 
+namespace vespera {
+
 namespace {
 
 // Keys a user can press on the device, the ones that do something in the
@@ -109,3 +111,5 @@ class ScriptWriter {
 std::vector<std::string> MakeMonkeyScript(const MonkeyScriptOptions& options) {
   return ScriptWriter(options).Write();
 }
+
+}  // namespace vespera

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace vespera {
+
 struct MonkeyScriptOptions {
   std::uint64_t seed = 1;
   int steps = 2000;
@@ -23,3 +25,5 @@ struct MonkeyScriptOptions {
 // One script line per element, no blank or comment lines, so a line number
 // the player reports is an index into this list (plus one).
 std::vector<std::string> MakeMonkeyScript(const MonkeyScriptOptions& options);
+
+}  // namespace vespera

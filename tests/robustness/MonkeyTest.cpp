@@ -10,6 +10,8 @@
 
 #include "tests/robustness/MonkeyRun.h"
 
+using namespace vespera;
+
 namespace {
 
 constexpr int kStepsPerMode = 1000;

@@ -19,6 +19,8 @@
 
 extern char** environ;
 
+namespace vespera {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -176,3 +178,5 @@ std::string SettingsProblem(const fs::path& file) {
     if (!store.Find("Main", name)) return std::string("the settings file lacks Main/") + name + ":\n" + text;
   return {};
 }
+
+}  // namespace vespera

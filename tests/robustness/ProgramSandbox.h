@@ -12,6 +12,8 @@
 
 #include "tests/support/FileText.h"
 
+namespace vespera {
+
 struct DeviceChoice {
   std::string name;  // for messages: "240x320 PocketPC"
   int width = 240;
@@ -77,3 +79,5 @@ std::filesystem::path TestedExecutable();
 // line is understood and every main-window value is there, else what is wrong
 // (a missing file, a line the store ignores, a value missing).
 std::string SettingsProblem(const std::filesystem::path& file);
+
+}  // namespace vespera

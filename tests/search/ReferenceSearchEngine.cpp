@@ -12,6 +12,7 @@
 
 #include "platform/runtime/CaseFold.h"
 #include "platform/runtime/CodePage.h"
+#include "search/SearchPageTexts.h"
 
 namespace vespera {
 
@@ -23,25 +24,6 @@ namespace {
 constexpr std::size_t kDesignationBufferBytes = 12;
 constexpr std::size_t kNameBufferBytes = kShownNameBytes + 1;
 
-struct SectionTexts {
-  std::u16string_view heading;
-  std::u16string_view linkPrefix;
-  std::u16string_view emptyLine;
-};
-
-constexpr std::u16string_view kNoStarsLine = u"No stars found<BR>";
-constexpr std::u16string_view kNoObjectsLine = u"No objects found<BR>";
-constexpr SectionTexts kStarDesignations{u"<h3>Stars catalog search</h3>", kStarLinkPrefix, kNoStarsLine};
-constexpr SectionTexts kStarNames{u"<h3>Stars common names search</h3>", kStarLinkPrefix, kNoStarsLine};
-constexpr SectionTexts kDeepSkyDesignations{u"<h3>DSO catalog search</h3>", kDeepSkyLinkPrefix,
-                                            kNoObjectsLine};
-constexpr SectionTexts kDeepSkyNames{u"<h3>DSO common names search</h3>", kDeepSkyLinkPrefix,
-                                     kNoObjectsLine};
-constexpr SectionTexts kConstellations{u"<h3>Constellations search</h3>", kConstellationLinkPrefix,
-                                       kNoObjectsLine};
-
-constexpr std::u16string_view kTooManyItems = u"Too many items, search stopped.<BR>";
-constexpr std::u16string_view kPageEnd = u"<BR><BR><A HREF=\"CLOSE_WND\">Close window</A>";
 
 void AppendAscii(WideString& page, std::string_view ascii) { page.append(ascii.begin(), ascii.end()); }
 
@@ -55,10 +37,10 @@ void AppendMagnitude(WideString& page, float magnitude) {
 }
 
 void AppendLink(WideString& page, std::u16string_view prefix, std::size_t index) {
-  page += u"<div align=\"left\"><A HREF=\"";
+  page += kResultLinkStart;
   page += prefix;
   AppendDecimal(page, index);
-  page += u"\">Show on map</A></div>";
+  page += kResultLinkEnd;
 }
 
 // Copies at most maxBytes of a NUL-terminated ANSI field into buffer and
@@ -189,11 +171,11 @@ WideString BuildReferenceSearchPage(const WideString& query, bool matchCase, con
                                     const CatalogStore& deepSkyCatalog,
                                     const CatalogStore& constellationLabelCatalog) {
   SearchRun run(query, matchCase);
-  run.SearchDesignations(starCatalog, kStarDesignations);
-  run.SearchCommonNames(starCatalog, kStarNames);
-  run.SearchDesignations(deepSkyCatalog, kDeepSkyDesignations);
-  run.SearchCommonNames(deepSkyCatalog, kDeepSkyNames);
-  run.SearchConstellations(constellationLabelCatalog, kConstellations);
+  run.SearchDesignations(starCatalog, TextsOf(SearchSection::StarDesignations));
+  run.SearchCommonNames(starCatalog, TextsOf(SearchSection::StarNames));
+  run.SearchDesignations(deepSkyCatalog, TextsOf(SearchSection::DeepSkyDesignations));
+  run.SearchCommonNames(deepSkyCatalog, TextsOf(SearchSection::DeepSkyNames));
+  run.SearchConstellations(constellationLabelCatalog, TextsOf(SearchSection::Constellations));
   return run.Finish();
 }
 

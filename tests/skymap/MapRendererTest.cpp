@@ -75,7 +75,7 @@ class MapRendererTest : public ::testing::TestWithParam<int> {
 };
 
 TEST_P(MapRendererTest, BeforeTheCatalogueIsLoadedOnlyTheStatusBandIsDrawn) {
-  catalogs.starCatalog.objects.Append(MakeObject(0, 90, 1.0f));
+  catalogs.starCatalog.objects.Append(MakeObjectRecord(0, 90, 1.0f));
   view.needsReprojection = true;
   Render();
   EXPECT_EQ(CountInk(screen, MapArea(), kSentinel), 0);
@@ -89,8 +89,8 @@ TEST_P(MapRendererTest, BeforeTheCatalogueIsLoadedOnlyTheStatusBandIsDrawn) {
 }
 
 TEST_P(MapRendererTest, RebuildDrawsTheSkyAndReportsTheDrawingTime) {
-  for (float ra : {0.0f, 90.0f, 180.0f, 270.0f}) catalogs.starCatalog.objects.Append(MakeObject(ra, 0, 3.5f));
-  catalogs.starCatalog.objects.Append(MakeObject(0, 90, 1.0f));
+  for (float ra : {0.0f, 90.0f, 180.0f, 270.0f}) catalogs.starCatalog.objects.Append(MakeObjectRecord(ra, 0, 3.5f));
+  catalogs.starCatalog.objects.Append(MakeObjectRecord(0, 90, 1.0f));
   LoadAndRebuild();
 
   EXPECT_FALSE(view.needsReprojection);
@@ -107,11 +107,11 @@ TEST_P(MapRendererTest, RebuildDrawsTheSkyAndReportsTheDrawingTime) {
 }
 
 TEST_P(MapRendererTest, PaintWithoutAViewChangeOnlyCopiesThePicture) {
-  catalogs.starCatalog.objects.Append(MakeObject(0, 90, 1.0f));
+  catalogs.starCatalog.objects.Append(MakeObjectRecord(0, 90, 1.0f));
   LoadAndRebuild();
   const WideString reported = status.statusText;
 
-  catalogs.starCatalog.objects.Append(MakeObject(90, 0, 1.0f));  // not projected until a view change
+  catalogs.starCatalog.objects.Append(MakeObjectRecord(90, 0, 1.0f));  // not projected until a view change
   screen.Fill(screen.Bounds(), kSentinel);
   status.statusText = u"Star: Polaris, mag: 1.00";
   Render();
@@ -134,7 +134,7 @@ TEST_P(MapRendererTest, LabelNeedsTenPixelsFromTheLeftAndNineFromTheTop) {
 
   auto inkAround = [&](float ra, float dec) {
     catalogs.constellationLabelCatalog.labels.Resize(0);
-    catalogs.constellationLabelCatalog.labels.Append(MakeLabel(ra, dec, u"Ori", u"Orion"));
+    catalogs.constellationLabelCatalog.labels.Append(MakeLabelRecord(ra, dec, u"Ori", u"Orion"));
     screen.Fill(screen.Bounds(), kSentinel);
     view.needsReprojection = true;
     Render();
@@ -151,7 +151,7 @@ TEST_P(MapRendererTest, LabelNeedsTenPixelsFromTheLeftAndNineFromTheTop) {
 
 TEST_P(MapRendererTest, NamesFollowTheStyleAndAreCutAtTheirBox) {
   catalogs.constellationLabelCatalog.labels.Append(
-      MakeLabel(0, 90, u"WWW", u"WWWWWWWWWWWWWWWWWWWWWWWW"));
+      MakeLabelRecord(0, 90, u"WWW", u"WWWWWWWWWWWWWWWWWWWWWWWW"));
   const RECT box{120 - 50, 165 - 9, 120 + 50, 165 + 9};
   const RECT wide{0, 165 - 9, 240, 165 + 9};
 
@@ -171,7 +171,7 @@ TEST_P(MapRendererTest, NamesFollowTheStyleAndAreCutAtTheirBox) {
 }
 
 TEST_P(MapRendererTest, NameDrawingLeavesTheContextAsItFoundIt) {
-  catalogs.constellationLabelCatalog.labels.Append(MakeLabel(0, 90, u"UMi", u"Ursa Minor"));
+  catalogs.constellationLabelCatalog.labels.Append(MakeLabelRecord(0, 90, u"UMi", u"Ursa Minor"));
   dc.SetTextColor(RGB(1, 2, 3));
   dc.SetBkColor(RGB(4, 5, 6));
   LoadAndRebuild();
@@ -182,8 +182,8 @@ TEST_P(MapRendererTest, NameDrawingLeavesTheContextAsItFoundIt) {
 }
 
 TEST_P(MapRendererTest, StatusLineColoursFollowRedScreenModeAndTheMapDoesNot) {
-  catalogs.starCatalog.objects.Append(MakeObject(0, 90, 1.0f));
-  catalogs.constellationLabelCatalog.labels.Append(MakeLabel(10, 80, u"UMi", u"Ursa Minor"));
+  catalogs.starCatalog.objects.Append(MakeObjectRecord(0, 90, 1.0f));
+  catalogs.constellationLabelCatalog.labels.Append(MakeLabelRecord(10, 80, u"UMi", u"Ursa Minor"));
   LoadAndRebuild({StatusLineColours(false, kSkinColour), std::nullopt});
   EXPECT_EQ(screen.GetPixel(239, 319), kWhite);
   const Surface normal = screen;
@@ -209,7 +209,7 @@ TEST_P(MapRendererTest, ShorterStatusTextWipesOutTheEndOfALongerOne) {
 
 TEST_P(MapRendererTest, MarkerIsASevenPixelSquareOnTheWindowOnly) {
   view.magnitudeLimit = 6;
-  catalogs.starCatalog.objects.Append(MakeObject(0, 90, 5.5f));
+  catalogs.starCatalog.objects.Append(MakeObjectRecord(0, 90, 5.5f));
   LoadAndRebuild({{}, SkyPoint{0, 90}});
   // The pole is window pixel (120, 165): the square runs from 117 to 123.
   int white = 0;

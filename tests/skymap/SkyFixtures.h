@@ -8,7 +8,7 @@
 #include "catalog/CatalogLoader.h"
 #include "skymap/MapPixels.h"
 #include "skymap/Projection.h"
-#include "tests/support/CatalogRecords.h"
+#include "catalog/SkyRecords.h"
 #include "tests/support/QvgaGeometry.h"
 
 namespace vespera {

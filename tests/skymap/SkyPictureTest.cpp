@@ -19,11 +19,11 @@ class SkyPictureTest : public ::testing::Test {
   SkyPictureTest() { pixels.AllocatePixels(geometry.mapWidth, geometry.mapHeight, geometry.mapWidth * 4, 32); }
 
   void Draw() { DrawSkyPicture(pixels, hits, work, catalogs, view, geometry); }
-  void AddStar(float ra, float dec, float magnitude) { catalogs.starCatalog.objects.Append(MakeObject(ra, dec, magnitude)); }
+  void AddStar(float ra, float dec, float magnitude) { catalogs.starCatalog.objects.Append(MakeObjectRecord(ra, dec, magnitude)); }
   void AddDeepSky(float ra, float dec, float magnitude) {
-    catalogs.deepSkyCatalog.objects.Append(MakeObject(ra, dec, magnitude));
+    catalogs.deepSkyCatalog.objects.Append(MakeObjectRecord(ra, dec, magnitude));
   }
-  void AddLineEnd(float ra, float dec) { catalogs.constellationLineCatalog.objects.Append(MakeObject(ra, dec, 0)); }
+  void AddLineEnd(float ra, float dec) { catalogs.constellationLineCatalog.objects.Append(MakeObjectRecord(ra, dec, 0)); }
   Landing At(float ra, float dec) const { return *LandingOf(view, geometry, ra, dec); }
 
   MapGeometry geometry = kQvgaGeometry;

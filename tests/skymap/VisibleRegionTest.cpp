@@ -34,7 +34,7 @@ SkyObjectRecord PointFrom(const Centre& centre, double distance, double bearing,
   const double dec = std::asin(std::clamp(sinDec, -1.0, 1.0));
   const double ra = centre.ra * kRadians + std::atan2(std::sin(b) * std::sin(d) * std::cos(dec0),
                                                       std::cos(d) - std::sin(dec0) * sinDec);
-  return MakeObject(static_cast<float>(ra / kRadians), static_cast<float>(dec / kRadians), magnitude);
+  return MakeObjectRecord(static_cast<float>(ra / kRadians), static_cast<float>(dec / kRadians), magnitude);
 }
 
 // The view's farthest visible distance in degrees: where the rim of the disc
@@ -118,11 +118,11 @@ TEST_F(VisibleRegionTest, DamagedRecordsLandAsWithThePlainLoop) {
   constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
   constexpr float kInfinity = std::numeric_limits<float>::infinity();
   const SkyObjectRecord records[] = {
-      MakeObject(kNaN, 80, 1), MakeObject(30, kNaN, 1),      MakeObject(kInfinity, 80, 1),
-      MakeObject(30, -kInfinity, 1), MakeObject(30, 80, kNaN), MakeObject(30, 100, 1),
-      MakeObject(200, 170, 1),  MakeObject(10, -95, 1),       MakeObject(40, 200000, 1),
-      MakeObject(40, 450, 1),   MakeObject(1e6f, 70, 1),      MakeObject(-7e5f, 60, 1),
-      MakeObject(120, 1e-30f, 1),
+      MakeObjectRecord(kNaN, 80, 1), MakeObjectRecord(30, kNaN, 1),      MakeObjectRecord(kInfinity, 80, 1),
+      MakeObjectRecord(30, -kInfinity, 1), MakeObjectRecord(30, 80, kNaN), MakeObjectRecord(30, 100, 1),
+      MakeObjectRecord(200, 170, 1),  MakeObjectRecord(10, -95, 1),       MakeObjectRecord(40, 200000, 1),
+      MakeObjectRecord(40, 450, 1),   MakeObjectRecord(1e6f, 70, 1),      MakeObjectRecord(-7e5f, 60, 1),
+      MakeObjectRecord(120, 1e-30f, 1),
   };
   for (const SkyObjectRecord& record : records) {
     catalogs.starCatalog.objects.Append(record);
@@ -140,8 +140,8 @@ TEST_F(VisibleRegionTest, DamagedRecordsLandAsWithThePlainLoop) {
 }
 
 TEST_F(VisibleRegionTest, ViewsWithoutABoundLetTheProjectionDecide) {
-  catalogs.starCatalog.objects.Append(MakeObject(0, 90, 1));
-  catalogs.starCatalog.objects.Append(MakeObject(90, 0, 1));
+  catalogs.starCatalog.objects.Append(MakeObjectRecord(0, 90, 1));
+  catalogs.starCatalog.objects.Append(MakeObjectRecord(90, 0, 1));
   for (double zoom : {0.0, -2.0, std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
     SCOPED_TRACE(testing::Message() << "zoom " << zoom);
     view.zoom = zoom;

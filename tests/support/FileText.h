@@ -7,7 +7,11 @@
 #include <iterator>
 #include <string>
 
+namespace vespera {
+
 inline std::string ReadFileText(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
 }
+
+}  // namespace vespera

@@ -18,7 +18,5 @@ struct CatalogTables {
 // Entries of the input that were left out, with the reason, for the build log.
 using SkippedEntries = std::vector<std::string>;
 
-SkyObjectRecord MakeObjectRecord(float ra, float dec, float magnitude, const std::string& designation);
-ObjectNameRecord MakeNameRecord(const std::string& designation, const std::string& name);
 
 }  // namespace vespera

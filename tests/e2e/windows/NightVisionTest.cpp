@@ -72,7 +72,7 @@ TEST_P(NightVision, NothingOutsideTheMapHasGreenOrBlue) {
 
   ProgramRun run;
   CatalogueFixture sky = SearchSky();
-  sky.stars.push_back(MakeObject(0, 90, 1.0f, "alf UMi"));
+  sky.stars.push_back(MakeObjectRecord(0, 90, 1.0f, "alf UMi"));
   run.WriteCatalogue(sky);
   for (const char* page : {"Messier.ini", "Help.ini"}) run.CopyStagedFile(page);
   run.WriteSettings({{"RedScreenMode", 1}});

@@ -36,11 +36,11 @@ const nlohmann::json& HtmlViewOf(const nlohmann::json& window) {
 
 CatalogueFixture SearchSky() {
   CatalogueFixture sky;
-  sky.stars = {MakeObject(10, 80, 2.0f, "HIP 5"), MakeObject(120, 40, 5.3f, "HIP 7"), MakeObject(200, -10, 3.1f, "HIP 9")};
-  sky.starNames = {MakeName("HIP 7", "Testa")};
-  sky.deepSky = {MakeObject(10.7f, 41.3f, 3.4f, "M 31")};
-  sky.deepSkyNames = {MakeName("M 31", "Andromeda Galaxy")};
-  sky.labels = {MakeLabel(310, 45, u"Cyg", u"Cygnus"), MakeLabel(283, 36, u"Lyr", u"Lyra")};
+  sky.stars = {MakeObjectRecord(10, 80, 2.0f, "HIP 5"), MakeObjectRecord(120, 40, 5.3f, "HIP 7"), MakeObjectRecord(200, -10, 3.1f, "HIP 9")};
+  sky.starNames = {MakeNameRecord("HIP 7", "Testa")};
+  sky.deepSky = {MakeObjectRecord(10.7f, 41.3f, 3.4f, "M 31")};
+  sky.deepSkyNames = {MakeNameRecord("M 31", "Andromeda Galaxy")};
+  sky.labels = {MakeLabelRecord(310, 45, u"Cyg", u"Cygnus"), MakeLabelRecord(283, 36, u"Lyr", u"Lyra")};
   return sky;
 }
 

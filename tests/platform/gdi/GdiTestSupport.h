@@ -8,6 +8,9 @@
 #include "platform/gdi/Surface.h"
 #include "tests/support/ScratchFolder.h"
 
+// The platform's tests borrow the program's scratch folder.
+using vespera::ScratchFolder;
+
 // The smallest rectangle holding every pixel of `surface` that differs from
 // `background`; empty when there is none.
 inline RECT InkBounds(const Surface& surface, COLORREF background) {
