@@ -1,6 +1,7 @@
-// vespera_make_data PACKAGE_DATA NOTES_DIR OUT_DIR
+// vespera_make_data PACKAGE_DATA NOTES_DIR OUT_DIR REFERENCE_DIR
 // Builds the six catalogue files and the two object information files from the
-// sky package's data folder and our hand-written lists. Exits non-zero with a
+// sky package's data folder and our hand-written lists, checking the names
+// against the reference catalogues in REFERENCE_DIR (kstars-data's folder). Exits non-zero with a
 // message naming the file when any input is missing or malformed.
 
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include "tools/datagen/PackageComparison.h"
 #include "tools/datagen/RecordFileWriter.h"
 #include "tools/datagen/StarCatalog.h"
+#include "tools/datagen/StarNameCheck.h"
 
 namespace vespera {
 
@@ -53,13 +55,25 @@ void CheckAgainstPackage(const std::vector<ListedObject>& objects, const ListKin
   throw std::runtime_error(message);
 }
 
-int Run(const fs::path& package, const fs::path& notes, const fs::path& out) {
+void ReportChanges(const char* what, const std::vector<std::string>& changes, const std::vector<std::string>& problems) {
+  for (const std::string& change : changes) std::printf("vespera_make_data: %s %s\n", what, change.c_str());
+  if (problems.empty()) return;
+  std::string message = std::string(what) + " against the reference:";
+  for (const std::string& problem : problems) message += "\n  " + problem;
+  throw std::runtime_error(message);
+}
+
+int Run(const fs::path& package, const fs::path& notes, const fs::path& out, const fs::path& reference) {
   fs::create_directories(out);
   SkippedEntries skipped;
-  const OtherNames otherNames = ParseOtherNames(ReadJsonFile(notes / "names.json"));
+  OtherNames otherNames = ParseOtherNames(ReadJsonFile(notes / "names.json"));
 
-  const CatalogTables stars = BuildStarTables(ReadJsonFile(package / "stars.14.json"),
-                                              ReadJsonFile(package / "starnames.json"), otherNames, skipped);
+  const Json packageStars = ReadJsonFile(package / "stars.14.json");
+  CheckedStarNames starNames = CheckStarNames(ReadJsonFile(package / "starnames.json"), StarPoints(packageStars),
+                                              ReadReferenceStars(reference), otherNames.starNameOwners);
+  ReportChanges("star name", starNames.report, starNames.problems);
+  otherNames.stars.insert(otherNames.stars.begin(), starNames.added.begin(), starNames.added.end());
+  const CatalogTables stars = BuildStarTables(packageStars, starNames.starNames, otherNames, skipped);
   WriteRecordFile(out / "Stars.dat", stars.objects);
   WriteRecordFile(out / "StarNames.dat", stars.names);
 
@@ -104,12 +118,12 @@ int Run(const fs::path& package, const fs::path& notes, const fs::path& out) {
 using namespace vespera;
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: vespera_make_data PACKAGE_DATA_DIR NOTES_DIR OUT_DIR\n");
+  if (argc != 5) {
+    std::fprintf(stderr, "usage: vespera_make_data PACKAGE_DATA_DIR NOTES_DIR OUT_DIR REFERENCE_DIR\n");
     return 2;
   }
   try {
-    return Run(argv[1], argv[2], argv[3]);
+    return Run(argv[1], argv[2], argv[3], argv[4]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "vespera_make_data: %s\n", e.what());
     return 1;

@@ -50,6 +50,15 @@ OtherNames ParseOtherNames(const Json& file) {
       throw EntryError("designationOwners", i, "needs a \"designation\" and a Hipparcos number \"hip\"");
     result.starDesignationOwners.emplace(designation, static_cast<long>(*hip));
   }
+  const Json& nameOwners = Member(file, "starNameOwners");
+  for (std::size_t i = 0; nameOwners.is_array() && i < nameOwners.size(); ++i) {
+    const std::string name = TextField(nameOwners[i], "name");
+    const auto hip = NumberField(nameOwners[i], "hip");
+    StarNameOwner owner{hip ? static_cast<long>(*hip) : 0, TextField(nameOwners[i], "why")};
+    if (name.empty() || !hip || *hip < 1 || *hip != std::floor(*hip) || owner.why.empty())
+      throw EntryError("starNameOwners", i, "needs a \"name\", a Hipparcos number \"hip\" and a reason \"why\"");
+    if (!result.starNameOwners.emplace(name, owner).second) throw EntryError("starNameOwners", i, name + " is listed twice");
+  }
   const Json& deepSky = Member(file, "deepSky");
   for (std::size_t i = 0; deepSky.is_array() && i < deepSky.size(); ++i) {
     DeepSkyOtherNames entry;
