@@ -11,6 +11,7 @@
 
 #include "tools/datagen/Constellations.h"
 #include "tools/datagen/DeepSkyCatalog.h"
+#include "tools/datagen/DeepSkyReferenceCheck.h"
 #include "tools/datagen/InfoPages.h"
 #include "tools/datagen/OtherNames.h"
 #include "tools/datagen/PackageComparison.h"
@@ -71,7 +72,7 @@ int Run(const fs::path& package, const fs::path& notes, const fs::path& out, con
   const Json packageStars = ReadJsonFile(package / "stars.14.json");
   CheckedStarNames starNames = CheckStarNames(ReadJsonFile(package / "starnames.json"), StarPoints(packageStars),
                                               ReadReferenceStars(reference), otherNames.starNameOwners);
-  ReportChanges("star name", starNames.report, starNames.problems);
+  ReportChanges("star", starNames.report, starNames.problems);
   otherNames.stars.insert(otherNames.stars.begin(), starNames.added.begin(), starNames.added.end());
   const CatalogTables stars = BuildStarTables(packageStars, starNames.starNames, otherNames, skipped);
   WriteRecordFile(out / "Stars.dat", stars.objects);
@@ -84,16 +85,24 @@ int Run(const fs::path& package, const fs::path& notes, const fs::path& out, con
   WriteRecordFile(out / "CLines.dat", lines);
   WriteRecordFile(out / "CNames.dat", labels);
 
-  const DeepSkyIndex index(ReadJsonFile(package / "dsos.20.json"), skipped);
+  DeepSkyIndex index(ReadJsonFile(package / "dsos.20.json"), skipped);
   const Json packageMessier = ReadJsonFile(package / "messier.json");
   const Json messierNotes = ReadJsonFile(notes / "messier.json");
   const Json caldwellNotes = ReadJsonFile(notes / "caldwell.json");
-  const auto messier = ResolveListedObjects(ParseObjectNotes(messierNotes, kMessierList), kMessierList, index);
-  const auto caldwell = ResolveListedObjects(ParseObjectNotes(caldwellNotes, kCaldwellList), kCaldwellList, index);
+  const auto messierList = ParseObjectNotes(messierNotes, kMessierList);
+  const auto caldwellList = ParseObjectNotes(caldwellNotes, kCaldwellList);
+  // The check amends the index, so it runs before the lists point into it.
+  CheckedDeepSky deepSkyNames = CheckDeepSky(index, ReadJsonFile(package / "dsonames.json"),
+                                             ListedDesignations(index, {&messierList, &caldwellList}),
+                                             ReadReferenceDeepSky(reference / "OpenNGC.kscat"), otherNames);
+  ReportChanges("deep-sky", deepSkyNames.report, deepSkyNames.problems);
+  otherNames.deepSky.insert(otherNames.deepSky.begin(), deepSkyNames.added.begin(), deepSkyNames.added.end());
+  const auto messier = ResolveListedObjects(messierList, kMessierList, index);
+  const auto caldwell = ResolveListedObjects(caldwellList, kCaldwellList, index);
   CheckAgainstPackage(messier, kMessierList, messierNotes, packageMessier);
   CheckAgainstPackage(caldwell, kCaldwellList, caldwellNotes, packageMessier);
   const CatalogTables deepSky =
-      BuildDeepSkyTables(index, ReadJsonFile(package / "dsonames.json"), {&messier, &caldwell}, otherNames.deepSky);
+      BuildDeepSkyTables(index, deepSkyNames.names, {&messier, &caldwell}, otherNames.deepSky);
   WriteRecordFile(out / "DeepSky.dat", deepSky.objects);
   WriteRecordFile(out / "DeepSkyNames.dat", deepSky.names);
 

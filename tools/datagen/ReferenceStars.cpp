@@ -73,6 +73,7 @@ std::vector<ReferenceStar> ReadReferenceStars(const std::filesystem::path& folde
     ReferenceStar star;
     star.point = {static_cast<float>(I32(stars[i], 0) / kRaScale * 15), static_cast<float>(I32(stars[i], 4) / kDecScale)};
     star.hd = I32(stars[i], 20);
+    star.designation = Text(names[i], 0, 8);
     star.name = Text(names[i], 8, 32);
     result.push_back(std::move(star));
   }

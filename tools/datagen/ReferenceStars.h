@@ -18,6 +18,7 @@ namespace vespera {
 struct ReferenceStar {
   long hd = 0;            // Henry Draper number, 0 when the reference has none
   SkyPoint point;         // J2000, degrees
+  std::string designation;  // "iot2Cyg", "alp UMi": Bayer letter, component number, constellation
   std::string name;       // proper name as the reference spells it (Latin-1), may be empty
 };
 

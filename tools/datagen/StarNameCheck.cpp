@@ -50,11 +50,14 @@ class StarNameChecker {
       if (const std::string name = TextField(entry, "name"); !name.empty()) carriers_[NameKey(name)].push_back(hip);
     }
     std::sort(hips_.begin(), hips_.end());
-    for (const ReferenceStar& star : reference)
+    for (const ReferenceStar& star : reference) {
       if (!star.name.empty()) referenceByName_[NameKey(star.name)].push_back(&star);
+      if (star.hd) referenceByHd_.emplace(star.hd, &star);
+    }
   }
 
   CheckedStarNames Run() {
+    for (const long hip : hips_) RestoreSuperscript(hip);
     for (const long hip : hips_) CheckStar(hip);
     for (const auto& [name, owner] : owners_) GiveToOwner(name, owner);
     return std::move(result_);
@@ -86,6 +89,23 @@ class StarNameChecker {
       else elsewhere.push_back(star);
     }
     return elsewhere;
+  }
+
+  // The package writes iota-2 Cygni as plain iota; the reference's "iot2Cyg"
+  // gives the number back.
+  void RestoreSuperscript(long hip) {
+    const std::string bayer = TextField(Entry(hip), "bayer");
+    const auto reference = referenceByHd_.find(HdNumber(TextField(Entry(hip), "hd")));
+    if (bayer.empty() || reference == referenceByHd_.end()) return;
+    std::size_t pos = 0;
+    const auto letter = GreekAbbreviation(NextCodePoint(bayer, pos));
+    const std::string& theirs = reference->second->designation;
+    if (!letter || pos != bayer.size() || theirs.size() < 4 || theirs.compare(0, 3, *letter) != 0 ||
+        !std::isdigit(static_cast<unsigned char>(theirs[3])))
+      return;
+    result_.starNames[std::to_string(hip)]["bayer"] = bayer + theirs[3];
+    result_.report.push_back(std::string(*letter) + " " + TextField(Entry(hip), "c") + ": " + Label(hip) + " is " +
+                             std::string(*letter) + theirs[3] + " in the reference, which keeps the number");
   }
 
   void CheckStar(long hip) {
@@ -170,6 +190,7 @@ class StarNameChecker {
   std::unordered_map<long, std::vector<long>> hipsOfHd_;
   std::unordered_map<std::string, std::vector<long>> carriers_;
   std::unordered_map<std::string, std::vector<const ReferenceStar*>> referenceByName_;
+  std::unordered_map<long, const ReferenceStar*> referenceByHd_;
   CheckedStarNames result_;
 };
 

@@ -5,7 +5,9 @@
 // name when it has one, and dropped where it was; a name the reference does not
 // know stays. Our names file may say who owns a name ("starNameOwners"); that
 // owner wins over both the package and the reference, and the name leaves
-// every other star. Each change is reported with its reason.
+// every other star. Each change is reported with its reason. A Bayer letter
+// that lost its component number in the package ("iota" for iota-2 Cygni)
+// takes the reference's back.
 
 #include <map>
 #include <string>
@@ -23,7 +25,7 @@ namespace vespera {
 inline constexpr double kSameStarDistance = 1.0 / 60;  // degrees
 
 struct CheckedStarNames {
-  Json starNames;                      // the package's starnames.json with the names corrected
+  Json starNames;                      // the package's starnames.json with names and Bayer letters corrected
   std::vector<StarOtherNames> added;   // names that joined a star which has one already
   std::vector<std::string> report;     // one line per change: "Tarazed: ... (why)"
   std::vector<std::string> problems;   // what must stop the build
