@@ -100,16 +100,16 @@ TEST_F(SearchChoiceTest, ADeepSkyObjectReplacesTheSelection) {
 }
 
 TEST_F(SearchChoiceTest, AnObjectWithoutAMagnitudeIsSelectedAndCentredButLeavesTheLimit) {
-  view.magnitudeLimit = 5.0;
+  view.magnitudeLimit = 4.0;
   ASSERT_TRUE(Apply(kSearchShowDeepSky, 1));
-  EXPECT_EQ(view.magnitudeLimit, 5.0);
+  EXPECT_EQ(view.magnitudeLimit, 4.0);
   EXPECT_EQ(view.zoom, 3.0);
   EXPECT_EQ(selection->kind, DeepSky);
   EXPECT_EQ(selection->index, 1);
   EXPECT_DOUBLE_EQ(view.centerRa, 265.25);
   // A real magnitude beside it still raises the limit as before.
   ASSERT_TRUE(Apply(kSearchShowDeepSky, 0));
-  EXPECT_EQ(view.magnitudeLimit, 6.0);
+  EXPECT_EQ(view.magnitudeLimit, 5.0);
 }
 
 TEST_F(SearchChoiceTest, AConstellationIsCentredAtAZoomOfAtMostThreeAndKeepsTheSelection) {
