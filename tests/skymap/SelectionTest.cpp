@@ -30,9 +30,11 @@ class SelectionTest : public ::testing::Test {
     deepSky.objects.Append(MakeObject(21, 31, 8.0f, "869"));         // 3: named, empty name
     deepSky.objects.Append(MakeObject(66.75f, 15.87f, 0.5f, "Mel 25"));  // 4: another catalogue, named
     deepSky.objects.Append(MakeObject(274.2f, -18.55f, 4.6f, "IC 4715"));  // 5: another catalogue
+    deepSky.objects.Append(MakeObject(85.25f, -2.46f, kPlaceholderMagnitude, "B 33"));  // 6: no magnitude known
     deepSky.names.Append(MakeName("1976", "Orion Nebula"));
     deepSky.names.Append(MakeName("869", ""));
     deepSky.names.Append(MakeName("Mel 25", "C41 Hyades"));
+    deepSky.names.Append(MakeName("B 33", "Horsehead Nebula"));
     MarkLoaded(catalogs);
   }
 
@@ -65,6 +67,7 @@ TEST_F(SelectionTest, DescriptionsOfDeepSkyObjects) {
   // Only NGC objects go by a bare number; other catalogues are named as stored.
   EXPECT_EQ(DescribeDeepSky(4), u"DSO: Mel 25, C41 Hyades, mag: 0.50");
   EXPECT_EQ(DescribeDeepSky(5), u"DSO: IC 4715, mag: 4.60");
+  EXPECT_EQ(DescribeDeepSky(6), u"DSO: B 33, Horsehead Nebula, mag: unknown");
   ClearSelection(selection);
   EXPECT_EQ(DescribeSelection(selection, catalogs), u"No objects found at this position");
 }
