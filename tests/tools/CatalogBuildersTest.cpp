@@ -284,6 +284,24 @@ TEST_F(DeepSkyFixture, NamesPositionsAndMagnitudesFollowTheReference) {
   EXPECT_NE(checked.problems[0].find("NGC 7000"), std::string::npos);
 }
 
+TEST(DeepSkyReferenceCheck, ObjectsOnOnePointTakeTheReferencesPlacesUnlessTheyAreOne) {
+  SkippedEntries skipped;
+  DeepSkyIndex index(Collection({Point("NGC 1", 10, 20, {{"mag", "12"}}), Point("NGC 2", 10.0005, 20, {{"mag", "13"}}),
+                                 Point("NGC 3", 50, 20, {{"mag", "12"}}), Point("NGC 4", 50, 20, {{"mag", "12"}})}),
+                     skipped);
+  std::vector<ReferenceObject> reference(4);
+  const char* ids[] = {"NGC 1", "NGC 2", "NGC 3", "NGC 4"};
+  const SkyPoint places[] = {{10, 20}, {10, 20.1f}, {50, 20}, {50, 20}};
+  for (std::size_t i = 0; i < reference.size(); ++i) reference[i].designation = ids[i], reference[i].point = places[i];
+  reference[3].duplicate = true;  // NGC 4 is NGC 3 again
+  const CheckedDeepSky checked = CheckDeepSky(index, Json::object(), {}, reference, {});
+  EXPECT_FLOAT_EQ(index.Find("NGC 2")->point.dec, 20.1f);
+  EXPECT_FLOAT_EQ(index.Find("NGC 1")->point.ra, 10.0f);
+  EXPECT_FLOAT_EQ(index.Find("NGC 4")->point.ra, 50.0f);
+  EXPECT_EQ(checked.report.size(), 2u);  // NGC 2 moved, NGC 4 the same object as NGC 3
+  EXPECT_TRUE(checked.problems.empty());
+}
+
 TEST(ObjectNotes, EveryEntryNeedsReadableFacts) {
   const auto entry = [](int n) {
     return Json{{"number", n},       {"designation", "NGC 1"}, {"constellation", "And"}, {"notes", "x"},

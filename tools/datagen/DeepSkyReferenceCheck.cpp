@@ -63,6 +63,7 @@ class DeepSkyChecker {
     for (const auto& [key, value] : result_.names.items())
       if (!TextField(value, "name").empty()) CheckFacts(key, checked);
     for (const DeepSkyOtherNames& extra : ours_.deepSky) CheckFacts(extra.designation, checked);
+    SeparateObjectsOnOnePoint();
     for (const auto& [designation, why] : ours_.deepSkyWithoutMagnitude)
       if (!explainedWithoutMagnitude_.count(designation))
         result_.problems.push_back(designation + ": said to have no magnitude, but it is not a named object without one");
@@ -94,7 +95,7 @@ class DeepSkyChecker {
     for (const auto& [key, value] : result_.names.items()) {
       if (index_.Find(key) || key.rfind("IC ", 0) != 0) continue;
       const auto reference = referenceById_.find(key);
-      if (reference == referenceById_.end()) continue;
+      if (reference == referenceById_.end() || reference->second->duplicate) continue;
       DeepSkyEntry entry;
       entry.id = entry.alias = key;
       entry.point = reference->second->point;
@@ -216,6 +217,34 @@ class DeepSkyChecker {
       }
     }
     index_.Amend(*entry, point, magnitude);
+  }
+
+  // Pairs of NGC objects on one point, found in declination order.
+  void SeparateObjectsOnOnePoint() {
+    std::vector<const DeepSkyEntry*> ngc;
+    for (const DeepSkyEntry& entry : index_.entries())
+      if (entry.id.rfind("NGC ", 0) == 0 && !listed_.count(entry.id)) ngc.push_back(&entry);
+    std::sort(ngc.begin(), ngc.end(), [](const DeepSkyEntry* a, const DeepSkyEntry* b) { return a->point.dec < b->point.dec; });
+    std::set<const DeepSkyEntry*> moved;
+    for (std::size_t i = 0; i < ngc.size(); ++i) {
+      for (std::size_t j = i + 1; j < ngc.size() && ngc[j]->point.dec - ngc[i]->point.dec < kSamePlaceDistance; ++j) {
+        if (AngularDistance(ngc[i]->point, ngc[j]->point) >= kSamePlaceDistance) continue;
+        for (const auto& [one, other] : {std::pair{ngc[i], ngc[j]}, std::pair{ngc[j], ngc[i]}}) {
+          const ReferenceObject* reference = ReferenceOf(*one);
+          if (!reference || moved.count(one)) continue;
+          if (reference->duplicate) {
+            Report(one->id + ": on the point of " + other->id + ", which the reference says is the same object");
+            continue;
+          }
+          const double distance = AngularDistance(one->point, reference->point);
+          if (distance < kSamePlaceDistance) continue;
+          moved.insert(one);
+          Report(one->id + ": position moved " + Arcminutes(distance) + " to the reference's; the package puts it on " + other->id);
+        }
+      }
+    }
+    // Moved after the search, which the amendments would reorder.
+    for (const DeepSkyEntry* entry : moved) index_.Amend(*entry, ReferenceOf(*entry)->point, entry->magnitude);
   }
 
   DeepSkyIndex& index_;

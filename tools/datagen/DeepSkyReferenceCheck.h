@@ -7,7 +7,8 @@
 // named object without a magnitude takes the reference's. Our names file may
 // name a name's owner ("deepSkyNameOwners", winning over both) and say why a
 // named object keeps no magnitude ("deepSkyWithoutMagnitude"); a dark nebula
-// has none by nature. Each change is reported with its reason; a named object
+// has none by nature. NGC objects the package puts on one point take the
+// reference's positions. Each change is reported with its reason; a named object
 // left without a magnitude unexplained, or an explanation no longer needed,
 // stops the build.
 
@@ -25,6 +26,9 @@ namespace vespera {
 // A name and the reference's object agree when they are closer than half the
 // object's size, and never less than this.
 inline constexpr double kLeastNameDistance = 3.0 / 60;  // degrees
+// Two NGC objects closer than this are one point on the map; unless the
+// reference says they are one object, each takes the reference's position.
+inline constexpr double kSamePlaceDistance = 0.15 / 60;  // degrees
 
 struct CheckedDeepSky {
   Json names;                             // dsonames.json, corrected

@@ -13,6 +13,7 @@ namespace {
 // KStars' object types: 0 and 1 are stars, 2 a planet; 3 open and 4 globular
 // clusters, 5 nebulae, 6 planetary nebulae, 7 supernova remnants, 8 galaxies.
 constexpr int kFirstDeepSkyType = 3, kLastDeepSkyType = 8;
+constexpr int kDuplicateType = 255;
 
 struct CloseDatabase {
   void operator()(sqlite3* db) const { sqlite3_close(db); }
@@ -85,7 +86,9 @@ std::vector<ReferenceObject> ReadReferenceDeepSky(const std::filesystem::path& c
     const int type = sqlite3_column_int(statement.get(), 1);
     const auto ra = ColumnNumber(statement.get(), 2), dec = ColumnNumber(statement.get(), 3);
     // Other types mark duplicates and entries that are no object at all.
-    if (object.designation.empty() || !ra || !dec || type < 0 || type > kLastDeepSkyType) continue;
+    if (object.designation.empty() || !ra || !dec || type < 0 || (type > kLastDeepSkyType && type != kDuplicateType))
+      continue;
+    object.duplicate = type == kDuplicateType;
     object.point = {*ra, *dec};
     object.typeCode = TypeCode(type);
     if (type >= kFirstDeepSkyType && type <= kLastDeepSkyType) object.magnitude = ColumnNumber(statement.get(), 4);

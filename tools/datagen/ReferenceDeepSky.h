@@ -21,6 +21,7 @@ struct ReferenceObject {
   std::optional<float> magnitude;   // only for clusters, nebulae and galaxies, not for a star the entry stands for
   std::optional<float> size;        // major axis, arcminutes
   std::vector<std::string> names;   // "Flame Nebula, Orion B" split at the commas; catalogue numbers left out
+  bool duplicate = false;           // a second number for an object listed under another
 };
 
 // Throws, naming the file, when it is missing or not such a catalogue.

@@ -60,6 +60,7 @@ class StarNameChecker {
     for (const long hip : hips_) RestoreSuperscript(hip);
     for (const long hip : hips_) CheckStar(hip);
     for (const auto& [name, owner] : owners_) GiveToOwner(name, owner);
+    for (const long hip : hips_) AddReferenceSpelling(hip);
     return std::move(result_);
   }
 
@@ -155,6 +156,20 @@ class StarNameChecker {
       result_.added.push_back({ownerHip, {name}});
       Report(name, "moved from " + Label(hip) + " to " + Label(ownerHip) + " beside its name " + ownerName + ": " + reference);
     }
+  }
+
+  // The reference's spelling of a named star's name ("Sadalsud" beside
+  // "Sadalsuud") becomes a further name, so a search finds either; never a
+  // name that belongs to another star.
+  void AddReferenceSpelling(long hip) {
+    const std::string ours = TextField(Member(result_.starNames, std::to_string(hip)), "name");
+    const auto reference = referenceByHd_.find(HdNumber(TextField(Entry(hip), "hd")));
+    if (ours.empty() || reference == referenceByHd_.end() || reference->second->name.empty()) return;
+    const std::string spelling = reference->second->name;
+    const std::string key = NameKey(spelling);
+    if (key == NameKey(ours) || carriers_.count(key) || owners_.count(spelling)) return;
+    result_.added.push_back({hip, {spelling}});
+    Report(spelling, "added to " + Label(hip) + " beside " + ours + ", the reference's spelling");
   }
 
   // Our owner carries the name in the end; an owner entry that changed

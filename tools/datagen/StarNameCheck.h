@@ -7,7 +7,8 @@
 // owner wins over both the package and the reference, and the name leaves
 // every other star. Each change is reported with its reason. A Bayer letter
 // that lost its component number in the package ("iota" for iota-2 Cygni)
-// takes the reference's back.
+// takes the reference's back, and the reference's other spelling of a
+// star's name becomes a further name of it.
 
 #include <map>
 #include <string>
