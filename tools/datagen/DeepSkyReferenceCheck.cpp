@@ -190,7 +190,9 @@ class DeepSkyChecker {
   void CheckFacts(const std::string& key, std::set<const DeepSkyEntry*>& checked) {
     const DeepSkyEntry* entry = Kept(key);
     if (!entry || listed_.count(entry->id) || listed_.count(entry->alias) || !checked.insert(entry).second) return;
-    const ReferenceObject* reference = ReferenceOf(*entry);
+    const ReferenceObject* found = ReferenceOf(*entry);
+    // A duplicate's place is that of the object it repeats, not its own.
+    const ReferenceObject* reference = found && !found->duplicate ? found : nullptr;
     SkyPoint point = entry->point;
     std::optional<float> magnitude = entry->magnitude;
     if (reference) {
