@@ -56,12 +56,6 @@ bool Named(const DeepSkyEntry& entry, const Json& packageNames, const std::vecto
   });
 }
 
-std::string FoldedName(const std::string& ansi) {
-  std::string folded = ansi;
-  for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return folded;
-}
-
 std::string ListedName(const ListedObject& object) {
   const std::string name = Utf8ToAnsiSpelled(object.note.name);
   return name.empty() ? object.label : object.label + " " + name;
@@ -113,7 +107,7 @@ CatalogTables BuildDeepSkyTables(const DeepSkyIndex& index, const Json& packageN
   for (const auto* list : lists) {
     for (const ListedObject& object : *list) {
       const std::string text = ListedName(object);
-      const std::string common = FoldedName(Utf8ToAnsiSpelled(object.note.name));
+      const std::string common = NameKey(object.note.name);
       tables.names.push_back(MakeNameRecord(object.recordDesignation, text));
       namesOf[object.recordDesignation].insert(common);
       for (const std::string& part : object.note.alsoAs) {
@@ -129,7 +123,7 @@ CatalogTables BuildDeepSkyTables(const DeepSkyIndex& index, const Json& packageN
       const auto record = recordOf.find(key);
       if (record == recordOf.end()) continue;
       const std::string name = Utf8ToAnsiSpelled(TextField(value, "name"));
-      if (name.empty() || !namesOf[record->second].insert(FoldedName(name)).second) continue;
+      if (name.empty() || !namesOf[record->second].insert(NameKey(TextField(value, "name"))).second) continue;
       tables.names.push_back(MakeNameRecord(record->second, name));
     }
   }

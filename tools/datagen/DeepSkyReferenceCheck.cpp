@@ -16,12 +16,6 @@ namespace {
 constexpr const char* kKeptPrefixes[] = {"NGC ", "IC ", "Cr ", "Mel ", "B ", "Sh2 ", "LDN ", "LBN ",
                                          "Ced ", "VdB ", "RCW ", "Abell "};
 
-std::string NameKey(const std::string& utf8) {
-  std::string key = Utf8ToAnsiSpelled(utf8);
-  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return key;
-}
-
 // Catalogues give few nebulae an integrated magnitude; a dark one has none at all.
 bool IsNebula(const std::string& typeCode) {
   static const std::set<std::string> kNebulae = {"bn", "en", "rn", "snr", "sfr", "dn"};

@@ -13,14 +13,6 @@ namespace vespera {
 
 namespace {
 
-// Names compare in the catalogue's spelling, ignoring case ("Al Na'ir" and
-// "Alnair" stay different names: the reference's spelling is a name of its own).
-std::string NameKey(const std::string& utf8) {
-  std::string key = Utf8ToAnsiSpelled(utf8);
-  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return key;
-}
-
 // "HD 187929" with any kind of space; 0 when there is none.
 long HdNumber(const std::string& text) {
   const auto digit = text.find_first_of("0123456789");
