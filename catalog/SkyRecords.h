@@ -17,6 +17,14 @@ inline constexpr std::size_t kNameBytes = 303;
 inline constexpr std::size_t kShortNameUnits = 4;
 inline constexpr std::size_t kFullNameUnits = 25;
 
+// The magnitude field of a deep-sky object whose magnitude no source knows (a
+// dark nebula has none by nature): the "All" limit of the map, which every
+// real magnitude is brighter than, so the object shows only there or when it
+// is selected. It is no magnitude: not shown as one, and never a reason to
+// change the limit.
+inline constexpr float kPlaceholderMagnitude = 20.0f;
+inline bool IsPlaceholderMagnitude(float magnitude) { return magnitude == kPlaceholderMagnitude; }
+
 // Where each field starts within its record; every record is its fields back
 // to back, with no padding.
 struct SkyObjectLayout {

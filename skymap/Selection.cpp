@@ -42,15 +42,21 @@ WideString ShownDesignation(const WideString& designation) {
   return bareNumber ? u"NGC-" + designation : designation;
 }
 
+// The placeholder of an object no source gives a magnitude is not shown as one.
+WideString DeepSkyMagnitudeText(float magnitude) {
+  if (IsPlaceholderMagnitude(magnitude)) return u"unknown";
+  return FormatWide(u"%.2f", {static_cast<double>(magnitude)});
+}
+
 WideString DescribeDeepSky(const SkyObjectRecord& record, const CatalogStore& deepSky) {
-  const double magnitude = record.magnitude();
+  const WideString magnitude = DeepSkyMagnitudeText(record.magnitude());
   const WideString designation = DesignationText(record);
-  if (designation.empty()) return FormatWide(u"Deepsky without name. mag: %.2f", {magnitude});
+  if (designation.empty()) return FormatWide(u"Deepsky without name. mag: %s", {magnitude});
   WideString name;
   if (deepSky.FindName(designation, name) && !name.empty()) {
-    return FormatWide(u"DSO: %s, %s, mag: %.2f", {ShownDesignation(designation), name, magnitude});
+    return FormatWide(u"DSO: %s, %s, mag: %s", {ShownDesignation(designation), name, magnitude});
   }
-  return FormatWide(u"DSO: %s, mag: %.2f", {ShownDesignation(designation), magnitude});
+  return FormatWide(u"DSO: %s, mag: %s", {ShownDesignation(designation), magnitude});
 }
 
 double HundredthsBelow(float degrees) { return std::floor(static_cast<double>(degrees) * 100) * 0.01; }

@@ -31,6 +31,10 @@ void AppendDecimal(WideString& page, std::size_t value) { AppendAscii(page, std:
 
 // "%.2f" of the magnitude widened to double; 64 bytes hold even FLT_MAX.
 void AppendMagnitude(WideString& page, float magnitude) {
+  if (IsPlaceholderMagnitude(magnitude)) {  // no magnitude at all
+    page += u"unknown";
+    return;
+  }
   char text[64];
   const int length = std::snprintf(text, sizeof text, "%.2f", static_cast<double>(magnitude));
   AppendAscii(page, std::string_view(text, static_cast<std::size_t>(std::max(length, 0))));

@@ -119,10 +119,15 @@ TEST_F(SearchEngine, NameLinksToTheFirstObjectWhoseFoldedDesignationEqualsItsKey
   AddObject(deepSky, "7000", 4.0f);
   AddObject(deepSky, "IC 434", 6.8f);
   AddObject(deepSky, "ic 434", 7.2f);
+  AddObject(deepSky, "B 33", kPlaceholderMagnitude);
   AddName(deepSky, "Ic 434", "Horsehead");
+  AddName(deepSky, "B 33", "Horsehead Nebula");
+  // A placeholder is no magnitude and is not shown as one.
   EXPECT_EQ(Section(Search(u"Horse", true), u"<h3>DSO common names search</h3>"),
             u"Horsehead<BR>Index in catalog: ic 434<BR>Magnitude: 6.80<BR>"
-            u"<div align=\"left\"><A HREF=\"DSOLINK_1\">Show on map</A></div><BR>");
+            u"<div align=\"left\"><A HREF=\"DSOLINK_1\">Show on map</A></div><BR>"
+            u"Horsehead Nebula<BR>Index in catalog: b 33<BR>Magnitude: unknown<BR>"
+            u"<div align=\"left\"><A HREF=\"DSOLINK_3\">Show on map</A></div><BR>");
 }
 
 TEST_F(SearchEngine, DesignationShowsANameOnlyForAnExactKey) {

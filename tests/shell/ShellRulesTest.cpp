@@ -57,6 +57,7 @@ struct SearchChoiceTest : ::testing::Test {
     catalogs.starCatalog.objects.Append(MakeObjectRecord(10.0f, 20.0f, 5.3f, "Star A"));
     catalogs.starCatalog.objects.Append(MakeObjectRecord(250.5f, -40.25f, -1.4f, "Star B"));
     catalogs.deepSkyCatalog.objects.Append(MakeObjectRecord(83.8f, -5.4f, 4.0f, "1976"));
+    catalogs.deepSkyCatalog.objects.Append(MakeObjectRecord(85.25f, -2.46f, kPlaceholderMagnitude, "B 33"));
     catalogs.constellationLabelCatalog.labels.Append(MakeLabelRecord(279.0f, 38.5f, u"Lyr", u"Lyra"));
     MarkLoaded(catalogs);
   }
@@ -96,6 +97,19 @@ TEST_F(SearchChoiceTest, ADeepSkyObjectReplacesTheSelection) {
   ASSERT_TRUE(Apply(kSearchShowDeepSky, 0));
   EXPECT_EQ(selection->kind, SelectionKind::DeepSky);
   EXPECT_EQ(view.magnitudeLimit, 6.0);
+}
+
+TEST_F(SearchChoiceTest, AnObjectWithoutAMagnitudeIsSelectedAndCentredButLeavesTheLimit) {
+  view.magnitudeLimit = 4.0;
+  ASSERT_TRUE(Apply(kSearchShowDeepSky, 1));
+  EXPECT_EQ(view.magnitudeLimit, 4.0);
+  EXPECT_EQ(view.zoom, 3.0);
+  EXPECT_EQ(selection->kind, SelectionKind::DeepSky);
+  EXPECT_EQ(selection->index, 1);
+  EXPECT_DOUBLE_EQ(view.centerRa, 265.25);
+  // A real magnitude beside it still raises the limit as before.
+  ASSERT_TRUE(Apply(kSearchShowDeepSky, 0));
+  EXPECT_EQ(view.magnitudeLimit, 5.0);
 }
 
 TEST_F(SearchChoiceTest, AConstellationIsCentredAtAZoomOfAtMostThreeAndKeepsTheSelection) {

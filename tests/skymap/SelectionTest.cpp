@@ -31,9 +31,11 @@ class SelectionTest : public ::testing::Test {
     deepSky.objects.Append(MakeObjectRecord(21, 31, 8.0f, "869"));         // 3: named, empty name
     deepSky.objects.Append(MakeObjectRecord(66.75f, 15.87f, 0.5f, "Mel 25"));  // 4: another catalogue, named
     deepSky.objects.Append(MakeObjectRecord(274.2f, -18.55f, 4.6f, "IC 4715"));  // 5: another catalogue
+    deepSky.objects.Append(MakeObjectRecord(85.25f, -2.46f, kPlaceholderMagnitude, "B 33"));  // 6: no magnitude known
     deepSky.names.Append(MakeNameRecord("1976", "Orion Nebula"));
     deepSky.names.Append(MakeNameRecord("869", ""));
     deepSky.names.Append(MakeNameRecord("Mel 25", "C41 Hyades"));
+    deepSky.names.Append(MakeNameRecord("B 33", "Horsehead Nebula"));
     MarkLoaded(catalogs);
   }
 
@@ -66,6 +68,7 @@ TEST_F(SelectionTest, DescriptionsOfDeepSkyObjects) {
   // Only NGC objects go by a bare number; other catalogues are named as stored.
   EXPECT_EQ(DescribeDeepSky(4), u"DSO: Mel 25, C41 Hyades, mag: 0.50");
   EXPECT_EQ(DescribeDeepSky(5), u"DSO: IC 4715, mag: 4.60");
+  EXPECT_EQ(DescribeDeepSky(6), u"DSO: B 33, Horsehead Nebula, mag: unknown");
   ClearSelection(selection);
   EXPECT_EQ(DescribeSelection(selection, catalogs), u"No objects found at this position");
 }

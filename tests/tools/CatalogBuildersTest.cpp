@@ -7,9 +7,11 @@
 #include "platform/runtime/CodePage.h"
 #include "tools/datagen/Constellations.h"
 #include "tools/datagen/DeepSkyCatalog.h"
+#include "tools/datagen/DeepSkyReferenceCheck.h"
 #include "tools/datagen/IauConstellations.h"
 #include "tools/datagen/RecordFileWriter.h"
 #include "tools/datagen/StarCatalog.h"
+#include "tools/datagen/StarNameCheck.h"
 
 using namespace vespera;
 
@@ -106,6 +108,50 @@ TEST(StarTables, ASharedDesignationStaysWithTheBrightestAndOtherNamesComeLast) {
   EXPECT_THROW(BuildStarTables(stars, names, ours, skipped), std::runtime_error);
 }
 
+TEST(StarNameCheck, NamesGoWhereTheReferenceOrOurOwnerPutsThem) {
+  const auto star = [](const char* name, const char* hd, const char* bayer = "") {
+    return Json{{"name", name}, {"hd", hd}, {"bayer", bayer}, {"c", "Cyg"}};
+  };
+  const Json names = {{"1", star("Tarazed", "HD\u2009100")}, {"2", star("Tarazed", "HD\u2009200")},
+                      {"3", star("Lonely", "HD\u2009300")},  {"4", star("", "HD\u2009400")},
+                      {"5", star("Castor", "HD\u2009500")},  {"6", star("Propus", "HD\u2009600")},
+                      {"7", star("Propus", "HD\u2009700")},  {"8", star("", "HD\u2009800", "ι")},
+                      {"9", star("Gienah", "HD\u2009900")}};
+  std::unordered_map<long, SkyPoint> points;
+  for (long hip = 1; hip <= 9; ++hip) points[hip] = {static_cast<float>(10 * hip), 0};
+  const std::vector<ReferenceStar> reference = {
+      {200, {20, 0}, "gam Cyg", "Tarazed"},      // 1 carries another star's name
+      {400, {40, 0}, "", "Lonely"},              // ... and 3 the name of a star that has none
+      {501, {50.001f, 0}, "", "Castor"},         // a component a few seconds away: the same star
+      {800, {80, 0}, "iot2Cyg", ""},             // the number the package lost
+      {1000, {100, 0}, "eps Cyg", "Gienah"}};    // our owner wins over the reference
+  const std::map<std::string, StarNameOwner> owners = {{"Propus", {7, "IAU"}}, {"Gienah", {9, "IAU"}}};
+  const CheckedStarNames checked = CheckStarNames(names, points, reference, owners);
+  const auto name = [&](const char* hip) { return TextField(checked.starNames[hip], "name"); };
+  EXPECT_EQ(name("1"), "");
+  EXPECT_EQ(name("2"), "Tarazed");
+  EXPECT_EQ(name("3"), "");
+  EXPECT_EQ(name("4"), "Lonely");
+  EXPECT_EQ(name("5"), "Castor");
+  EXPECT_EQ(name("6"), "");
+  EXPECT_EQ(name("7"), "Propus");
+  EXPECT_EQ(name("9"), "Gienah");
+  EXPECT_EQ(TextField(checked.starNames["8"], "bayer"), "ι2");
+  EXPECT_EQ(checked.report.size(), 5u);  // 1, 3, 6, 8, and Gienah kept against the reference
+  EXPECT_TRUE(checked.problems.empty());
+  // An owner that changes nothing, or is no star of the package, stops the build.
+  const std::map<std::string, StarNameOwner> stale = {{"Castor", {5, "needless"}}, {"Propus", {12, "nowhere"}}};
+  EXPECT_EQ(CheckStarNames(names, points, reference, stale).problems.size(), 2u);
+}
+
+TEST(ReferenceCommonNames, SplitAtCommasWithoutCatalogueNumbers) {
+  EXPECT_EQ(ReferenceCommonNames("Flame Nebula, Orion B"), (std::vector<std::string>{"Flame Nebula", "Orion B"}));
+  EXPECT_EQ(ReferenceCommonNames("Herschel 36"), (std::vector<std::string>{"Herschel 36"}));
+  EXPECT_TRUE(ReferenceCommonNames("PGC 65862").empty());
+  EXPECT_TRUE(ReferenceCommonNames("gam Cyg, Mel 25").empty());
+  EXPECT_TRUE(ReferenceCommonNames("").empty());
+}
+
 struct DeepSkyFixture : ::testing::Test {
   SkippedEntries skipped;
   DeepSkyIndex index{Collection({
@@ -175,9 +221,9 @@ TEST_F(DeepSkyFixture, NamesJoinListNumbersAndCommonNamesAndFollowThePackageAlia
   pair.alsoAs = {"NGC 9999", "NGC 12345"};  // the second is not in the catalogue
   const auto messier = Listed(kMessierList, {Note(31, "NGC 224", "Andromeda Galaxy"), Note(2, "NGC 6523", "")});
   const auto caldwell = Listed(kCaldwellList, {pair});
-  const Json packageNames = {{"NGC 224", {{"name", "Andromeda"}}},  // already named by the list
+  const Json packageNames = {{"NGC 224", {{"name", "Andromeda"}}},  // beside the list's name
                              {"M 8", {{"name", "Lagoon Nebula"}}},  // alias of NGC 6523
-                             {"IC 434", {{"name", "Horsehead Nebula"}}},  // not in the catalogue
+                             {"IC 434", {{"name", "Horsehead Nebula"}}},
                              {"NGC 9999", {{"name", "Other"}}}};
   const std::vector<DeepSkyOtherNames> others = {
       {"NGC 224", {"Andromeda Nebula"}, std::nullopt, std::nullopt},
@@ -185,16 +231,75 @@ TEST_F(DeepSkyFixture, NamesJoinListNumbersAndCommonNamesAndFollowThePackageAlia
   const CatalogTables t = BuildDeepSkyTables(index, packageNames, {&messier, &caldwell}, others);
   std::vector<std::pair<std::string, std::string>> names;
   for (const auto& r : t.names) names.emplace_back(WideToUtf8(DesignationText(r)), NameOf(r));
+  // The package's names follow where they differ from the list's; its named
+  // IC object joins the catalogue.
   EXPECT_EQ(names, (std::vector<std::pair<std::string, std::string>>{{"224", "M31 Andromeda Galaxy"},
                                                                      {"6523", "M2"},
                                                                      {"7000", "C14 Double Cluster"},
                                                                      {"9999", "C14 Double Cluster"},
+                                                                     {"IC 434", "Horsehead Nebula"},
+                                                                     {"6523", "Lagoon Nebula"},
+                                                                     {"224", "Andromeda"},
+                                                                     {"9999", "Other"},
                                                                      {"224", "Andromeda Nebula"},
                                                                      {"LMC", "Large Magellanic Cloud"},
                                                                      {"LMC", "LMC"}}));
   EXPECT_EQ(DesignationOf(t.objects.front()), "LMC");  // an object the package lacks joins the catalogue
   const std::vector<DeepSkyOtherNames> stray = {{"NGC 1", {"Nowhere"}, std::nullopt, std::nullopt}};
   EXPECT_THROW(BuildDeepSkyTables(index, packageNames, {&messier}, stray), std::runtime_error);
+}
+
+TEST_F(DeepSkyFixture, NamesPositionsAndMagnitudesFollowTheReference) {
+  const Json packageNames = {{"NGC 9999", {{"name", "North America Nebula"}}},  // the reference's NGC 7000
+                             {"M 8", {{"name", "Lagoon Nebula"}}},              // 10' off and without a magnitude
+                             {"IC 434", {{"name", "Wrong Name"}}},              // wrong wherever it is
+                             {"NGC 224", {{"name", "Andromeda"}}}};             // a list object keeps its facts
+  std::vector<ReferenceObject> reference(3);
+  reference[0].designation = "NGC 7000";
+  reference[0].point = {314.7f, 44.33f};
+  reference[0].names = {"North America Nebula"};
+  reference[1].designation = "NGC 6523";
+  reference[1].point = {270.8f, -24.38f + 10.0f / 60};
+  reference[1].size = 10;
+  reference[1].magnitude = 6.0f;
+  reference[2].designation = "NGC 224";
+  reference[2].point = {12, 42};
+  OtherNames ours;
+  ours.deepSkyNameOwners = {{"Wrong Name", {"", "no such object"}}};
+  ours.deepSky = {{"NGC 9999", {"Other"}, std::nullopt, std::nullopt}};  // named, and no magnitude anywhere
+  CheckedDeepSky checked = CheckDeepSky(index, packageNames, {"NGC 224"}, reference, ours);
+  EXPECT_EQ(TextField(checked.names["NGC 9999"], "name"), "");
+  EXPECT_EQ(TextField(checked.names["NGC 7000"], "name"), "North America Nebula");
+  EXPECT_EQ(TextField(checked.names["IC 434"], "name"), "");
+  const DeepSkyEntry* lagoon = index.Find("M 8");
+  EXPECT_FLOAT_EQ(lagoon->point.dec, reference[1].point.dec);
+  EXPECT_EQ(lagoon->magnitude, 6.0f);
+  EXPECT_FLOAT_EQ(index.Find("NGC 224")->point.ra, 10.68f);
+  ASSERT_EQ(checked.problems.size(), 1u);  // NGC 9999
+  EXPECT_NE(checked.problems[0].find("NGC 9999"), std::string::npos);
+  // Explained, it passes; an explanation for an object that has a magnitude is stale.
+  ours.deepSkyWithoutMagnitude = {{"NGC 9999", "why"}, {"NGC 7000", "stale"}};
+  checked = CheckDeepSky(index, packageNames, {"NGC 224"}, reference, ours);
+  ASSERT_EQ(checked.problems.size(), 1u);
+  EXPECT_NE(checked.problems[0].find("NGC 7000"), std::string::npos);
+}
+
+TEST(DeepSkyReferenceCheck, ObjectsOnOnePointTakeTheReferencesPlacesUnlessTheyAreOne) {
+  SkippedEntries skipped;
+  DeepSkyIndex index(Collection({Point("NGC 1", 10, 20, {{"mag", "12"}}), Point("NGC 2", 10.0005, 20, {{"mag", "13"}}),
+                                 Point("NGC 3", 50, 20, {{"mag", "12"}}), Point("NGC 4", 50, 20, {{"mag", "12"}})}),
+                     skipped);
+  std::vector<ReferenceObject> reference(4);
+  const char* ids[] = {"NGC 1", "NGC 2", "NGC 3", "NGC 4"};
+  const SkyPoint places[] = {{10, 20}, {10, 20.1f}, {50, 20}, {50, 20}};
+  for (std::size_t i = 0; i < reference.size(); ++i) reference[i].designation = ids[i], reference[i].point = places[i];
+  reference[3].duplicate = true;  // NGC 4 is NGC 3 again
+  const CheckedDeepSky checked = CheckDeepSky(index, Json::object(), {}, reference, {});
+  EXPECT_FLOAT_EQ(index.Find("NGC 2")->point.dec, 20.1f);
+  EXPECT_FLOAT_EQ(index.Find("NGC 1")->point.ra, 10.0f);
+  EXPECT_FLOAT_EQ(index.Find("NGC 4")->point.ra, 50.0f);
+  EXPECT_EQ(checked.report.size(), 2u);  // NGC 2 moved, NGC 4 the same object as NGC 3
+  EXPECT_TRUE(checked.problems.empty());
 }
 
 TEST(ObjectNotes, EveryEntryNeedsReadableFacts) {

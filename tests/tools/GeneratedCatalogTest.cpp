@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <map>
 #include <cstring>
 #include <filesystem>
 #include <set>
@@ -14,12 +17,18 @@
 #include "platform/runtime/CaseFold.h"
 #include "platform/runtime/CodePage.h"
 #include "search/SearchEngine.h"
+#include "tools/datagen/OtherNames.h"
+#include "tools/datagen/PackageComparison.h"
+#include "tools/datagen/ReferenceDeepSky.h"
+#include "tools/datagen/ReferenceStars.h"
 
 using namespace vespera;
 
 namespace {
 
 const std::string kProgramDir = VESPERA_PROGRAM_DIR;
+// The generator's own tolerance for two stars that are one system.
+constexpr double kSameStarDistanceForTest = 1.0 / 60;
 
 struct GeneratedCatalog : ::testing::Test {
   static void SetUpTestSuite() {
@@ -177,6 +186,138 @@ TEST_F(GeneratedCatalog, EveryMessierAndCaldwellNumberIsFoundByTheSearch) {
       const WideString link = u"DSOLINK_" + Utf8ToWide(std::to_string(index)) + u"\"";
       EXPECT_NE(page.find(link), WideString::npos) << WideToUtf8(label);
     }
+  }
+}
+
+std::string Folded(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::string Ansi(const WideString& text) { return WideToAnsi(text); }
+
+SkyPoint PointOf(const SkyObjectRecord& record) { return {record.ra(), record.dec()}; }
+
+// The independent references the generator checked against, read again.
+struct AgainstTheReference : GeneratedCatalog {
+  static void SetUpTestSuite() {
+    GeneratedCatalog::SetUpTestSuite();
+    ours = std::make_unique<OtherNames>(ParseOtherNames(ReadJsonFile(std::string(VESPERA_DATA_DIR) + "names.json")));
+    referenceStars = std::make_unique<std::vector<ReferenceStar>>(ReadReferenceStars(VESPERA_REFERENCE_DIR));
+    referenceObjects = std::make_unique<std::vector<ReferenceObject>>(
+        ReadReferenceDeepSky(std::string(VESPERA_REFERENCE_DIR) + "OpenNGC.kscat"));
+  }
+  static std::unique_ptr<OtherNames> ours;
+  static std::unique_ptr<std::vector<ReferenceStar>> referenceStars;
+  static std::unique_ptr<std::vector<ReferenceObject>> referenceObjects;
+
+  // The reference's designation of a record: "2419" is "NGC 2419".
+  static std::string ReferenceDesignation(const std::string& record) {
+    return !record.empty() && std::isdigit(static_cast<unsigned char>(record[0])) ? "NGC " + record : record;
+  }
+  const SkyObjectRecord& ObjectOf(const CatalogStore& store, const ObjectNameRecord& name) const {
+    return store.objects[static_cast<std::size_t>(IndexOf(store, DesignationText(name)))];
+  }
+};
+std::unique_ptr<OtherNames> AgainstTheReference::ours;
+std::unique_ptr<std::vector<ReferenceStar>> AgainstTheReference::referenceStars;
+std::unique_ptr<std::vector<ReferenceObject>> AgainstTheReference::referenceObjects;
+
+// A proper name the reference knows sits on the reference's star (or a
+// component of it), unless our names file owns it with a reason.
+TEST_F(AgainstTheReference, NoProperNameSitsOnAnotherStarThanTheReferences) {
+  std::map<std::string, std::vector<SkyPoint>> referencePlaces;
+  for (const ReferenceStar& star : *referenceStars)
+    if (!star.name.empty()) referencePlaces[Folded(star.name)].push_back(star.point);
+  int checked = 0;
+  for (const ObjectNameRecord& record : stars().names) {
+    const std::string name = Ansi(NameText(record));
+    const auto places = referencePlaces.find(Folded(name));
+    if (places == referencePlaces.end() || ours->starNameOwners.count(name)) continue;
+    ++checked;
+    const SkyPoint star = PointOf(ObjectOf(stars(), record));
+    EXPECT_TRUE(std::any_of(places->second.begin(), places->second.end(),
+                            [&](const SkyPoint& p) { return AngularDistance(p, star) < kSameStarDistanceForTest; }))
+        << name << " on " << Ansi(DesignationText(record));
+  }
+  EXPECT_GT(checked, 150);  // the reference was read and matched
+  EXPECT_LE(ours->starNameOwners.size(), 20u);  // the exceptions stay few, each with its reason
+}
+
+// Every common name the reference knows lies within that object's size of
+// the reference's object; every named object the reference has lies within
+// its size of the reference's position, and has a real magnitude where the
+// reference knows one.
+TEST_F(AgainstTheReference, DeepSkyNamesPositionsAndMagnitudesAgreeWithTheReference) {
+  std::map<std::string, std::vector<const ReferenceObject*>> byName;
+  std::map<std::string, const ReferenceObject*> byDesignation;
+  for (const ReferenceObject& object : *referenceObjects) {
+    byDesignation.emplace(object.designation, &object);
+    for (const std::string& name : object.names) byName[Folded(name)].push_back(&object);
+  }
+  const auto within = [](const ReferenceObject& object, const SkyPoint& point, double share) {
+    const double size = object.size ? *object.size / 60.0 : 0.0;
+    return AngularDistance(object.point, point) <= std::max(3.0 / 60, size * share) + 1e-4;
+  };
+  std::set<std::string> listObjects;
+  for (const ObjectNameRecord& record : deepSky().names) {
+    const std::string name = Ansi(NameText(record));
+    if (name.size() > 1 && (name[0] == 'M' || name[0] == 'C') && std::isdigit(static_cast<unsigned char>(name[1])))
+      listObjects.insert(Ansi(DesignationText(record)));
+  }
+  int names = 0, places = 0;
+  for (const ObjectNameRecord& record : deepSky().names) {
+    const std::string name = Ansi(NameText(record));
+    const std::string designation = Ansi(DesignationText(record));
+    const SkyObjectRecord& object = ObjectOf(deepSky(), record);
+    const auto owners = byName.find(Folded(name));
+    if (owners != byName.end() && !ours->deepSkyNameOwners.count(name)) {
+      ++names;
+      EXPECT_TRUE(std::any_of(owners->second.begin(), owners->second.end(),
+                              [&](const ReferenceObject* o) { return within(*o, PointOf(object), 1.0); }))
+          << name << " on " << designation;
+    }
+    const auto reference = byDesignation.find(ReferenceDesignation(designation));
+    if (reference == byDesignation.end() || reference->second->duplicate || listObjects.count(designation)) continue;
+    ++places;
+    EXPECT_TRUE(within(*reference->second, PointOf(object), 0.5)) << designation << " " << name;
+    if (reference->second->magnitude) {
+      EXPECT_FALSE(IsPlaceholderMagnitude(object.magnitude())) << designation << " " << name;
+    }
+  }
+  EXPECT_GT(names, 30);
+  EXPECT_GT(places, 250);
+}
+
+// The famous objects outside the NGC, and the IAU spelling of a star, are
+// found by the search and lie where observers look for them.
+TEST_F(GeneratedCatalog, FamousObjectsAreFoundByTheSearchAtTheirPlaces) {
+  struct Famous {
+    const char16_t* query;
+    const char16_t* designation;
+    SkyPoint place;
+    bool star;
+  };
+  const Famous famous[] = {{u"Coathanger", u"Cr 399", {291.35f, 20.18f}, false},
+                           {u"Horsehead", u"B 33", {85.25f, -2.46f}, false},
+                           {u"Heart Nebula", u"IC 1805", {38.17f, 61.45f}, false},
+                           {u"Cone Nebula", u"2264", {100.24f, 9.9f}, false},
+                           {u"Schedar", u"alp Cas", {10.13f, 56.54f}, true}};
+  for (const Famous& f : famous) {
+    SCOPED_TRACE(WideToUtf8(f.query));
+    const CatalogStore& store = f.star ? stars() : deepSky();
+    int index = -1;
+    for (const SkyObjectRecord& record : store.objects)
+      if (DesignationText(record).find(f.designation) != WideString::npos) {
+        index = IndexOf(store, DesignationText(record));
+        break;
+      }
+    ASSERT_GE(index, 0);
+    EXPECT_LT(AngularDistance(PointOf(store.objects[static_cast<std::size_t>(index)]), f.place), 0.1);
+    const WideString link = (f.star ? u"STARLINK_" : u"DSOLINK_") + Utf8ToWide(std::to_string(index)) + u"\"";
+    const WideString page = BuildSearchPage(f.query, false, stars(), deepSky(), labels());
+    EXPECT_NE(page.find(link), WideString::npos);
+    EXPECT_EQ(page.find(u"NGC-"), WideString::npos);
   }
 }
 

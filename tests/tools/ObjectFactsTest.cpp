@@ -121,6 +121,13 @@ TEST(OtherNames, ReadsStarsAndDeepSkyObjectsAndRefusesHalfEntries) {
   ASSERT_TRUE(names.deepSky[1].point);
   EXPECT_NEAR(names.deepSky[1].point->dec, -69.75, 1e-5);
   EXPECT_FLOAT_EQ(*names.deepSky[1].magnitude, 0.9f);
+  const Json owners = {{"starNameOwners", {{{"name", "Propus"}, {"hip", 29655}, {"why", "IAU"}}}},
+                       {"deepSkyNameOwners", {{{"name", "Wrong"}, {"dropped", true}, {"why", "nowhere"}}}},
+                       {"deepSkyWithoutMagnitude", {{{"designation", "RCW 77"}, {"why", "none known"}}}}};
+  const OtherNames owned = ParseOtherNames(owners);
+  EXPECT_EQ(owned.starNameOwners.at("Propus").hip, 29655);
+  EXPECT_TRUE(owned.deepSkyNameOwners.at("Wrong").designation.empty());
+  EXPECT_EQ(owned.deepSkyWithoutMagnitude.at("RCW 77"), "none known");
 
   const Json broken[] = {
       {{"stars", {{{"hip", 0}, {"names", {"x"}}}}}},
@@ -130,6 +137,11 @@ TEST(OtherNames, ReadsStarsAndDeepSkyObjectsAndRefusesHalfEntries) {
       {{"designationOwners", {{{"designation", "44 UMa"}}}}},
       {{"deepSky", {{{"designation", "LMC"}, {"ra", "05 23.6"}, {"dec", "-69 45"}, {"names", {"x"}}}}}},
       {{"deepSky", {{{"designation", "LMC"}, {"ra", "05 23.6"}, {"magnitude", 1}, {"names", {"x"}}}}}},
+      {{"starNameOwners", {{{"name", "Propus"}, {"hip", 29655}}}}},  // no reason
+      {{"starNameOwners", {{{"name", "Propus"}, {"hip", 1}, {"why", "a"}}, {{"name", "Propus"}, {"hip", 2}, {"why", "b"}}}}},
+      {{"deepSkyNameOwners", {{{"name", "X"}, {"why", "a"}}}}},  // neither an owner nor dropped
+      {{"deepSkyNameOwners", {{{"name", "X"}, {"designation", "NGC 1"}, {"dropped", true}, {"why", "a"}}}}},
+      {{"deepSkyWithoutMagnitude", {{{"designation", "RCW 77"}}}}},
   };
   for (const Json& entry : broken) {
     SCOPED_TRACE(entry.dump());

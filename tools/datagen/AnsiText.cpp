@@ -1,6 +1,7 @@
 #include "tools/datagen/AnsiText.h"
 
 #include <array>
+#include <cctype>
 
 #include "platform/runtime/CodePage.h"
 
@@ -115,6 +116,12 @@ std::string Utf8ToAnsiSpelled(std::string_view utf8) {
     }
   }
   return out;
+}
+
+std::string NameKey(std::string_view utf8) {
+  std::string key = Utf8ToAnsiSpelled(utf8);
+  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return key;
 }
 
 }  // namespace vespera

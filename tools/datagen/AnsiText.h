@@ -20,6 +20,10 @@ std::optional<std::string_view> GreekAbbreviation(char32_t letter);
 // still does not fit becomes the code page's replacement character.
 std::string Utf8ToAnsiSpelled(std::string_view utf8);
 
+// A name's form for comparing names: UTF-8 text spelled in the code page, in
+// lower case ("Witch's Broom" and "WITCH'S BROOM" compare equal).
+std::string NameKey(std::string_view utf8);
+
 // Decodes one UTF-8 sequence at text[pos], advancing pos; invalid bytes give
 // U+FFFD and advance by one.
 char32_t NextCodePoint(std::string_view text, std::size_t& pos);

@@ -1,11 +1,13 @@
 #include "tools/datagen/DeepSkyCatalog.h"
 
 #include <algorithm>
+#include <cctype>
 #include <stdexcept>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "tools/datagen/AnsiText.h"
+#include "tools/datagen/DeepSkyReferenceCheck.h"
 
 namespace vespera {
 
@@ -46,6 +48,14 @@ class DeepSkyObjects {
   std::unordered_map<std::string, std::size_t> byDesignation_;
 };
 
+bool Named(const DeepSkyEntry& entry, const Json& packageNames, const std::vector<DeepSkyOtherNames>& otherNames) {
+  for (const std::string& key : {entry.id, entry.alias})
+    if (!TextField(Member(packageNames, key), "name").empty()) return true;
+  return std::any_of(otherNames.begin(), otherNames.end(), [&](const DeepSkyOtherNames& extra) {
+    return extra.designation == entry.id || extra.designation == entry.alias;
+  });
+}
+
 std::string ListedName(const ListedObject& object) {
   const std::string name = Utf8ToAnsiSpelled(object.note.name);
   return name.empty() ? object.label : object.label + " " + name;
@@ -60,7 +70,8 @@ CatalogTables BuildDeepSkyTables(const DeepSkyIndex& index, const Json& packageN
   // Every spelling under which the package or our notes refer to a record.
   std::unordered_map<std::string, std::string> recordOf;
   for (const DeepSkyEntry& entry : index.entries()) {
-    if (entry.id.rfind("NGC ", 0) != 0) continue;
+    const bool ngc = entry.id.rfind("NGC ", 0) == 0;
+    if (!ngc && !(IsKeptCatalogue(entry.id) && Named(entry, packageNames, otherNames))) continue;
     const std::string designation = RecordDesignation(entry.id);
     objects.Add(designation, entry.point, entry.magnitude);
     recordOf.emplace(entry.id, designation);
@@ -90,28 +101,30 @@ CatalogTables BuildDeepSkyTables(const DeepSkyIndex& index, const Json& packageN
   CatalogTables tables;
   tables.objects = objects.BrightestFirst();
 
-  std::unordered_set<std::string> named;
+  // The common names each record carries already, folded, so the package
+  // adds only names our lists do not give.
+  std::unordered_map<std::string, std::unordered_set<std::string>> namesOf;
   for (const auto* list : lists) {
     for (const ListedObject& object : *list) {
       const std::string text = ListedName(object);
+      const std::string common = NameKey(object.note.name);
       tables.names.push_back(MakeNameRecord(object.recordDesignation, text));
-      named.insert(object.recordDesignation);
+      namesOf[object.recordDesignation].insert(common);
       for (const std::string& part : object.note.alsoAs) {
         const std::string designation = RecordDesignation(part);
         if (!objects.Find(designation)) continue;
         tables.names.push_back(MakeNameRecord(designation, text));
-        named.insert(designation);
+        namesOf[designation].insert(common);
       }
     }
   }
   if (packageNames.is_object()) {
     for (const auto& [key, value] : packageNames.items()) {
       const auto record = recordOf.find(key);
-      if (record == recordOf.end() || named.count(record->second)) continue;
+      if (record == recordOf.end()) continue;
       const std::string name = Utf8ToAnsiSpelled(TextField(value, "name"));
-      if (name.empty()) continue;
+      if (name.empty() || !namesOf[record->second].insert(NameKey(TextField(value, "name"))).second) continue;
       tables.names.push_back(MakeNameRecord(record->second, name));
-      named.insert(record->second);
     }
   }
   for (const DeepSkyOtherNames& extra : otherNames) {

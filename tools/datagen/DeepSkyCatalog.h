@@ -14,10 +14,9 @@
 
 namespace vespera {
 
-// The magnitude given to objects for which neither the package nor our notes
-// know one: about the median of the NGC objects that have one, so they appear
-// with the deep magnitude limits and not with the naked-eye ones.
-inline constexpr float kUnknownDeepSkyMagnitude = 14.0f;
+// Objects for which neither the package, the reference nor our notes know a
+// magnitude carry kPlaceholderMagnitude (catalog/SkyRecords.h).
+inline constexpr float kUnknownDeepSkyMagnitude = kPlaceholderMagnitude;
 
 // List objects come first in the name table, Messier then Caldwell, each as
 // its label and common name ("M31 Andromeda Galaxy", "C14 Double Cluster"), so

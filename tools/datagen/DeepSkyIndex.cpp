@@ -7,6 +7,7 @@ namespace vespera {
 namespace {
 
 constexpr double kNoMagnitude = 999;
+constexpr const char* kDarkNebula = "dn";
 
 }  // namespace
 
@@ -34,7 +35,7 @@ DeepSkyIndex::DeepSkyIndex(const Json& dsos, SkippedEntries& skipped) {
     entry.dimensions = TextField(properties, "dim");
     entry.point = *point;
     const auto magnitude = NumberField(properties, "mag");
-    if (magnitude && *magnitude < kNoMagnitude && std::fabs(*magnitude) < 40)
+    if (magnitude && *magnitude < kNoMagnitude && std::fabs(*magnitude) < 40 && entry.typeCode != kDarkNebula)
       entry.magnitude = static_cast<float>(*magnitude);
     byId_.emplace(entry.id, entries_.size());
     byAlias_.emplace(entry.alias, entries_.size());
@@ -46,6 +47,19 @@ const DeepSkyEntry* DeepSkyIndex::Find(const std::string& designation) const {
   if (const auto it = byId_.find(designation); it != byId_.end()) return &entries_[it->second];
   if (const auto it = byAlias_.find(designation); it != byAlias_.end()) return &entries_[it->second];
   return nullptr;
+}
+
+void DeepSkyIndex::Amend(const DeepSkyEntry& entry, SkyPoint point, std::optional<float> magnitude) {
+  DeepSkyEntry& mine = entries_[static_cast<std::size_t>(&entry - entries_.data())];
+  mine.point = point;
+  mine.magnitude = magnitude;
+}
+
+void DeepSkyIndex::Add(DeepSkyEntry entry) {
+  if (byId_.count(entry.id)) return;
+  byId_.emplace(entry.id, entries_.size());
+  byAlias_.emplace(entry.alias, entries_.size());
+  entries_.push_back(std::move(entry));
 }
 
 std::string DeepSkyTypeText(const std::string& code) {

@@ -20,7 +20,9 @@ struct DeepSkyEntry {
   std::string typeCode;    // "s", "oc", "gc", ... as the package writes them
   std::string dimensions;  // arcminutes, "189.1x61.7" or "30"
   SkyPoint point;
-  std::optional<float> magnitude;  // the package writes 999 when it has none
+  // The package writes 999 when it has none, and a dark nebula's opacity
+  // class (1 to 6) where other objects have a magnitude: that is left out.
+  std::optional<float> magnitude;
 };
 
 class DeepSkyIndex {
@@ -32,6 +34,10 @@ class DeepSkyIndex {
   const std::vector<DeepSkyEntry>& entries() const { return entries_; }
   // By id first, then by alias; nothing when neither matches.
   const DeepSkyEntry* Find(const std::string& designation) const;
+  // The checked facts of an entry found by Find (DeepSkyReferenceCheck.h).
+  void Amend(const DeepSkyEntry& entry, SkyPoint point, std::optional<float> magnitude);
+  // An entry the package lacks, taken from the reference; nothing when the id is taken.
+  void Add(DeepSkyEntry entry);
 
  private:
   std::vector<DeepSkyEntry> entries_;

@@ -100,7 +100,22 @@ std::vector<ObjectNote> ParseObjectNotes(const Json& file, const ListKind& list)
 
 std::string RecordDesignation(const std::string& designation) {
   if (designation.rfind("NGC ", 0) == 0) return designation.substr(4);
+  // Sharpless objects are written "Sh2-155".
+  if (designation.rfind("Sh2 ", 0) == 0) return "Sh2-" + designation.substr(4);
   return designation;
+}
+
+std::set<std::string> ListedDesignations(const DeepSkyIndex& index,
+                                         const std::vector<const std::vector<ObjectNote>*>& lists) {
+  std::set<std::string> ids;
+  for (const auto* list : lists) {
+    for (const ObjectNote& note : *list) {
+      ids.insert(note.designation);
+      if (const DeepSkyEntry* entry = index.Find(note.catalogId.empty() ? note.designation : note.catalogId))
+        ids.insert(entry->id);
+    }
+  }
+  return ids;
 }
 
 std::vector<ListedObject> ResolveListedObjects(const std::vector<ObjectNote>& notes, const ListKind& list,

@@ -6,6 +6,7 @@
 // magnitudes and misplaces a few objects (see PackageComparison.h).
 
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -59,11 +60,16 @@ struct ListedObject {
 };
 
 // The record designation for a catalogue designation: NGC objects go by
-// their number alone ("NGC 224" -> "224"), others keep theirs.
+// their number alone ("NGC 224" -> "224"), others keep theirs, written as
+// observers write them ("IC 1805", "Cr 399", "Sh2-155").
 std::string RecordDesignation(const std::string& designation);
 
 // Joins notes with the package's entries, which supply the type where the
 // notes give none and the aliases under which the package names the object.
+// The package ids of the objects the lists describe (their facts are ours).
+std::set<std::string> ListedDesignations(const DeepSkyIndex& index,
+                                         const std::vector<const std::vector<ObjectNote>*>& lists);
+
 std::vector<ListedObject> ResolveListedObjects(const std::vector<ObjectNote>& notes, const ListKind& list,
                                                const DeepSkyIndex& index);
 

@@ -1,6 +1,7 @@
-// vespera_make_data PACKAGE_DATA NOTES_DIR OUT_DIR
+// vespera_make_data PACKAGE_DATA NOTES_DIR OUT_DIR REFERENCE_DIR
 // Builds the six catalogue files and the two object information files from the
-// sky package's data folder and our hand-written lists. Exits non-zero with a
+// sky package's data folder and our hand-written lists, checking the names
+// against the reference catalogues in REFERENCE_DIR (kstars-data's folder). Exits non-zero with a
 // message naming the file when any input is missing or malformed.
 
 #include <cstdio>
@@ -10,11 +11,13 @@
 
 #include "tools/datagen/Constellations.h"
 #include "tools/datagen/DeepSkyCatalog.h"
+#include "tools/datagen/DeepSkyReferenceCheck.h"
 #include "tools/datagen/InfoPages.h"
 #include "tools/datagen/OtherNames.h"
 #include "tools/datagen/PackageComparison.h"
 #include "tools/datagen/RecordFileWriter.h"
 #include "tools/datagen/StarCatalog.h"
+#include "tools/datagen/StarNameCheck.h"
 
 namespace vespera {
 
@@ -53,13 +56,25 @@ void CheckAgainstPackage(const std::vector<ListedObject>& objects, const ListKin
   throw std::runtime_error(message);
 }
 
-int Run(const fs::path& package, const fs::path& notes, const fs::path& out) {
+void ReportChanges(const char* what, const std::vector<std::string>& changes, const std::vector<std::string>& problems) {
+  for (const std::string& change : changes) std::printf("vespera_make_data: %s %s\n", what, change.c_str());
+  if (problems.empty()) return;
+  std::string message = std::string(what) + " against the reference:";
+  for (const std::string& problem : problems) message += "\n  " + problem;
+  throw std::runtime_error(message);
+}
+
+int Run(const fs::path& package, const fs::path& notes, const fs::path& out, const fs::path& reference) {
   fs::create_directories(out);
   SkippedEntries skipped;
-  const OtherNames otherNames = ParseOtherNames(ReadJsonFile(notes / "names.json"));
+  OtherNames otherNames = ParseOtherNames(ReadJsonFile(notes / "names.json"));
 
-  const CatalogTables stars = BuildStarTables(ReadJsonFile(package / "stars.14.json"),
-                                              ReadJsonFile(package / "starnames.json"), otherNames, skipped);
+  const Json packageStars = ReadJsonFile(package / "stars.14.json");
+  CheckedStarNames starNames = CheckStarNames(ReadJsonFile(package / "starnames.json"), StarPoints(packageStars),
+                                              ReadReferenceStars(reference), otherNames.starNameOwners);
+  ReportChanges("star", starNames.report, starNames.problems);
+  otherNames.stars.insert(otherNames.stars.begin(), starNames.added.begin(), starNames.added.end());
+  const CatalogTables stars = BuildStarTables(packageStars, starNames.starNames, otherNames, skipped);
   WriteRecordFile(out / "Stars.dat", stars.objects);
   WriteRecordFile(out / "StarNames.dat", stars.names);
 
@@ -70,16 +85,24 @@ int Run(const fs::path& package, const fs::path& notes, const fs::path& out) {
   WriteRecordFile(out / "CLines.dat", lines);
   WriteRecordFile(out / "CNames.dat", labels);
 
-  const DeepSkyIndex index(ReadJsonFile(package / "dsos.20.json"), skipped);
+  DeepSkyIndex index(ReadJsonFile(package / "dsos.20.json"), skipped);
   const Json packageMessier = ReadJsonFile(package / "messier.json");
   const Json messierNotes = ReadJsonFile(notes / "messier.json");
   const Json caldwellNotes = ReadJsonFile(notes / "caldwell.json");
-  const auto messier = ResolveListedObjects(ParseObjectNotes(messierNotes, kMessierList), kMessierList, index);
-  const auto caldwell = ResolveListedObjects(ParseObjectNotes(caldwellNotes, kCaldwellList), kCaldwellList, index);
+  const auto messierList = ParseObjectNotes(messierNotes, kMessierList);
+  const auto caldwellList = ParseObjectNotes(caldwellNotes, kCaldwellList);
+  // The check amends the index, so it runs before the lists point into it.
+  CheckedDeepSky deepSkyNames = CheckDeepSky(index, ReadJsonFile(package / "dsonames.json"),
+                                             ListedDesignations(index, {&messierList, &caldwellList}),
+                                             ReadReferenceDeepSky(reference / "OpenNGC.kscat"), otherNames);
+  ReportChanges("deep-sky", deepSkyNames.report, deepSkyNames.problems);
+  otherNames.deepSky.insert(otherNames.deepSky.begin(), deepSkyNames.added.begin(), deepSkyNames.added.end());
+  const auto messier = ResolveListedObjects(messierList, kMessierList, index);
+  const auto caldwell = ResolveListedObjects(caldwellList, kCaldwellList, index);
   CheckAgainstPackage(messier, kMessierList, messierNotes, packageMessier);
   CheckAgainstPackage(caldwell, kCaldwellList, caldwellNotes, packageMessier);
   const CatalogTables deepSky =
-      BuildDeepSkyTables(index, ReadJsonFile(package / "dsonames.json"), {&messier, &caldwell}, otherNames.deepSky);
+      BuildDeepSkyTables(index, deepSkyNames.names, {&messier, &caldwell}, otherNames.deepSky);
   WriteRecordFile(out / "DeepSky.dat", deepSky.objects);
   WriteRecordFile(out / "DeepSkyNames.dat", deepSky.names);
 
@@ -104,12 +127,12 @@ int Run(const fs::path& package, const fs::path& notes, const fs::path& out) {
 using namespace vespera;
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: vespera_make_data PACKAGE_DATA_DIR NOTES_DIR OUT_DIR\n");
+  if (argc != 5) {
+    std::fprintf(stderr, "usage: vespera_make_data PACKAGE_DATA_DIR NOTES_DIR OUT_DIR REFERENCE_DIR\n");
     return 2;
   }
   try {
-    return Run(argv[1], argv[2], argv[3]);
+    return Run(argv[1], argv[2], argv[3], argv[4]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "vespera_make_data: %s\n", e.what());
     return 1;

@@ -50,6 +50,15 @@ OtherNames ParseOtherNames(const Json& file) {
       throw EntryError("designationOwners", i, "needs a \"designation\" and a Hipparcos number \"hip\"");
     result.starDesignationOwners.emplace(designation, static_cast<long>(*hip));
   }
+  const Json& nameOwners = Member(file, "starNameOwners");
+  for (std::size_t i = 0; nameOwners.is_array() && i < nameOwners.size(); ++i) {
+    const std::string name = TextField(nameOwners[i], "name");
+    const auto hip = NumberField(nameOwners[i], "hip");
+    StarNameOwner owner{hip ? static_cast<long>(*hip) : 0, TextField(nameOwners[i], "why")};
+    if (name.empty() || !hip || *hip < 1 || *hip != std::floor(*hip) || owner.why.empty())
+      throw EntryError("starNameOwners", i, "needs a \"name\", a Hipparcos number \"hip\" and a reason \"why\"");
+    if (!result.starNameOwners.emplace(name, owner).second) throw EntryError("starNameOwners", i, name + " is listed twice");
+  }
   const Json& deepSky = Member(file, "deepSky");
   for (std::size_t i = 0; deepSky.is_array() && i < deepSky.size(); ++i) {
     DeepSkyOtherNames entry;
@@ -60,6 +69,24 @@ OtherNames ParseOtherNames(const Json& file) {
     if (const auto magnitude = NumberField(deepSky[i], "magnitude")) entry.magnitude = static_cast<float>(*magnitude);
     if (entry.point && !entry.magnitude) throw EntryError("deepSky", i, "an added object needs a \"magnitude\"");
     result.deepSky.push_back(std::move(entry));
+  }
+  const Json& deepSkyOwners = Member(file, "deepSkyNameOwners");
+  for (std::size_t i = 0; deepSkyOwners.is_array() && i < deepSkyOwners.size(); ++i) {
+    const std::string name = TextField(deepSkyOwners[i], "name");
+    DeepSkyNameOwner owner{TextField(deepSkyOwners[i], "designation"), TextField(deepSkyOwners[i], "why")};
+    const bool dropped = Member(deepSkyOwners[i], "dropped") == Json(true);
+    if (name.empty() || owner.designation.empty() == !dropped || owner.why.empty())
+      throw EntryError("deepSkyNameOwners", i, "needs a \"name\", a \"designation\" or \"dropped\": true, and a reason \"why\"");
+    if (!result.deepSkyNameOwners.emplace(name, owner).second)
+      throw EntryError("deepSkyNameOwners", i, name + " is listed twice");
+  }
+  const Json& withoutMagnitude = Member(file, "deepSkyWithoutMagnitude");
+  for (std::size_t i = 0; withoutMagnitude.is_array() && i < withoutMagnitude.size(); ++i) {
+    const std::string designation = TextField(withoutMagnitude[i], "designation");
+    const std::string why = TextField(withoutMagnitude[i], "why");
+    if (designation.empty() || why.empty())
+      throw EntryError("deepSkyWithoutMagnitude", i, "needs a \"designation\" and a reason \"why\"");
+    result.deepSkyWithoutMagnitude.emplace(designation, why);
   }
   return result;
 }
