@@ -1,5 +1,6 @@
 #include "shell/HelpDlg.h"
 
+#include "appcore/ProblemReport.h"
 #include "appcore/ProgramDirectory.h"
 #include "info/InfoPages.h"
 #include "resources/SecondaryWindowStyles.h"
@@ -27,7 +28,9 @@ BOOL CHelpDlg::OnInitDialog() {
   {
     const std::string directory = GetProgramDirectory();
     IniFile help;
-    LoadIniFile(directory + "Help.ini", help);
+    // What could be read is shown; a cut or unreadable file is also said.
+    if (const Expected<void> loaded = LoadIniFile(directory + "Help.ini", help); !loaded)
+      ReportProblem(directory + "Help.ini: " + loaded.reason());
     ShowHtmlPage(htmlView_, BuildHelpPage(help, redScreenMode != 0, directory));
   }
   // The page's links are then reachable with the keys.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "appcore/ProblemReport.h"
 #include "appcore/ProgramDirectory.h"
 #include "info/InfoPages.h"
 #include "platform/runtime/CodePage.h"
@@ -58,7 +59,10 @@ BOOL CObjectDataDlg::OnInitDialog() {
   entryCount_ = book.entryCount;
   SetTitle(book.title);
   FillList();
-  LoadIniFile(GetProgramDirectory() + book.fileName, sections_);
+  const std::string pagesPath = GetProgramDirectory() + book.fileName;
+  // What could be read is shown; a cut or unreadable file is also said.
+  if (const Expected<void> loaded = LoadIniFile(pagesPath, sections_); !loaded)
+    ReportProblem(pagesPath + ": " + loaded.reason());
   list_.SetCurSel(0);
   ShowSelectedPage();
   // The framework gives the focus to the first tab stop, the list.
