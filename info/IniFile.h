@@ -23,8 +23,9 @@ using IniFile = std::vector<IniSection>;
 
 // A section's body is kept to its first kMaxSectionUnits UTF-16 units: the
 // longest page that ships is under 10,000 characters, and the HTML control's
-// layout costs over a hundred bytes of memory per character.
-inline constexpr std::size_t kMaxSectionUnits = 65536;
+// layout costs over a hundred bytes of memory per character. Two of the
+// device's 131071-character reading pieces fit.
+inline constexpr std::size_t kMaxSectionUnits = 262144;
 
 // Empties file, then fills it from the UTF-8 file at path (only a regular
 // file, and only its first WideLineReader::kMaxFileBytes). A file that cannot
