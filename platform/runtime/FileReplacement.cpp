@@ -94,6 +94,9 @@ Expected<void> ReplaceFileContents(const std::string& path, std::string_view con
   if (::lstat(target.c_str(), &existing) == 0) {
     if (!S_ISREG(existing.st_mode)) return Failure("not a regular file");
     mode = existing.st_mode & 07777;
+    // The rename would replace a file its owner made read-only (and root
+    // passes every access check): a file nobody may write is left alone.
+    if ((mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return Failure("the file is read-only");
   } else if (errno != ENOENT) {
     return FailureFromErrno();
   }

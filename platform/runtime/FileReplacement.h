@@ -6,7 +6,8 @@
 // The replacement respects what it replaces: a path that is a symbolic link
 // is written through to the link's final target (the link stays a link), an
 // existing file keeps its permission bits, and anything that is not a regular
-// file (a folder, a device, a FIFO) is refused and left alone. The temporary
+// file (a folder, a device, a FIFO) or that is read-only is refused and left
+// alone. The temporary
 // file is named "<target>.tmp.<process id>", removed on every failure, and a
 // stale one left by a killed process is removed by RemoveStaleTemporaries.
 

@@ -158,6 +158,15 @@ TEST_F(ProfileReplacementTest, WhatIsNotARegularFileIsRefusedAndLeftAlone) {
     EXPECT_EQ(std::filesystem::status(path).type(), before);
   }
   EXPECT_EQ(FilesIn(dir_), (std::vector<std::string>{"device.ini", "fifo.ini", "folder.ini"}));
+
+  // A file its owner made read-only is left as it is too, even for root.
+  const std::string readOnly = (dir_ / "read-only.ini").string();
+  WriteText(readOnly, "[Main]\nV_ZOOM=300\n");
+  std::filesystem::permissions(readOnly, std::filesystem::perms(0444));
+  ProfileStore store(readOnly);
+  EXPECT_FALSE(store.WriteInt("Main", "V_ZOOM", 146));
+  EXPECT_EQ(store.saveResult().reason(), "the file is read-only");
+  EXPECT_EQ(ReadText(readOnly), "[Main]\nV_ZOOM=300\n");
 }
 
 TEST_F(ProfileReplacementTest, WritesInAGroupLandInOneReplacement) {
