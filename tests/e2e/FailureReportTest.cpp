@@ -177,6 +177,22 @@ TEST(FailureReport, AHugePageOpensWithItsStartAndIsSaid) {
   EXPECT_EQ(dump.at("windows").back().at("class"), "CObjectDataDlg") << "the window is not open";
 }
 
+TEST(FailureReport, WithoutALoaderThreadTheWindowLoadsTheCatalogueItself) {
+  ProgramRun run;
+  run.WriteCatalogue(OneOfEach());
+  setenv("LD_PRELOAD", VESPERA_NO_THREADS_LIBRARY, 1);
+  // The sanitizer's runtime would refuse to come second in the list.
+  setenv("ASAN_OPTIONS", "verify_asan_link_order=0:detect_leaks=1:abort_on_error=1", 1);
+  const RunResult result = run.Run("wait\ndump state.json\n");
+  unsetenv("LD_PRELOAD");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.errors,
+            Line("the catalogue loader thread cannot be started; the data is loaded before the map is shown"));
+  const nlohmann::json state = MainState(run.Dump("state.json"));
+  EXPECT_EQ(state.at("dataLoaded"), 1);
+  EXPECT_NE(state.at("statusText"), "Loading data...");
+}
+
 TEST(FailureReport, WithoutADisplayTheProgramEndsAtOnceWithOneLineNamingHeadless) {
   unsetenv("DISPLAY");
   unsetenv("WAYLAND_DISPLAY");
