@@ -67,10 +67,9 @@ Expected<void> ProfileStore::Read() {
   const Descriptor file(::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (file.get() < 0) return Failure("the settings file cannot be opened");
   struct stat status {};
-  if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-    readNotice_ = "not a regular file; the settings are not read";
+  // Read like a missing file; saving says once that it is refused.
+  if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
     return Failure("the settings file is not a regular file");
-  }
   std::string text(kMaxFileBytes + 1, '\0');
   std::size_t size = 0;
   while (size < text.size()) {

@@ -33,9 +33,10 @@ class ProfileStore {
   const std::string& path() const { return path_; }
   // Whether the file was read, or why not.
   const Expected<void>& readResult() const { return readResult_; }
-  // What a user should be told about the reading (a file that is not a
-  // regular file, or one cut at kMaxFileBytes); empty when nothing is amiss,
-  // a missing file included.
+  // What a user should be told about the reading (a file cut at
+  // kMaxFileBytes, a read error); empty when nothing is amiss. A missing
+  // file and one that is not a regular file read as empty without a word:
+  // the first is a first run, the second is said when it is to be saved.
   const std::string& readNotice() const { return readNotice_; }
 
   // Section and entry names compare without regard to ASCII case, as the
