@@ -269,10 +269,13 @@ bool ScriptReader::ReadLine(std::string& line, bool& tooLong) {
     if (c == std::char_traits<char>::eof()) return any;
     any = true;
     if (c == '\n') return true;
-    if (line.size() < kMaxScriptLineBytes)
-      line += static_cast<char>(c);
-    else
+    if (line.size() == kMaxScriptLineBytes) {
+      // Not read to its end: an endless input without a line feed would
+      // never give one.
       tooLong = true;
+      return true;
+    }
+    line += static_cast<char>(c);
   }
 }
 
@@ -280,10 +283,13 @@ std::optional<ScriptError> ScriptReader::Next(std::vector<ScriptStep>& steps) {
   steps.clear();
   std::string text;
   bool tooLong = false;
-  while (steps.empty() && ReadLine(text, tooLong)) {
+  while (!stopped_ && steps.empty() && ReadLine(text, tooLong)) {
     ++line_;
-    if (tooLong)
-      return ScriptError{line_, "the line is longer than " + std::to_string(kMaxScriptLineBytes) + " bytes"};
+    if (tooLong) {
+      stopped_ = true;
+      return ScriptError{line_, "the line is longer than " + std::to_string(kMaxScriptLineBytes) +
+                                    " bytes; the script is read no further"};
+    }
     Expected<std::vector<ScriptStep>> parsed = ParseScriptLine(text, line_, screen_);
     if (!parsed) return ScriptError{line_, parsed.reason()};
     steps = std::move(*parsed);

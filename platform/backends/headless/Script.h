@@ -53,17 +53,19 @@ class ScriptReader {
 
   // Replaces `steps` with those of the next command line (blank and comment
   // lines are passed over); `steps` stays empty at the end of the script.
-  // A bad or too long line answers with its error and gives no steps.
+  // A bad line answers with its error and gives no steps. A line longer
+  // than kMaxScriptLineBytes does too, and ends the reading there.
   std::optional<ScriptError> Next(std::vector<ScriptStep>& steps);
 
  private:
   // The next line without its line end; false at the end of the input.
-  // A line past kMaxScriptLineBytes is read to its end but not kept.
+  // A line past kMaxScriptLineBytes is read only to the limit (tooLong).
   bool ReadLine(std::string& line, bool& tooLong);
 
   std::istream& in_;
   SIZE screen_;
   int line_ = 0;
+  bool stopped_ = false;
 };
 
 // RETURN ESCAPE TAB SPACE BACK LEFT RIGHT UP DOWN PAGEUP PAGEDOWN PLUS MINUS
