@@ -5,7 +5,8 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
+#include <optional>
+#include <vector>
 
 #include "platform/backends/entry/CommandLine.h"
 #include "platform/backends/headless/HeadlessBackend.h"
