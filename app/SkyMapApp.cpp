@@ -46,8 +46,8 @@ BOOL CSkyMapApp::InitInstance() {
 
   auto mainWindow = std::make_unique<CSkyMapDlg>();
   m_pMainWnd = mainWindow.get();
+  // The window writes the view and the red screen as it is destroyed.
   mainWindow->DoModal();
-  WriteProfileInt(kMainSection, kRedScreenModeEntry, RedScreenModeValue());
   mainWindow.reset();
   m_pMainWnd = nullptr;
   return FALSE;

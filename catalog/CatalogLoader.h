@@ -3,6 +3,7 @@
 // the six data files in the program directory.
 
 #include <atomic>
+#include <functional>
 #include <string>
 
 #include "catalog/CatalogStore.h"
@@ -34,6 +35,10 @@ struct SkyCatalogs {
 // fixed order, then publishes dataLoaded. A missing file leaves its table
 // empty and the others are read all the same; the answer names the first file
 // that was missing or damaged and why ("Stars.dat: the file cannot be opened").
-Expected<void> LoadCatalogs(SkyCatalogs& catalogs, const std::string& directory);
+// Every such file, the first included, is also handed to `problem` (when
+// given) in the same words, as it is found.
+using CatalogProblemSink = std::function<void(const std::string& problem)>;
+Expected<void> LoadCatalogs(SkyCatalogs& catalogs, const std::string& directory,
+                            const CatalogProblemSink& problem = nullptr);
 
 }  // namespace vespera

@@ -24,23 +24,32 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
+// The file at path if it is a regular file, opened without blocking on a FIFO
+// or a device; otherwise why not.
+Expected<FileHandle> OpenRegularFile(const std::string& path);
+
 // How many records of recordSize bytes the file can hold after its count; a
 // count larger than this never reaches the allocator.
 std::uint64_t RecordsThatFit(std::FILE* file, std::size_t recordSize);
 
+// The bytes after `count` records and the count, when the file is longer.
+std::uint64_t BytesAfterRecords(std::FILE* file, std::uint64_t count, std::size_t recordSize);
+
 }  // namespace catalog_file
 
-// Missing, short or empty files leave the table as it was.
+// Missing, short or empty files leave the table as it was. A count of zero
+// is an empty catalogue, and bytes after the last record are ignored; both
+// still answer with the reason, as they point at a damaged file.
 template <class Record>
 Expected<void> LoadRecordFile(const std::string& path, RecordTable<Record>& table) {
-  catalog_file::FileHandle file(std::fopen(path.c_str(), "rb"));
-  if (!file) return Failure("the file cannot be opened");
+  Expected<catalog_file::FileHandle> opened = catalog_file::OpenRegularFile(path);
+  if (!opened) return Failure(opened.reason());
+  const catalog_file::FileHandle file = std::move(*opened);
   unsigned char countBytes[4];
-  // A folder opens like a file on this system and fails only when read.
   if (std::fread(countBytes, 1, sizeof countBytes, file.get()) != sizeof countBytes)
     return Failure(std::ferror(file.get()) ? "the file cannot be read" : "the file ends inside its record count");
   const std::uint64_t declared = ReadLittleU32(countBytes);
-  if (declared == 0) return {};
+  if (declared == 0) return Failure("the file declares no records");
   const std::uint64_t fit = catalog_file::RecordsThatFit(file.get(), Record::kSize);
   const std::uint64_t count = declared > fit ? fit : declared;
   table.Resize(static_cast<std::size_t>(count));
@@ -51,6 +60,8 @@ Expected<void> LoadRecordFile(const std::string& path, RecordTable<Record>& tabl
   table.Resize(bytesRead / Record::kSize);
   if (declared > fit) return Failure("the record count runs past the end of the file");
   if (table.count() < count) return Failure("the file shrank while it was read");
+  if (const std::uint64_t extra = catalog_file::BytesAfterRecords(file.get(), count, Record::kSize))
+    return Failure(std::to_string(extra) + " bytes follow the last record");
   return {};
 }
 

@@ -1,6 +1,10 @@
 #include "info/IniFile.h"
 
+#include <algorithm>
+#include <string>
+
 #include "info/WideLineReader.h"
+#include "platform/runtime/CodePage.h"
 
 namespace vespera {
 
@@ -46,17 +50,34 @@ class SectionCollector {
       body_.clear();
       return;
     }
-    body_.append(line);
+    AppendBounded(line);
   }
 
   void CompleteSection() {
     if (!name_.empty() && !body_.empty()) file_.push_back({name_, body_});
   }
 
+  // The first section that was cut, if any.
+  const WideString& firstCutSection() const { return firstCut_; }
+  bool anyCut() const { return anyCut_; }
+
  private:
+  void AppendBounded(std::u16string_view line) {
+    std::size_t take = std::min(line.size(), kMaxSectionUnits - std::min(body_.size(), kMaxSectionUnits));
+    if (take < line.size()) {
+      // Never half a surrogate pair at the cut.
+      if (take > 0 && line[take - 1] >= 0xD800 && line[take - 1] < 0xDC00) --take;
+      if (!anyCut_) firstCut_ = name_;
+      anyCut_ = true;
+    }
+    body_.append(line.substr(0, take));
+  }
+
   IniFile& file_;
   WideString name_;
   WideString body_;
+  WideString firstCut_;
+  bool anyCut_ = false;
 };
 
 }  // namespace
@@ -70,6 +91,12 @@ Expected<void> LoadIniFile(const std::string& path, IniFile& file) {
   while (reader.ReadPiece(piece)) collector.AddLine(piece);
   collector.CompleteSection();
   if (reader.ReadFailed()) return Failure("reading the file failed part way");
+  if (reader.WasCut())
+    return Failure("the file is larger than " + std::to_string(WideLineReader::kMaxFileBytes >> 20) +
+                   " MiB; only its first " + std::to_string(WideLineReader::kMaxFileBytes >> 20) + " MiB are read");
+  if (collector.anyCut())
+    return Failure("section [" + WideToUtf8(collector.firstCutSection()) + "] is longer than " +
+                   std::to_string(kMaxSectionUnits) + " characters; only its start is shown");
   return {};
 }
 

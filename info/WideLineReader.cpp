@@ -1,5 +1,9 @@
 #include "info/WideLineReader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstring>
 #include <string_view>
@@ -16,10 +20,26 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c < 0xDC00; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c < 0xE000; }
 
+std::FILE* OpenRegularFile(const std::string& path) {
+  // Not blocking while opening, so that a FIFO is seen for what it is.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return nullptr;
+  struct stat status {};
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || flags < 0 ||
+      ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    ::close(fd);
+    return nullptr;
+  }
+  std::FILE* file = ::fdopen(fd, "rb");
+  if (!file) ::close(fd);
+  return file;
+}
+
 }  // namespace
 
-WideLineReader::WideLineReader(const std::string& path, std::size_t maxPieceUnits)
-    : file_(std::fopen(path.c_str(), "rb")), maxPieceUnits_(std::max<std::size_t>(maxPieceUnits, 1)) {
+WideLineReader::WideLineReader(const std::string& path, std::size_t maxPieceUnits, std::size_t maxFileBytes)
+    : file_(OpenRegularFile(path)), maxPieceUnits_(std::max<std::size_t>(maxPieceUnits, 1)), bytesLeft_(maxFileBytes) {
   if (file_) block_.resize(kBlockBytes);
 }
 
@@ -28,10 +48,16 @@ bool WideLineReader::ReadByteLine(std::string& line) {
   for (;;) {
     if (blockPos_ == blockLen_) {
       if (endOfInput_) return !line.empty();
-      blockLen_ = std::fread(block_.data(), 1, block_.size(), file_.get());
+      const std::size_t wanted = std::min(block_.size(), bytesLeft_);
+      blockLen_ = std::fread(block_.data(), 1, wanted, file_.get());
       blockPos_ = 0;
+      bytesLeft_ -= blockLen_;
       // A short read is either the end or an error; both end the input here.
-      if (blockLen_ < block_.size()) endOfInput_ = true;
+      if (blockLen_ < wanted) endOfInput_ = true;
+      if (bytesLeft_ == 0 && !endOfInput_) {
+        endOfInput_ = true;
+        cut_ = std::fgetc(file_.get()) != EOF;
+      }
       if (blockLen_ == 0) return !line.empty();
     }
     const char* start = block_.data() + blockPos_;

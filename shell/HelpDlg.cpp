@@ -1,5 +1,6 @@
 #include "shell/HelpDlg.h"
 
+#include "appcore/ProblemReport.h"
 #include "appcore/ProgramDirectory.h"
 #include "info/InfoPages.h"
 #include "resources/SecondaryWindowStyles.h"

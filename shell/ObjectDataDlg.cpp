@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "appcore/ProblemReport.h"
 #include "appcore/ProgramDirectory.h"
 #include "info/InfoPages.h"
 #include "platform/runtime/CodePage.h"

@@ -1,7 +1,12 @@
 #include "shell/Skin.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "appcore/ProblemReport.h"
 #include "appcore/ProgramDirectory.h"
+#include "platform/gdi/BmpDecoder.h"
+#include "platform/gdi/ImageFiles.h"
 #include "platform/handheld/HandheldShell.h"
 #include "platform/runtime/CodePage.h"
 #include "platform/windows/MessageBox.h"
@@ -13,7 +18,34 @@ namespace {
 
 bool InTable(int index) { return index >= 0 && index < kSkinTableSize; }
 
+// The strips that ship are 24-bit; another depth draws, but its colours may
+// not be the ones the caption bar and the status band are matched to.
+constexpr unsigned kSkinBitsPerPixel = 24;
+
+std::string SizeText(LONG width, LONG height) { return std::to_string(width) + " x " + std::to_string(height); }
+
 }  // namespace
+
+// Says what in a loaded skin file does not match its image table: the images
+// past the bitmap's edge draw as nothing.
+void CSkin::ReportMismatches(const std::string& path) const {
+  LONG needWidth = 0;
+  LONG needHeight = 0;
+  for (const RECT& image : imageTable_) {
+    needWidth = std::max(needWidth, image.right + 1);
+    needHeight = std::max(needHeight, image.bottom + 1);
+  }
+  BITMAP info{};
+  bitmap_.GetBitmap(&info);
+  if (info.bmWidth < needWidth || info.bmHeight < needHeight)
+    ReportProblem(path + ": the skin bitmap is " + SizeText(info.bmWidth, info.bmHeight) +
+                  " pixels, smaller than the " + SizeText(needWidth, needHeight) + " its images need");
+  const Expected<std::vector<BYTE>> file = ReadFileBytes(path, kMaxImageFileBytes);
+  if (!file) return;
+  if (const Expected<unsigned> depth = BmpBitsPerPixel(*file); depth && *depth != kSkinBitsPerPixel)
+    ReportProblem(path + ": the skin bitmap has " + std::to_string(*depth) + " bits per pixel, not " +
+                  std::to_string(kSkinBitsPerPixel));
+}
 
 const char* SkinFileName(bool highResolution, bool redScreen) {
   if (highResolution) return redScreen ? "Icons480r.bmp" : "Icons480.bmp";
@@ -40,6 +72,7 @@ void CSkin::LoadSkinFile(const std::string& path) {
   }
   bitmap_ = std::move(loadedBitmap);
   loaded_ = 1;
+  ReportMismatches(path);
 }
 
 void CSkin::DrawSkinImage(CDC& dc, int index, POINT at) {

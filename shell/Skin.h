@@ -68,6 +68,8 @@ class CSkin {
   bool hasBitmap() const { return bitmap_.GetSafeHandle() != nullptr; }
 
  private:
+  void ReportMismatches(const std::string& path) const;
+
   bool highResolution_;
   std::array<RECT, kSkinTableSize> imageTable_{};
   CBitmap bitmap_;

@@ -76,7 +76,13 @@ void CSkyMapDlg::OnDestroy() {
   picture_.surface.FreePixels();
   picture_.surface.DeleteMapBitmap();
   mapFont_.DeleteObject();
-  if (CWinApp* app = AfxGetApp()) WriteViewSettings(*app, view_);
+  if (CWinApp* app = AfxGetApp()) {
+    // One replacement of the settings file: a kill during the exit leaves
+    // the old view or the new one, never a mixture.
+    const ProfileWriteGroup together(*app);
+    WriteViewSettings(*app, view_);
+    app->WriteProfileInt(kMainSection, kRedScreenModeEntry, RedScreenModeValue());
+  }
   CDialog::OnDestroy();
 }
 

@@ -14,9 +14,12 @@ namespace vespera {
 void CSkyMapDlg::StartCatalogLoader() {
   loaderTarget_ = m_hWnd;
   loaderCompletion_ = std::make_shared<LoaderCompletion>();
-  // A thread that cannot start leaves the window loading for good: the status
-  // keeps "Loading data..." and the map is never drawn.
-  if (!CreateThread(nullptr, 0, &CSkyMapDlg::CatalogLoaderThread, this, 0, nullptr)) loaderCompletion_.reset();
+  if (CreateThread(nullptr, 0, &CSkyMapDlg::CatalogLoaderThread, this, 0, nullptr)) return;
+  // Without the thread the window would wait for "After load" for ever: the
+  // window's own thread loads instead (the loader only posts to it), as the
+  // rebuild does its second half itself without a second core.
+  ReportProblem("the catalogue loader thread cannot be started; the data is loaded before the map is shown");
+  RunCatalogLoader();
 }
 
 DWORD CSkyMapDlg::CatalogLoaderThread(void* window) {
@@ -29,9 +32,11 @@ void CSkyMapDlg::RunCatalogLoader() {
   // The thread's own share: the window may go as soon as Finish has run.
   const std::shared_ptr<LoaderCompletion> completion = loaderCompletion_;
   const std::string directory = GetProgramDirectory();
-  // The reason names the first file that failed; the map goes on without it.
-  if (const Expected<void> loaded = LoadCatalogs(catalogs_, directory); !loaded)
-    ReportProblem(directory + loaded.reason());
+  // One line for each file that is missing or damaged; the map goes on
+  // without what it lacks. The answer (the first of them) is said already.
+  static_cast<void>(LoadCatalogs(catalogs_, directory, [&directory](const std::string& problem) {
+    ReportProblem(directory + problem);
+  }));
   // Posted, never sent, so this thread never waits for the window's. A
   // window already gone simply refuses it.
   ::PostMessage(loaderTarget_, WM_COMMAND, kCommandAfterLoad, 0);

@@ -55,8 +55,8 @@ void CWinApp::SetRegistryKey(const WCHAR* key) {
 }
 
 void CWinApp::SetModulePath(const std::string& modulePath) {
-  if (namedByProgram_) return;
   std::string name = modulePath.substr(modulePath.find_last_of("/\\") + 1);
+  if (namedByProgram_) return;
   if (const auto dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.erase(dot);
   if (!name.empty() && name[0] >= 'a' && name[0] <= 'z') name[0] = char(name[0] - 'a' + 'A');
   appName_ = Utf8ToWide(name);
@@ -76,8 +76,16 @@ std::string CWinApp::ProfilePath() const {
 }
 
 ProfileStore& CWinApp::Store() {
-  if (!store_) store_.emplace(ProfilePath());
+  if (!store_) {
+    store_.emplace(ProfilePath());
+    if (!store_->readNotice().empty()) ReportProfileProblem(store_->readNotice());
+  }
   return *store_;
+}
+
+void CWinApp::ReportProfileProblem(const std::string& problem) const {
+  // The debug output puts the program's name before the line.
+  OutputDebugString(Utf8ToWide(store_->path() + ": " + problem).c_str());
 }
 
 UINT CWinApp::GetProfileInt(const WCHAR* section, const WCHAR* entry, int defaultValue) {
@@ -87,7 +95,19 @@ UINT CWinApp::GetProfileInt(const WCHAR* section, const WCHAR* entry, int defaul
 
 BOOL CWinApp::WriteProfileInt(const WCHAR* section, const WCHAR* entry, int value) {
   if (!section || !entry) return FALSE;
-  return Store().WriteInt(WideToUtf8(section), WideToUtf8(entry), std::uint32_t(value)) ? TRUE : FALSE;
+  ProfileStore& store = Store();
+  if (store.WriteInt(WideToUtf8(section), WideToUtf8(entry), std::uint32_t(value))) return TRUE;
+  ReportProfileProblem(store.saveResult().reason() + "; the settings are not saved");
+  return FALSE;
+}
+
+ProfileWriteGroup::ProfileWriteGroup(CWinApp& application) : application_(application) {
+  application_.Store().BeginGroup();
+}
+
+ProfileWriteGroup::~ProfileWriteGroup() {
+  ProfileStore& store = application_.Store();
+  if (!store.EndGroup()) application_.ReportProfileProblem(store.saveResult().reason() + "; the settings are not saved");
 }
 
 HICON CWinApp::LoadIcon(UINT resourceId) const {

@@ -46,7 +46,8 @@ class CWinApp {
   void SetRegistryKey(const WCHAR* key);
   // The stored value, or `defaultValue` when it is missing or unreadable.
   UINT GetProfileInt(const WCHAR* section, const WCHAR* entry, int defaultValue);
-  // FALSE when the settings file could not be written (the value is kept for this run).
+  // FALSE when the settings file could not be written (the value is kept for
+  // this run); a line on the debug output names the file and the reason.
   BOOL WriteProfileInt(const WCHAR* section, const WCHAR* entry, int value);
   HICON LoadIcon(UINT resourceId) const;
 
@@ -71,7 +72,9 @@ class CWinApp {
   std::string ProfilePath() const;
 
  private:
+  friend class ProfileWriteGroup;
   ProfileStore& Store();
+  void ReportProfileProblem(const std::string& problem) const;
 
   WideString appName_;
   bool namedByProgram_ = false;
@@ -79,6 +82,20 @@ class CWinApp {
   std::string profileFile_;
   std::optional<ProfileStore> store_;
   std::map<std::string, std::string, std::less<>> commandOptions_;
+};
+
+// Values written to the profile while one lives are saved together, in one
+// replacement of the settings file, when the outermost one ends: a program
+// killed meanwhile leaves all of them old, never some old and some new.
+class ProfileWriteGroup {
+ public:
+  explicit ProfileWriteGroup(CWinApp& application);
+  ~ProfileWriteGroup();
+  ProfileWriteGroup(const ProfileWriteGroup&) = delete;
+  ProfileWriteGroup& operator=(const ProfileWriteGroup&) = delete;
+
+ private:
+  CWinApp& application_;
 };
 
 // The running application (null outside RunApplication).

@@ -136,6 +136,12 @@ Expected<BmpLayout> ReadLayout(std::span<const BYTE> file) {
 
 }  // namespace
 
+Expected<unsigned> BmpBitsPerPixel(std::span<const BYTE> file) {
+  const Expected<BmpLayout> layout = ReadLayout(file);
+  if (!layout) return Failure(layout.reason());
+  return layout->bitsPerPixel;
+}
+
 Expected<Surface> DecodeBmp(std::span<const BYTE> file) {
   const Expected<BmpLayout> layout = ReadLayout(file);
   if (!layout) return Failure(layout.reason());

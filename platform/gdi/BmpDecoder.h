@@ -14,3 +14,7 @@
 // fit in the file. The size is checked against the file before any pixel
 // memory is taken.
 Expected<Surface> DecodeBmp(std::span<const BYTE> file);
+
+// The bits per pixel the file's header declares (1, 4, 8, 16, 24 or 32), or
+// why the header cannot be read; no pixel is decoded.
+Expected<unsigned> BmpBitsPerPixel(std::span<const BYTE> file);

@@ -2,7 +2,10 @@
 
 #include <png.h>
 
+#include <string>
 #include <vector>
+
+#include "platform/runtime/FileReplacement.h"
 
 namespace {
 
@@ -33,7 +36,16 @@ bool SaveSurfacePng(const Surface& surface, const std::filesystem::path& path) {
   guard.image.width = png_uint_32(width);
   guard.image.height = png_uint_32(surface.Height());
   guard.image.format = PNG_FORMAT_RGB;
-  return png_image_write_to_file(&guard.image, path.c_str(), 0, rgb.data(), png_int_32(width * 3), nullptr) != 0;
+  // Encoded in memory and then put in place whole: libpng writing straight to
+  // the path removes the file that was there when the disk fills.
+  png_alloc_size_t size = 0;
+  if (!png_image_write_to_memory(&guard.image, nullptr, &size, 0, rgb.data(), png_int_32(width * 3), nullptr))
+    return false;
+  std::string encoded(size, '\0');
+  if (!png_image_write_to_memory(&guard.image, encoded.data(), &size, 0, rgb.data(), png_int_32(width * 3), nullptr))
+    return false;
+  encoded.resize(size);
+  return ReplaceFileContents(path.string(), encoded, ReplacementDurability::kBuffered).has_value();
 }
 
 Expected<Surface> DecodePng(std::span<const BYTE> file) {

@@ -1,26 +1,34 @@
 #include "platform/runtime/ProfileStore.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <string_view>
+
+#include "platform/runtime/FileReplacement.h"
 
 namespace {
 
-bool EqualNoCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
+std::string Folded(std::string_view name) {
+  std::string folded(name);
+  for (char& c : folded)
+    if (c >= 'A' && c <= 'Z') c = char(c + 32);
+  return folded;
 }
 
-std::optional<std::uint32_t> ParseDword(const std::string& text) {
+// '\n' cannot occur in a stored name, so the pair is unambiguous.
+std::string ValueKey(std::string_view section, std::string_view entry) {
+  std::string key = Folded(section);
+  key += '\n';
+  key += Folded(entry);
+  return key;
+}
+
+std::optional<std::uint32_t> ParseDword(std::string_view text) {
   if (text.empty() || text.size() > 10) return std::nullopt;
   std::uint64_t v = 0;
   for (char c : text) {
@@ -31,61 +39,77 @@ std::optional<std::uint32_t> ParseDword(const std::string& text) {
   return static_cast<std::uint32_t>(v);
 }
 
-bool WriteAll(int fd, const std::string& text) {
-  std::size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
   }
-  return true;
-}
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+std::string MegabytesText(std::size_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, const std::string& text) {
-  std::error_code ignored;
-  const auto parent = std::filesystem::path(path).parent_path();
-  if (!parent.empty()) std::filesystem::create_directories(parent, ignored);
-  const std::string temporary = path + ".tmp";
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  const bool written = WriteAll(fd, text) && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+ProfileStore::ProfileStore(std::string path) : path_(std::move(path)), readResult_(Read()) {
+  RemoveStaleTemporaries(path_);
 }
 
-ProfileStore::ProfileStore(std::string path) : path_(std::move(path)), readResult_(Read()) {}
-
 Expected<void> ProfileStore::Read() {
-  std::ifstream in(path_, std::ios::binary);
-  if (!in) return Failure("the settings file cannot be opened");
-  std::ostringstream text;
-  text << in.rdbuf();
-  Parse(text.str());
+  // Not blocking: a FIFO at the path must not hold the program before the
+  // check below turns it away.
+  const Descriptor file(::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (file.get() < 0) return Failure("the settings file cannot be opened");
+  struct stat status {};
+  // Read like a missing file; saving says once that it is refused.
+  if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
+    return Failure("the settings file is not a regular file");
+  std::string text(kMaxFileBytes + 1, '\0');
+  std::size_t size = 0;
+  while (size < text.size()) {
+    const ssize_t n = ::read(file.get(), text.data() + size, text.size() - size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      readNotice_ = std::strerror(errno);
+      return Failure("the settings file cannot be read");
+    }
+    if (n == 0) break;
+    size += static_cast<std::size_t>(n);
+  }
+  text.resize(size);
+  if (size > kMaxFileBytes) {
+    // The cut line would read as a wrong value: it goes with the rest.
+    text.resize(text.rfind('\n', kMaxFileBytes - 1) + 1);
+    readNotice_ = "larger than " + MegabytesText(kMaxFileBytes) + "; only the lines in its first " +
+                  MegabytesText(kMaxFileBytes) + " are read";
+  }
+  Parse(text);
   return {};
 }
 
 void ProfileStore::Parse(const std::string& text) {
   std::string current;
   bool inSection = false;
-  std::istringstream lines(text);
-  std::string line;
-  while (std::getline(lines, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  std::string_view rest = text;
+  while (!rest.empty()) {
+    const std::size_t end = rest.find('\n');
+    std::string_view line = rest.substr(0, end);
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
       current = line.substr(1, line.size() - 2);
       inSection = !current.empty();
       continue;
     }
     const auto eq = line.find('=');
-    if (!inSection || eq == std::string::npos || eq == 0) continue;
-    if (const auto value = ParseDword(line.substr(eq + 1))) Set(current, line.substr(0, eq), *value);
+    if (!inSection || eq == std::string_view::npos || eq == 0) continue;
+    if (const auto value = ParseDword(line.substr(eq + 1))) Set(current, std::string(line.substr(0, eq)), *value);
   }
 }
 
@@ -98,22 +122,11 @@ std::string ProfileStore::Serialize() const {
   return out;
 }
 
-ProfileStore::Section* ProfileStore::FindSection(const std::string& name) {
-  for (Section& s : sections_)
-    if (EqualNoCase(s.name, name)) return &s;
-  return nullptr;
-}
-
-const ProfileStore::Section* ProfileStore::FindSection(const std::string& name) const {
-  return const_cast<ProfileStore*>(this)->FindSection(name);
-}
-
 std::optional<std::uint32_t> ProfileStore::Find(const std::string& section,
                                                 const std::string& entry) const {
-  if (const Section* s = FindSection(section))
-    for (const Value& v : s->values)
-      if (EqualNoCase(v.entry, entry)) return v.value;
-  return std::nullopt;
+  const auto found = valueIndex_.find(ValueKey(section, entry));
+  if (found == valueIndex_.end()) return std::nullopt;
+  return sections_[found->second.section].values[found->second.value].value;
 }
 
 std::uint32_t ProfileStore::GetInt(const std::string& section, const std::string& entry,
@@ -127,20 +140,42 @@ void ProfileStore::Set(const std::string& section, const std::string& entry, std
   if (section.empty() || entry.empty() || section.find_first_of("\r\n") != std::string::npos ||
       entry.find_first_of("=\r\n") != std::string::npos || entry.front() == '[')
     return;
-  Section* s = FindSection(section);
-  if (!s) s = &sections_.emplace_back(Section{section, {}});
-  for (Value& v : s->values)
-    if (EqualNoCase(v.entry, entry)) {
-      v.value = value;
-      return;
-    }
-  s->values.push_back({entry, value});
+  const auto [place, newValue] = valueIndex_.try_emplace(ValueKey(section, entry), Position{0, 0});
+  if (!newValue) {
+    sections_[place->second.section].values[place->second.value].value = value;
+    return;
+  }
+  const auto [sectionPlace, newSection] = sectionIndex_.try_emplace(Folded(section), sections_.size());
+  if (newSection) sections_.push_back(Section{section, {}});
+  std::vector<Value>& values = sections_[sectionPlace->second].values;
+  place->second = Position{sectionPlace->second, values.size()};
+  values.push_back({entry, value});
 }
 
 bool ProfileStore::WriteInt(const std::string& section, const std::string& entry,
                             std::uint32_t value) {
   Set(section, entry, value);
-  return Save();
+  unsaved_ = true;
+  return openGroups_ > 0 || Save();
 }
 
-bool ProfileStore::Save() const { return WriteFileAtomically(path_, Serialize()); }
+bool ProfileStore::EndGroup() {
+  if (openGroups_ > 0) --openGroups_;
+  return openGroups_ > 0 || !unsaved_ || Save();
+}
+
+bool ProfileStore::Save() {
+  unsaved_ = false;
+  // The first save of a user's settings makes their folder.
+  if (const std::filesystem::path folder = std::filesystem::path(ReplacementTarget(path_)).parent_path();
+      !folder.empty()) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+      saveResult_ = Failure("the folder " + folder.string() + " cannot be made: " + error.message());
+      return false;
+    }
+  }
+  saveResult_ = ReplaceFileContents(path_, Serialize(), ReplacementDurability::kFlushed);
+  return saveResult_.has_value();
+}

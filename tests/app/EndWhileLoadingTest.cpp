@@ -1,18 +1,20 @@
-// The program ended while its catalogue loader is still reading. The star
-// file is a pipe that this test fills only once the settings have been
-// written, so the window surely goes while the loader waits: the loading
-// state answers taps with nothing, the settings are all written, and the
-// window's stores outlive the loader's last write.
+// The program ended while its catalogue loader is still at work. The star
+// file is missing, and the loader's line about it on the debug output is held
+// until the settings have been written, so the window surely goes while the
+// loader waits: the loading state answers taps with nothing, the settings are
+// all written, and the window's stores outlive the loader's last write.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <mutex>
+#include <ostream>
+#include <streambuf>
 #include <thread>
 
 #include "app/SkyMapApp.h"
@@ -102,17 +104,16 @@ class Folder {
   fs::path path_;
 };
 
-// Opens the pipe once the loader has it open for reading, waits until the
-// settings file holds every value, then writes an empty table and closes. Gives up
-// waiting after a generous while, so a program that never ends still lets
+// The debug output's stream: whoever writes to it (the loader, reporting the
+// missing star file) is held until the settings file holds every value. Gives
+// up waiting after a generous while, so a program that never ends still lets
 // the loader finish.
-class StarPipeWriter {
+class ReportGate final : public std::streambuf {
  public:
-  StarPipeWriter(fs::path pipe, fs::path settings)
-      : thread_([this, pipe = std::move(pipe), settings = std::move(settings)] { Run(pipe, settings); }) {}
-  StarPipeWriter(const StarPipeWriter&) = delete;
-  StarPipeWriter& operator=(const StarPipeWriter&) = delete;
-  ~StarPipeWriter() {
+  explicit ReportGate(fs::path settings) : thread_([this, settings = std::move(settings)] { Run(settings); }) {}
+  ReportGate(const ReportGate&) = delete;
+  ReportGate& operator=(const ReportGate&) = delete;
+  ~ReportGate() override {
     if (thread_.joinable()) thread_.join();
   }
   // True when the settings were all written while the loader still waited.
@@ -121,26 +122,45 @@ class StarPipeWriter {
     return settingsWhileLoading_;
   }
 
- private:
-  void Run(const fs::path& pipe, const fs::path& settings) {
-    constexpr int kPatienceSteps = 3000;  // of 10 ms
-    int fd = -1;
-    for (int i = 0; i < kPatienceSteps && fd < 0; ++i) {
-      fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
-      if (fd < 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    if (fd < 0) return;
-    for (int i = 0; i < kPatienceSteps && !settingsWhileLoading_; ++i) {
-      settingsWhileLoading_ = HoldsAllSettings(ReadFileText(settings));
-      if (!settingsWhileLoading_) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    // An empty table: the loader needs nothing more than the count.
-    const unsigned char count[4] = {0, 0, 0, 0};
-    ::fcntl(fd, F_SETFL, 0);
-    if (::write(fd, count, sizeof count) != ssize_t(sizeof count)) settingsWhileLoading_ = false;
-    ::close(fd);
+ protected:
+  int_type overflow(int_type c) override {
+    WaitForOpening();
+    return traits_type::not_eof(c);
+  }
+  std::streamsize xsputn(const char*, std::streamsize count) override {
+    WaitForOpening();
+    return count;
   }
 
+ private:
+  static constexpr auto kPatience = std::chrono::seconds(30);
+
+  void WaitForOpening() {
+    std::unique_lock lock(mutex_);
+    held_ = true;
+    changed_.notify_all();
+    changed_.wait(lock, [this] { return open_; });
+  }
+
+  void Run(const fs::path& settings) {
+    std::unique_lock lock(mutex_);
+    const bool loaderHeld = changed_.wait_for(lock, kPatience, [this] { return held_; });
+    lock.unlock();
+    bool written = false;
+    for (int i = 0; loaderHeld && i < 3000 && !written; ++i) {
+      written = HoldsAllSettings(ReadFileText(settings));
+      if (!written) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    lock.lock();
+    settingsWhileLoading_ = loaderHeld && written;
+    open_ = true;
+    changed_.notify_all();
+  }
+
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  bool held_ = false;
+  bool open_ = false;
   bool settingsWhileLoading_ = false;
   std::thread thread_;
 };
@@ -149,10 +169,9 @@ TEST(EndWhileLoading, EscapeEndsTheProgramWithTheSettingsSavedAndTheLoaderAwaite
   Folder folder;
   for (const char* skin : {"Icons240.bmp", "Icons240r.bmp"})
     fs::copy_file(fs::path(VESPERA_PROGRAM_DIR) / skin, folder.Path() / skin);
-  const fs::path pipe = folder.Path() / "Stars.dat";
-  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   const fs::path settings = folder.Path() / "settings.ini";
-  StarPipeWriter writer(pipe, settings);
+  ReportGate gate(settings);
+  std::ostream debugOutput(&gate);
 
   DeviceProfile device;
   device.width = 240;
@@ -163,6 +182,7 @@ TEST(EndWhileLoading, EscapeEndsTheProgramWithTheSettingsSavedAndTheLoaderAwaite
   int status = -1;
   {
     Desktop desktop(device, clock, backend);
+    desktop.Debug().AttachTo(debugOutput);
     RegisterStandardWindowClasses(desktop);
     CSkyMapApp application;
     application.SetModulePath(device.modulePath);
@@ -170,7 +190,7 @@ TEST(EndWhileLoading, EscapeEndsTheProgramWithTheSettingsSavedAndTheLoaderAwaite
     status = RunApplication(application);
     EXPECT_EQ(desktop.QuitCode(), 0);  // Escape ended it, not the backend
   }
-  EXPECT_TRUE(writer.Finish()) << "the settings were not all written while the loader waited";
+  EXPECT_TRUE(gate.Finish()) << "the settings were not all written while the loader waited";
   EXPECT_EQ(status, 0);
 
   ASSERT_TRUE(backend.loadingAtFirstLook);

@@ -1,9 +1,12 @@
 #include "catalog/CatalogLoader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "CatalogFixture.h"
 #include "catalog/SkyRecords.h"
@@ -87,7 +90,9 @@ TEST(CatalogLoad, MissingEmptyAndTinyFilesLeaveEmptyTablesAndStillFinish) {
   EXPECT_EQ(loaded.reason(), "Stars.dat: the file ends inside its record count");
   CatalogStore lines;
   EXPECT_EQ(lines.LoadObjects(folder.File("CLines.dat")).reason(), "the file ends inside its record count");
-  EXPECT_TRUE(lines.LoadObjects(folder.File("DeepSky.dat")));  // a count of zero is an empty catalogue
+  // A count of zero is an empty catalogue, and said, as it points at a damaged file.
+  EXPECT_EQ(lines.LoadObjects(folder.File("DeepSky.dat")).reason(), "the file declares no records");
+  EXPECT_EQ(lines.objects.count(), 0u);
   EXPECT_EQ(catalogs.starCatalog.objects.count(), 0u);
   EXPECT_EQ(catalogs.deepSkyCatalog.objects.count(), 0u);
   EXPECT_EQ(catalogs.constellationLineCatalog.objects.count(), 0u);
@@ -131,8 +136,27 @@ TEST(CatalogLoad, ExtraBytesBeyondTheCountAreNotRead) {
   CatalogFolder folder;
   folder.WriteRecords<SkyObjectRecord>("CLines.dat", 1, {MakeObjectRecord(1, 1, 0, ""), MakeObjectRecord(2, 2, 0, "")});
   CatalogStore store;
-  EXPECT_TRUE(store.LoadObjects(folder.File("CLines.dat")));
+  EXPECT_EQ(store.LoadObjects(folder.File("CLines.dat")).reason(), "22 bytes follow the last record");
   EXPECT_EQ(store.objects.count(), 1u);
+}
+
+TEST(CatalogLoad, EveryDamagedFileIsHandedOnAndAFifoReadsAsUnreadable) {
+  CatalogFolder folder;
+  folder.WriteRecords<SkyObjectRecord>("DeepSky.dat", 0, {});
+  // A FIFO would block the loader for ever if it were opened for reading.
+  ASSERT_EQ(::mkfifo(folder.File("Stars.dat").c_str(), 0600), 0);
+  SkyCatalogs catalogs;
+  std::vector<std::string> problems;
+  const Expected<void> loaded =
+      LoadCatalogs(catalogs, folder.Directory(), [&](const std::string& problem) { problems.push_back(problem); });
+  EXPECT_EQ(loaded.reason(), "Stars.dat: the file cannot be read");
+  EXPECT_EQ(problems, (std::vector<std::string>{"Stars.dat: the file cannot be read",
+                                                "StarNames.dat: the file cannot be opened",
+                                                "DeepSky.dat: the file declares no records",
+                                                "DeepSkyNames.dat: the file cannot be opened",
+                                                "CLines.dat: the file cannot be opened",
+                                                "CNames.dat: the file cannot be opened"}));
+  EXPECT_TRUE(catalogs.IsLoaded());
 }
 
 TEST(CatalogLoad, OddLineTableDropsItsLastEndPoint) {

@@ -59,9 +59,9 @@ TEST(IniFile, MissingFileLeavesTheSequenceEmpty) {
   EXPECT_EQ(LoadIniFile(folder.Write("a.ini", "") + ".missing", file).reason(), "the file cannot be opened");
   EXPECT_TRUE(file.empty());
   EXPECT_TRUE(LoadIniFile(folder.Write("a.ini", ""), file));
-  // A folder opens as a file but cannot be read as one.
+  // A folder (like a FIFO) is not a regular file: it is not opened at all.
   const std::string path = folder.Write("b.ini", "");
-  EXPECT_EQ(LoadIniFile(path.substr(0, path.rfind('/')), file).reason(), "reading the file failed part way");
+  EXPECT_EQ(LoadIniFile(path.substr(0, path.rfind('/')), file).reason(), "the file cannot be opened");
   EXPECT_TRUE(file.empty());
 }
 
@@ -80,6 +80,25 @@ TEST(IniFile, PiecesOfALongLineAreClassifiedOnTheirOwn) {
   // White space at the end of a piece is trimmed like a line end.
   const std::string spaced = std::string(131070, 'b') + " c";
   EXPECT_EQ(Parse("[1]\n" + spaced + "\n"), (Sections{{u"1", WideString(131070, u'b') + u"c"}}));
+}
+
+TEST(IniFile, AHugeFileOrSectionIsCutSaidAndTheRestKept) {
+  ScratchFolder folder;
+  IniFile file;
+  // A 16 MB paragraph: the section keeps its first kMaxSectionUnits units.
+  const std::string paragraph = "[31]\n" + std::string(16u << 20, 'p') + "\n";
+  EXPECT_EQ(LoadIniFile(folder.Write("Messier.ini", "[1]\none\n" + paragraph), file).reason(),
+            "the file is larger than 1 MiB; only its first 1 MiB are read");
+  ASSERT_EQ(file.size(), 2u);
+  EXPECT_EQ(file[0].body, u"one");
+  EXPECT_EQ(file[1].body, WideString(kMaxSectionUnits, u'p'));
+
+  const std::string tooLong = "[7]\n" + std::string(kMaxSectionUnits - 1, 'q') + "\nrst\n[8]\neight\n";
+  EXPECT_EQ(LoadIniFile(folder.Write("Caldwell.ini", tooLong), file).reason(),
+            "section [7] is longer than 262144 characters; only its start is shown");
+  ASSERT_EQ(file.size(), 2u);
+  EXPECT_EQ(file[0].body, WideString(kMaxSectionUnits - 1, u'q') + u"r");
+  EXPECT_EQ(file[1].body, u"eight");
 }
 
 }  // namespace

@@ -9,6 +9,9 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <random>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "catalog/CatalogLoader.h"
 #include "catalog/SkyRecords.h"
@@ -22,23 +25,65 @@ namespace {
 const DeviceChoice& Wide() { return SupportedDevices()[3]; }
 const DeviceChoice& Pocket() { return SupportedDevices()[0]; }
 
-// Looks at the map, picks objects, moves and zooms, searches, opens every
-// secondary window the menu offers and leaves each with Escape. The dump
-// comes first: a window that is missing would let an Escape end the program
-// before the end of the script, which is no fault.
-std::string ExerciseScript(const DeviceChoice& device) {
+enum class RedSkin { kLoads, kFails };
+
+// A dump the script takes, and the windows it must show, bottom first: each
+// step proves that the window it meant to open (or close) is the one the
+// next keys reach.
+struct Checkpoint {
+  std::string dump;
+  std::vector<std::string> windows;
+};
+
+struct Exercise {
+  std::string script;
+  std::vector<Checkpoint> checkpoints;
+};
+
+// Looks at the map, picks objects, moves and zooms through the menu, turns
+// red-screen mode on (loading the red skin), then opens every secondary
+// window the menu offers, uses it and leaves it with Escape.
+Exercise ExerciseScript(const DeviceChoice& device, RedSkin redSkin) {
+  const std::string map = "CSkyMapDlg";
+  Exercise exercise;
+  std::string& script = exercise.script;
+  const auto check = [&](const std::string& name, std::vector<std::string> windows) {
+    script += "dump " + name + ".json\n";
+    exercise.checkpoints.push_back({name, std::move(windows)});
+  };
   const int cx = device.width / 2, cy = device.height / 2;
-  std::string script = "wait\ndump start.json\nshot start.png\n";
+  script += "wait\n";
+  check("start", {map});
+  script += "shot start.png\n";
   for (const auto& [dx, dy] : {std::pair{0, 0}, {10, 10}, {-30, 20}, {40, -40}})
     script += "tap " + std::to_string(cx + dx) + " " + std::to_string(cy + dy) + "\n";
-  script += "key UP\nkey LEFT\nkey RETURN\nkey Z\nkey 8\ntap " + std::to_string(cx) + " " + std::to_string(cy) +
-            "\nkey RETURN\nkey L\nkey S\nkey RETURN\nkey R\ndump moved.json\n";
-  for (const char* window : {"S", "M", "C", "P", "A"}) {
-    script += std::string("key RETURN\nkey ") + window + "\nwait\ntype a\nkey RETURN\nkey DOWN\nkey ESCAPE\n";
+  script += "key UP\nkey LEFT\n";
+  check("moved", {map});
+  script += "key RETURN\n";
+  check("menu", {map, "Menu"});
+  script += "key Z\n";
+  check("zoom-menu", {map, "Menu", "Menu"});
+  script += "key 8\n";
+  check("zoomed", {map});
+  script += "key RETURN\nkey R\n";
+  if (redSkin == RedSkin::kFails) {
+    check("red-skin-refused", {map, "MessageBox"});
+    script += "key RETURN\n";
   }
-  return script;
+  check("red", {map});
+  const std::pair<char, const char*> kWindows[] = {
+      {'S', "CSearchDlg"}, {'M', "CObjectDataDlg"}, {'C', "CObjectDataDlg"}, {'P', "CHelpDlg"}, {'A', "CAboutDlg"}};
+  for (const auto& [key, window] : kWindows) {
+    const std::string name(1, key);
+    script += std::string("key RETURN\nkey ") + key + "\nwait\n";
+    check("open-" + name, {map, window});
+    script += "type a\nkey DOWN\n";
+    check("used-" + name, {map, window});
+    script += "key ESCAPE\n";
+    check("closed-" + name, {map});
+  }
+  return exercise;
 }
-
 nlohmann::json ReadJson(const ProgramSandbox& sandbox, const std::string& name) {
   const std::string text = ReadFileText(sandbox.File(name));
   return nlohmann::json::parse(text, nullptr, false);
@@ -51,10 +96,18 @@ const nlohmann::json* WindowOfClass(const nlohmann::json& dump, const std::strin
   return nullptr;
 }
 
+std::vector<std::string> WindowClasses(const nlohmann::json& dump) {
+  std::vector<std::string> classes;
+  if (dump.is_object() && dump.contains("windows"))
+    for (const nlohmann::json& window : dump["windows"]) classes.push_back(window.value("class", ""));
+  return classes;
+}
+
 // Runs the exercise and checks the run ended normally after showing the
-// loaded map.
-void ExpectNormalRun(const ProgramSandbox& sandbox, const DeviceChoice& device) {
-  const SandboxRun run = sandbox.Run(ExerciseScript(device), device);
+// loaded map, with each window open where the script meant it to be.
+void ExpectNormalRun(const ProgramSandbox& sandbox, const DeviceChoice& device, RedSkin redSkin = RedSkin::kLoads) {
+  const Exercise exercise = ExerciseScript(device, redSkin);
+  const SandboxRun run = sandbox.Run(exercise.script, device);
   EXPECT_TRUE(run.NormalExit()) << run.Summary();
   const nlohmann::json start = ReadJson(sandbox, "start.json");
   const nlohmann::json* main = WindowOfClass(start, "CSkyMapDlg");
@@ -62,6 +115,9 @@ void ExpectNormalRun(const ProgramSandbox& sandbox, const DeviceChoice& device) 
   EXPECT_EQ((*main)["state"]["dataLoaded"], 1);
   EXPECT_NE((*main)["state"]["statusText"], "Loading data...");
   EXPECT_GT(ReadFileText(sandbox.File("start.png")).size(), 8u) << "no screenshot";
+  for (const Checkpoint& checkpoint : exercise.checkpoints)
+    EXPECT_EQ(WindowClasses(ReadJson(sandbox, checkpoint.dump + ".json")), checkpoint.windows)
+        << "at " << checkpoint.dump;
   EXPECT_EQ(SettingsProblem(sandbox.SettingsFile()), "");
 }
 
@@ -148,6 +204,11 @@ const CatalogueDamage kCatalogueDamages[] = {
        PutCount(bytes, std::uint32_t((bytes.size() - 4) / file.recordSize + 1000));
      },
      kCountPastTheEnd},
+    {"ZeroCount", [](std::vector<unsigned char>& bytes, const CatalogueFile&) { PutCount(bytes, 0); },
+     "the file declares no records"},
+    {"BytesAfterTheRecords",
+     [](std::vector<unsigned char>& bytes, const CatalogueFile&) { bytes.insert(bytes.end(), 5, 0xAB); },
+     "5 bytes follow the last record"},
     {"NanAndInfiniteCoordinates", MakeCoordinatesAbsurd, nullptr},
     {"UnterminatedTexts", LeaveTextsUnterminated, nullptr},
 };
@@ -305,7 +366,7 @@ TEST(DamagedSkinTest, DamagedRedSkinWhileRunningKeepsTheProgramGoing) {
     damage.apply(bytes);
     sandbox.WriteBytes("Icons240r.bmp", bytes);
     ExpectDecodeReason(bytes, damage);
-    ExpectNormalRun(sandbox, Pocket());
+    ExpectNormalRun(sandbox, Pocket(), RedSkin::kFails);
   }
 }
 

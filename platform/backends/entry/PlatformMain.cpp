@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
+#include <memory>
+#include <optional>
+#include <vector>
 
 #include "platform/backends/entry/CommandLine.h"
 #include "platform/backends/headless/HeadlessBackend.h"
@@ -25,17 +27,26 @@ std::string ExecutablePath() {
   return error ? std::string() : path.string();
 }
 
-std::optional<std::string> ReadScript(const std::string& path, std::istream& in) {
-  std::ostringstream text;
-  if (path == "-") {
-    text << in.rdbuf();
-    return text.str();
+// Reads a script file through once, reporting every bad line, so that a bad
+// script stops before the program starts; then rewinds it for the run. A
+// FIFO or a device is not read twice: it plays as it is read.
+bool CheckScriptFile(std::ifstream& file, const std::string& path, SIZE screen, std::ostream& err) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return true;
+  ScriptReader check(file, screen);
+  std::vector<ScriptStep> steps;
+  bool good = true;
+  for (;;) {
+    if (const std::optional<ScriptError> bad = check.Next(steps)) {
+      err << path << ':' << bad->line << ": " << bad->message << '\n';
+      good = false;
+    } else if (steps.empty()) {
+      break;
+    }
   }
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  text << file.rdbuf();
-  if (file.bad()) return std::nullopt;
-  return text.str();
+  file.clear();
+  file.seekg(0);
+  return good;
 }
 
 // What starts each line the platform writes on standard error.
@@ -120,19 +131,25 @@ int RunPlatform(const std::vector<std::string>& arguments, CWinApp& application,
   }
 
   const std::string scriptName = options.scriptPath == "-" ? "<stdin>" : options.scriptPath;
-  const auto text = ReadScript(options.scriptPath, streams.in);
-  if (!text) {
-    streams.err << errorPrefix << "cannot read the script " << options.scriptPath << '\n';
-    return kBadUsage;
-  }
-  ParsedScript script = ParseScript(*text, {options.device.width, options.device.height});
-  if (!script.errors.empty()) {
-    for (const ScriptError& error : script.errors)
-      streams.err << scriptName << ':' << error.line << ": " << error.message << '\n';
-    return kBadUsage;
+  const SIZE screen{options.device.width, options.device.height};
+  std::ifstream file;
+  std::istream* input = &streams.in;
+  if (options.scriptPath != "-") {
+    std::error_code error;
+    if (std::filesystem::is_directory(options.scriptPath, error)) {
+      streams.err << errorPrefix << "cannot read the script " << options.scriptPath << ": it is a folder\n";
+      return kBadUsage;
+    }
+    file.open(options.scriptPath, std::ios::binary);
+    if (!file) {
+      streams.err << errorPrefix << "cannot read the script " << options.scriptPath << '\n';
+      return kBadUsage;
+    }
+    if (!CheckScriptFile(file, options.scriptPath, screen, streams.err)) return kBadUsage;
+    input = &file;
   }
 
-  HeadlessBackend backend(std::move(script.steps), scriptName, streams.err);
+  HeadlessBackend backend(std::make_unique<ScriptReader>(*input, screen), scriptName, streams.err);
   int status = kNormalEnd;
   try {
     status = RunOnDesktop(options, backend, backend.Clock(), application, streams.err, errorPrefix);
@@ -140,6 +157,7 @@ int RunPlatform(const std::vector<std::string>& arguments, CWinApp& application,
     streams.err << errorPrefix << e.what() << '\n';
     return kFailure;
   }
+  if (backend.BadScript()) return kBadUsage;
   if (backend.Failed()) return kFailure;
   if (const int line = backend.FirstUnplayedLine())
     streams.err << errorPrefix << scriptName << ':' << line

@@ -10,7 +10,25 @@
 HeadlessBackend::HeadlessBackend(std::vector<ScriptStep> steps, std::string scriptName, std::ostream& errors)
     : steps_(std::move(steps)), scriptName_(std::move(scriptName)), errors_(errors) {}
 
-int HeadlessBackend::FirstUnplayedLine() const { return next_ < steps_.size() ? steps_[next_].line : 0; }
+HeadlessBackend::HeadlessBackend(std::unique_ptr<ScriptReader> reader, std::string scriptName, std::ostream& errors)
+    : reader_(std::move(reader)), scriptName_(std::move(scriptName)), errors_(errors) {}
+
+int HeadlessBackend::FirstUnplayedLine() {
+  if (next_ >= steps_.size() && !badScript_ && !ReadSteps(nullptr)) return 0;
+  return next_ < steps_.size() ? steps_[next_].line : 0;
+}
+
+bool HeadlessBackend::ReadSteps(Desktop* desktop) {
+  if (!reader_ || badScript_) return false;
+  next_ = 0;
+  const std::optional<ScriptError> error = reader_->Next(steps_);
+  if (!error) return !steps_.empty();
+  errors_ << scriptName_ << ':' << error->line << ": " << error->message << '\n';
+  badScript_ = true;
+  failed_ = true;
+  if (desktop) desktop->Quit(1);
+  return false;
+}
 
 void HeadlessBackend::Fail(Desktop& desktop, const std::string& message) {
   errors_ << desktop.Debug().Prefix() << message << '\n';
@@ -27,8 +45,10 @@ void HeadlessBackend::WaitForInput(Desktop& desktop, std::optional<DWORD> /*dead
     queue.WaitForChange(seen);
     return;
   }
-  while (next_ < steps_.size())
-    if (!Play(desktop, steps_[next_++])) return;
+  do {
+    while (next_ < steps_.size())
+      if (!Play(desktop, steps_[next_++])) return;
+  } while (ReadSteps(&desktop));
 
   if (escapePresses_ < kEscapePressesAtEnd) {
     ++escapePresses_;

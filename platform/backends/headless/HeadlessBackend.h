@@ -7,6 +7,7 @@
 // waits again, until the program ends; after ten presses it gives up and
 // ends the run as failed.
 
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@ class HeadlessBackend final : public Backend {
  public:
   // `scriptName` prefixes messages about the script's lines; `errors` gets them.
   HeadlessBackend(std::vector<ScriptStep> steps, std::string scriptName, std::ostream& errors);
+  // Plays the script as the reader reads it, a line's steps at a time.
+  HeadlessBackend(std::unique_ptr<ScriptReader> reader, std::string scriptName, std::ostream& errors);
 
   VirtualClock& Clock() { return clock_; }
 
@@ -28,16 +31,24 @@ class HeadlessBackend final : public Backend {
   void Wake() override {}
   void Present(const Surface&) override {}
 
-  // A screenshot or dump could not be written, or the program would not end.
+  // A screenshot or dump could not be written, a line read during the run
+  // was bad, or the program would not end.
   bool Failed() const { return failed_; }
-  // The line of the first step not played (0 when all were played).
-  int FirstUnplayedLine() const;
+  // A line read during the run was bad (it has been reported).
+  bool BadScript() const { return badScript_; }
+  // The line of the first step not played (0 when all were played); reads
+  // on in the script to find it.
+  int FirstUnplayedLine();
 
  private:
   // Plays one step; false when the program should get the turn.
   bool Play(Desktop& desktop, const ScriptStep& step);
   void Fail(Desktop& desktop, const std::string& message);
+  // The next line's steps into steps_; false at the end of the script or on
+  // a bad line (which ends the run).
+  bool ReadSteps(Desktop* desktop);
 
+  std::unique_ptr<ScriptReader> reader_;
   std::vector<ScriptStep> steps_;
   std::size_t next_ = 0;
   std::string scriptName_;
@@ -45,4 +56,5 @@ class HeadlessBackend final : public Backend {
   VirtualClock clock_;
   int escapePresses_ = 0;
   bool failed_ = false;
+  bool badScript_ = false;
 };

@@ -51,6 +51,8 @@ std::optional<long long> ParseNumber(std::string_view word, long long maximum) {
 
 std::optional<int> ParseNotches(std::string_view word) {
   int value = 0;
+  // "+-5" is no number: the sign after the plus would be taken as the one.
+  if (word.starts_with("+-") || word.starts_with("++")) return std::nullopt;
   const char* begin = word.data() + (word.starts_with('+') ? 1 : 0);
   const auto result = std::from_chars(begin, word.data() + word.size(), value);
   if (result.ec != std::errc() || result.ptr != word.data() + word.size() || value == 0 ||
@@ -61,11 +63,23 @@ std::optional<int> ParseNotches(std::string_view word) {
 
 // Appended piece by piece: prepending a literal to a temporary string makes
 // GCC 12 at -O3 report a false overlap inside std::string (-Wrestrict).
+// Control bytes (a NUL, an escape sequence) are written as \xHH, so that a
+// damaged script cannot cut the message or drive the user's terminal.
 std::string Quoted(std::string_view word) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
   std::string quoted;
   quoted.reserve(word.size() + 2);
   quoted += '"';
-  quoted += word;
+  for (const char c : word) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      quoted += "\\x";
+      quoted += kHex[byte >> 4];
+      quoted += kHex[byte & 0xF];
+    } else {
+      quoted += c;
+    }
+  }
   quoted += '"';
   return quoted;
 }
@@ -214,25 +228,71 @@ std::optional<UINT> ParseKeyName(std::string_view name) {
   return std::nullopt;
 }
 
+namespace {
+
+Expected<std::vector<ScriptStep>> ParseScriptLine(std::string_view raw, int line, SIZE screen) {
+  raw = StripLineEnd(raw);
+  const std::string_view trimmed = Trim(raw);
+  if (trimmed.empty() || trimmed.front() == '#') return std::vector<ScriptStep>();
+  // Leading blanks are not part of a command's free text either.
+  return LineParser(line, screen).Parse(raw.substr(raw.find(trimmed.front())));
+}
+
+}  // namespace
+
 ParsedScript ParseScript(std::string_view text, SIZE screen) {
   ParsedScript parsed;
   int line = 0;
   while (!text.empty() || line == 0) {
     const std::size_t end = text.find('\n');
-    const std::string_view raw = StripLineEnd(text.substr(0, end));
+    const std::string_view raw = text.substr(0, end);
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     ++line;
-    const std::string_view trimmed = Trim(raw);
-    if (!trimmed.empty() && trimmed.front() != '#') {
-      // Leading blanks are not part of a command's free text either.
-      Expected<std::vector<ScriptStep>> steps = LineParser(line, screen).Parse(raw.substr(raw.find(trimmed.front())));
-      if (steps)
-        parsed.steps.insert(parsed.steps.end(), std::make_move_iterator(steps->begin()),
-                            std::make_move_iterator(steps->end()));
-      else
-        parsed.errors.push_back({line, steps.reason()});
-    }
+    Expected<std::vector<ScriptStep>> steps = ParseScriptLine(raw, line, screen);
+    if (steps)
+      parsed.steps.insert(parsed.steps.end(), std::make_move_iterator(steps->begin()),
+                          std::make_move_iterator(steps->end()));
+    else
+      parsed.errors.push_back({line, steps.reason()});
     if (end == std::string_view::npos) break;
   }
   return parsed;
+}
+
+bool ScriptReader::ReadLine(std::string& line, bool& tooLong) {
+  line.clear();
+  tooLong = false;
+  std::streambuf& input = *in_.rdbuf();
+  bool any = false;
+  for (;;) {
+    const int c = input.sbumpc();
+    if (c == std::char_traits<char>::eof()) return any;
+    any = true;
+    if (c == '\n') return true;
+    if (line.size() == kMaxScriptLineBytes) {
+      // Not read to its end: an endless input without a line feed would
+      // never give one.
+      tooLong = true;
+      return true;
+    }
+    line += static_cast<char>(c);
+  }
+}
+
+std::optional<ScriptError> ScriptReader::Next(std::vector<ScriptStep>& steps) {
+  steps.clear();
+  std::string text;
+  bool tooLong = false;
+  while (!stopped_ && steps.empty() && ReadLine(text, tooLong)) {
+    ++line_;
+    if (tooLong) {
+      stopped_ = true;
+      return ScriptError{line_, "the line is longer than " + std::to_string(kMaxScriptLineBytes) +
+                                    " bytes; the script is read no further"};
+    }
+    Expected<std::vector<ScriptStep>> parsed = ParseScriptLine(text, line_, screen_);
+    if (!parsed) return ScriptError{line_, parsed.reason()};
+    steps = std::move(*parsed);
+  }
+  return std::nullopt;
 }

@@ -1,7 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <array>
 #include <chrono>
+#include <csignal>
+#include <functional>
+#include <iterator>
+#include <utility>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -206,6 +214,111 @@ TEST_F(PlatformRun, AScreenshotThatCannotBeWrittenFailsTheRun) {
 TEST_F(PlatformRun, LinesLeftWhenTheProgramEndsAreReported) {
   EXPECT_EQ(Run("key ESCAPE\nwait\n"), 0);
   EXPECT_NE(err.str().find("script.txt:1: the program ended before this line"), std::string::npos) << err.str();
+}
+
+TEST_F(PlatformRun, AFolderAsTheScriptGivesStatusTwo) {
+  std::istringstream in;
+  EXPECT_EQ(RunPlatform({"--headless", "--script", folder.string(), "--screen", "240x320"}, app, {in, out, err}), 2);
+  EXPECT_EQ(err.str(), "vespera: cannot read the script " + folder.string() + ": it is a folder\n");
+}
+
+TEST_F(PlatformRun, AShotThatCannotBeWrittenLeavesTheFileThatWasThere) {
+  const fs::path shot = folder / "old.png";
+  std::ofstream(shot) << "the old shot";
+  // A file size limit fails the write as a full disk does.
+  rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit tiny = saved;
+  tiny.rlim_cur = 64;
+  std::signal(SIGXFSZ, SIG_IGN);
+  const fs::path scriptFile = folder / "shot.txt";
+  std::ofstream(scriptFile) << "shot " << shot.string() << "\n";
+  std::istringstream in;
+  ::setrlimit(RLIMIT_FSIZE, &tiny);
+  const int status = RunPlatform({"--headless", "--screen", "240x320", "--script", scriptFile.string()}, app, {in, out, err});
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, SIG_DFL);
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(Read(shot), "the old shot");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2) << "a temporary file stayed";
+}
+
+// Serves generated text a block at a time, as a pipe does: `lines` lines of
+// `line`, then `tail` (or, with lines < 0, `line` for ever).
+class GeneratedInput : public std::streambuf {
+ public:
+  GeneratedInput(std::string head, std::string line, long long lines)
+      : head_(std::move(head)), line_(std::move(line)), lines_(lines) {}
+
+ protected:
+  int_type underflow() override {
+    if (!head_.empty()) {
+      block_ = std::exchange(head_, std::string());
+    } else if (lines_ != 0) {
+      block_.clear();
+      while (block_.size() < 65536 && lines_ != 0) {
+        block_ += line_;
+        if (lines_ > 0) --lines_;
+      }
+    } else {
+      return traits_type::eof();
+    }
+    setg(block_.data(), block_.data(), block_.data() + block_.size());
+    return traits_type::to_int_type(block_[0]);
+  }
+
+ private:
+  std::string head_;
+  std::string line_;
+  long long lines_;
+  std::string block_;
+};
+
+// Runs `run` in a child process whose address space may grow only by
+// `extraBytes` from where it is, and answers its exit status (-1: killed by a
+// signal, as an abort on a failed allocation is).
+int StatusInBoundedChild(std::size_t extraBytes, const std::function<int()>& run) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+#if !defined(__SANITIZE_ADDRESS__)
+    // The sanitizer's shadow memory would not fit in any such bound.
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t now = rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE));
+    const rlimit bound{now + extraBytes, now + extraBytes};
+    ::setrlimit(RLIMIT_AS, &bound);
+#else
+    (void)extraBytes;
+#endif
+    ::_exit(run());
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(PlatformRun, AScriptPlaysAsItIsReadInBoundedMemory) {
+  constexpr std::size_t kBound = 128u << 20;
+  // 200 MB of comments and waits: more than the bound the run may take.
+  const std::string comment = "# " + std::string(4000, 'x') + "\n";
+  EXPECT_EQ(StatusInBoundedChild(kBound, [&] {
+              GeneratedInput generated("", comment + "wait\n", 50000);
+              std::istream in(&generated);
+              std::ostringstream childErr;
+              return RunPlatform({"--headless", "--script", "-", "--screen", "240x320"}, app, {in, out, childErr});
+            }),
+            0);
+  // An endless pipe: the run ends where its script ends the program, and the
+  // line after that is reported.
+  EXPECT_EQ(StatusInBoundedChild(kBound, [&] {
+              GeneratedInput generated("key RETURN\n", "wait\n", -1);
+              std::istream in(&generated);
+              std::ostringstream childErr;
+              const int status = RunPlatform({"--headless", "--script", "-", "--screen", "240x320"}, app, {in, out, childErr});
+              const bool reported = childErr.str() == "vespera: <stdin>:1: the program ended before this line; the rest of the script was not played\n";
+              return status == 0 && reported ? 0 : 3;
+            }),
+            0);
 }
 
 TEST_F(PlatformRun, TheScriptCanComeFromStandardInput) {

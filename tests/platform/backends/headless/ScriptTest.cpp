@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "platform/backends/headless/Script.h"
 #include "platform/windows/VirtualKeys.h"
 
@@ -92,6 +94,33 @@ TEST(Script, KeyNames) {
   EXPECT_EQ(ParseKeyName("0x"), std::nullopt);
   EXPECT_EQ(ParseKeyName("ENTER"), std::nullopt);
   EXPECT_EQ(ParseKeyName(""), std::nullopt);
+}
+
+TEST(Script, DamagedInputIsRefusedAndEchoedSafely) {
+  const ParsedScript bad = ParseScript(std::string_view("wheel +-5\nwheel ++5\nke\x1B[2Jy RETURN\nkey A\0B\n", 43), kScreen);
+  ASSERT_EQ(bad.errors.size(), 4u);
+  EXPECT_EQ(bad.errors[0].message, "wheel: \"+-5\" is not a number of notches (-100 to 100, not 0)");
+  EXPECT_EQ(bad.errors[1].line, 2);
+  EXPECT_EQ(bad.errors[2].message, "unknown command \"ke\\x1B[2Jy\"");
+  EXPECT_EQ(bad.errors[3].message, "key: unknown key \"A\\x00B\"");
+}
+
+TEST(Script, TheReaderGivesOneLinesStepsAtATimeAndStopsAtAnOverlongLine) {
+  std::istringstream in("\n# note\nwait\n" + std::string(kMaxScriptLineBytes + 1, '#') + "\ntap 1 2");
+  ScriptReader reader(in, kScreen);
+  std::vector<ScriptStep> steps;
+  EXPECT_EQ(reader.Next(steps), std::nullopt);
+  ASSERT_EQ(steps.size(), 1u);
+  EXPECT_EQ(steps[0].line, 3);
+  const std::optional<ScriptError> tooLong = reader.Next(steps);
+  ASSERT_TRUE(tooLong);
+  EXPECT_EQ(tooLong->line, 4);
+  EXPECT_EQ(tooLong->message, "the line is longer than 65536 bytes; the script is read no further");
+  EXPECT_TRUE(steps.empty());
+  EXPECT_EQ(reader.Next(steps), std::nullopt);
+  EXPECT_TRUE(steps.empty()) << "read on past an overlong line";
+  // The three short lines, the limit and the one byte that passes it.
+  EXPECT_EQ(in.tellg(), std::streampos(13 + kMaxScriptLineBytes + 1)) << "read on past the limit";
 }
 
 TEST(Script, AnEmptyScriptHasNoSteps) {
