@@ -84,6 +84,12 @@ namespace {
 
 class DemoApp : public CWinApp {
  public:
+  // The platform starts its lines on standard error with this name.
+  ProgramDescription Describe() const override {
+    ProgramDescription program;
+    program.commandName = "demo";
+    return program;
+  }
   BOOL InitInstance() override {
     RegisterTestControls(*Desktop::Current());
     SetRegistryKey(u"NocturnaMobile");
@@ -219,7 +225,7 @@ TEST_F(PlatformRun, LinesLeftWhenTheProgramEndsAreReported) {
 TEST_F(PlatformRun, AFolderAsTheScriptGivesStatusTwo) {
   std::istringstream in;
   EXPECT_EQ(RunPlatform({"--headless", "--script", folder.string(), "--screen", "240x320"}, app, {in, out, err}), 2);
-  EXPECT_EQ(err.str(), "vespera: cannot read the script " + folder.string() + ": it is a folder\n");
+  EXPECT_EQ(err.str(), "demo: cannot read the script " + folder.string() + ": it is a folder\n");
 }
 
 TEST_F(PlatformRun, AShotThatCannotBeWrittenLeavesTheFileThatWasThere) {
@@ -315,7 +321,7 @@ TEST_F(PlatformRun, AScriptPlaysAsItIsReadInBoundedMemory) {
               std::istream in(&generated);
               std::ostringstream childErr;
               const int status = RunPlatform({"--headless", "--script", "-", "--screen", "240x320"}, app, {in, out, childErr});
-              const bool reported = childErr.str() == "vespera: <stdin>:1: the program ended before this line; the rest of the script was not played\n";
+              const bool reported = childErr.str() == "demo: <stdin>:1: the program ended before this line; the rest of the script was not played\n";
               return status == 0 && reported ? 0 : 3;
             }),
             0);
