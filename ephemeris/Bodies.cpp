@@ -13,8 +13,12 @@ namespace {
 
 constexpr int kLightTimeRounds = 3;  // each round cuts the error by v/c; two already reach 1e-8
 
-// eraPlan94's planet numbers, Mercury = 1 .. Neptune = 8.
-int PlanetNumberOf(Body body) { return static_cast<int>(body) - static_cast<int>(Body::Mercury) + 1; }
+// eraPlan94's planet numbers: Mercury 1, Venus 2, (3 is the Earth-Moon
+// barycentre), Mars 4 .. Neptune 8.
+int PlanetNumberOf(Body body) {
+  const int fromMercury = static_cast<int>(body) - static_cast<int>(Body::Mercury);
+  return body <= Body::Venus ? fromMercury + 1 : fromMercury + 2;
+}
 
 Vector3 Scaled(const Vector3& v, double s) { return {v[0] * s, v[1] * s, v[2] * s}; }
 Vector3 Plus(const Vector3& a, const Vector3& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2]}; }

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "ephemeris/Bodies.h"
+#include "ephemeris/PlanetMagnitude.h"
 
 using namespace vespera;
 
@@ -90,5 +91,35 @@ TEST(BodiesTest, TopocentricMoonIsLoweredByItsParallax) {
     EXPECT_NEAR(geocentricAltitude - topocentricAltitude, horizontalParallax * std::cos(topocentricAltitude),
                 horizontalParallax * 0.01);
     EXPECT_NEAR(Length(topocentric.fromEarth) / geocentric.DistanceAu(), 1.0, 0.02);
+  }
+}
+
+TEST(BodiesTest, PhaseBrightLimbAndMagnitudesMatchPublishedFigures) {
+  // Venus on 1992 December 20.0 TD: phase angle 72.96 degrees, 0.647 lit.
+  const BodyPosition venus = BodyAtTerrestrialTime(Body::Venus, 2448976.5);
+  EXPECT_NEAR(PhaseAngle(venus) / kRadiansPerDegree, 72.96, 0.01);
+  EXPECT_NEAR(IlluminatedFraction(venus), 0.647, 0.001);
+  // The Moon on 1992 April 12.0 TD: 0.6786 lit, bright limb at 285.0 degrees.
+  const Expected<SolarSystem> april = ComputeBodies(TimeScalesAtTerrestrialTime({2448724.5, 0.0}));
+  ASSERT_TRUE(april);
+  EXPECT_NEAR(IlluminatedFraction(Of(*april, Body::Moon)), 0.6786, 0.0005);
+  EXPECT_NEAR(BrightLimbPositionAngle(Of(*april, Body::Moon), Of(*april, Body::Sun)) / kRadiansPerDegree, 285.0, 0.1);
+  EXPECT_FALSE(VisualMagnitude(Of(*april, Body::Moon)));
+
+  // Oppositions as the almanacs give them: Mars 2003 August 28 at -2.9,
+  // Saturn 2002 December 17 at -0.5 with its rings open, Jupiter 2022
+  // September 26 at -2.9.
+  struct Case {
+    Body planet;
+    double julianDate;
+    double magnitude;
+  };
+  const Case kOppositions[] = {{Body::Mars, 2452879.5, -2.9}, {Body::Saturn, 2452625.5, -0.5},
+                               {Body::Jupiter, 2459848.5, -2.9}};
+  for (const Case& c : kOppositions) {
+    SCOPED_TRACE(NameOf(c.planet));
+    const std::optional<double> magnitude = VisualMagnitude(BodyAtTerrestrialTime(c.planet, c.julianDate));
+    ASSERT_TRUE(magnitude);
+    EXPECT_NEAR(*magnitude, c.magnitude, 0.1);
   }
 }
