@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <functional>
+#include <utility>
 
 #include "ephemeris/SiderealTime.h"
 

@@ -52,10 +52,12 @@ ZoneSources ReadZoneSources() {
 }
 
 std::optional<std::string> ZoneNameOf(const ZoneSources& sources) {
+  // A TZ that is set decides, as it does for the C library's local time: an
+  // empty one means UTC, which has no city.
   if (sources.tzVariable) {
     std::string_view tz = *sources.tzVariable;
     if (!tz.empty() && tz.front() == ':') tz.remove_prefix(1);
-    if (std::optional<std::string> zone = ZoneFromPath(tz)) return zone;
+    return ZoneFromPath(tz);
   }
   if (sources.localtimeLink && sources.localtimeLink->find(kZoneFolderMark) != std::string::npos)
     if (std::optional<std::string> zone = ZoneFromPath(*sources.localtimeLink)) return zone;

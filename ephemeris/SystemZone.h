@@ -20,8 +20,9 @@ struct ZoneSources {
 
 ZoneSources ReadZoneSources();
 
-// "Europe/Paris": TZ first (without a leading ':' or a zoneinfo folder), then
-// the part of the /etc/localtime link after "zoneinfo/", then /etc/timezone.
+// "Europe/Paris": TZ when it is set (without a leading ':' or a zoneinfo
+// folder; an empty TZ is UTC and names no zone), else the part of the
+// /etc/localtime link after "zoneinfo/", else /etc/timezone.
 std::optional<std::string> ZoneNameOf(const ZoneSources& sources);
 
 struct DefaultPlace {

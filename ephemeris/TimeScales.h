@@ -36,7 +36,8 @@ Expected<TimeScales> TimeScalesAtUtc(JulianDate utc);
 // The nearest whole second, counting days of 86,400 s as the system clock does.
 UtcInstant UtcInstantOf(JulianDate utc);
 
-// TT of the given TT Julian date as ERFA's worked examples state it ("JDE").
+// The time scales at an instant given in TT, as almanacs and worked examples
+// give their dates ("JDE 2448908.5"); UTC follows from that date's leap seconds.
 TimeScales TimeScalesAtTerrestrialTime(JulianDate tt);
 
 }  // namespace vespera

@@ -52,6 +52,8 @@ TEST(HorizonFrameTest, ZenithIsThePoleAtTheNorthPoleAndOnTheEquatorAtLatitudeZer
   const double fromJ2000Pole = Degrees(AngleBetween(pole.Zenith(), Vector3{0.0, 0.0, 1.0}));
   EXPECT_GT(fromJ2000Pole, 0.1);
   EXPECT_LT(fromJ2000Pole, 0.2);
+  // The catalogue's form of the same direction, degrees.
+  EXPECT_NEAR(SkyPointOf(pole.Zenith()).dec, 90.0 - fromJ2000Pole, 1e-4);
 
   const HorizonFrame equator(time, Place{0.0, 10.0});
   const RaDec zenithOfDate = RaDecOf(equator.OfDate(equator.Zenith()));

@@ -123,7 +123,8 @@ TEST(SystemZoneTest, ZoneComesFromTzThenTheLocaltimeLinkThenTheTimezoneFile) {
   EXPECT_EQ(ZoneNameOf({":Europe/Paris", "/usr/share/zoneinfo/America/New_York", "Asia/Tokyo\n"}), "Europe/Paris");
   EXPECT_EQ(ZoneNameOf({"/usr/share/zoneinfo/right/Europe/Paris", std::nullopt, std::nullopt}), "Europe/Paris");
   EXPECT_EQ(ZoneNameOf({std::nullopt, "../usr/share/zoneinfo/America/New_York", "Asia/Tokyo"}), "America/New_York");
-  EXPECT_EQ(ZoneNameOf({"", "/usr/share/zoneinfo/posix/America/New_York", std::nullopt}), "America/New_York");
+  EXPECT_EQ(ZoneNameOf({std::nullopt, "/usr/share/zoneinfo/posix/America/New_York", std::nullopt}), "America/New_York");
+  EXPECT_EQ(ZoneNameOf({"", "/usr/share/zoneinfo/America/New_York", std::nullopt}), std::nullopt);
   EXPECT_EQ(ZoneNameOf({std::nullopt, "/some/other/file", " Asia/Tokyo \n"}), "Asia/Tokyo");
   EXPECT_EQ(ZoneNameOf({std::nullopt, std::nullopt, std::nullopt}), std::nullopt);
 
