@@ -13,6 +13,7 @@ constexpr std::array kTargets{
     FuzzTarget{"bmp_loader", FuzzBmpLoader},
     FuzzTarget{"script_parser", FuzzScriptParser},
     FuzzTarget{"html_view", FuzzHtmlView},
+    FuzzTarget{"place_time_text", FuzzPlaceTimeText},
 };
 
 }  // namespace

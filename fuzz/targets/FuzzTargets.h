@@ -20,6 +20,7 @@ void FuzzTextConversions(FuzzBytes data);
 void FuzzBmpLoader(FuzzBytes data);
 void FuzzScriptParser(FuzzBytes data);
 void FuzzHtmlView(FuzzBytes data);
+void FuzzPlaceTimeText(FuzzBytes data);
 
 struct FuzzTarget {
   // Names the executable (fuzz_<name>) and the folders of kept inputs
