@@ -4,6 +4,7 @@
 // in the frame of the catalogue (ICRS, which J2000 stands for here).
 
 #include <array>
+#include <numbers>
 
 #include "catalog/SkyPoint.h"
 
@@ -40,7 +41,7 @@ Matrix3 Multiply(const Matrix3& a, const Matrix3& b);
 double WrapPositive(double angle);
 double WrapSigned(double angle);
 
-inline constexpr double kPi = 3.14159265358979323846;
+inline constexpr double kPi = std::numbers::pi;
 inline constexpr double kRadiansPerDegree = kPi / 180.0;
 inline constexpr double kRadiansPerArcsecond = kRadiansPerDegree / 3600.0;
 
