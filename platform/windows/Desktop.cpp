@@ -110,6 +110,7 @@ void Desktop::FinishDestroy(HWND window) {
   const std::vector<HWND> children = record->children;
   for (HWND child : children) FinishDestroy(child);
   Send(window, WM_NCDESTROY, 0, 0);
+  timers_.ForgetWindow(window);
   tree_.Erase(window);
 }
 
@@ -303,7 +304,11 @@ bool Desktop::GetMessage(MSG& message) {
       message.time = Now();
       return true;
     }
-    WaitForInput();
+    if (auto timer = timers_.TakeDue(Now())) {
+      message = *timer;
+      return true;
+    }
+    WaitForInput(timers_.NextDue());
   }
 }
 

@@ -18,6 +18,7 @@
 #include "platform/windows/Backend.h"
 #include "platform/windows/BackgroundWork.h"
 #include "platform/windows/Clock.h"
+#include "platform/windows/TimerTable.h"
 #include "platform/windows/Compositor.h"
 #include "platform/windows/DebugOutput.h"
 #include "platform/windows/InputRouter.h"
@@ -63,6 +64,7 @@ class Desktop {
   // the dialog units of the templates.
   int LogicalDpi() const { return profile_.width >= 480 ? 192 : 96; }
   DWORD Now() const { return clock_.Now(); }
+  std::int64_t UtcMilliseconds() const { return clock_.UtcMilliseconds(); }
   bool OnWindowThread() const { return std::this_thread::get_id() == windowThread_; }
 
   WindowTree& Tree() { return tree_; }
@@ -105,6 +107,7 @@ class Desktop {
   LRESULT Dispatch(const MSG& message);
   // Lets the backend deliver input or time; returns when there may be more to do.
   void WaitForInput(std::optional<DWORD> deadline = std::nullopt);
+  TimerTable& Timers() { return timers_; }
 
   // Ends every message loop: GetMessage answers false from now on.
   void Quit(int exitCode);
@@ -134,6 +137,7 @@ class Desktop {
 
   DeviceProfile profile_;
   Clock& clock_;
+  TimerTable timers_;
   Backend& backend_;
   std::thread::id windowThread_;
   WindowTree tree_;

@@ -42,6 +42,7 @@ inline constexpr UINT WM_KEYUP = 0x0101;
 inline constexpr UINT WM_CHAR = 0x0102;
 inline constexpr UINT WM_INITDIALOG = 0x0110;
 inline constexpr UINT WM_COMMAND = 0x0111;
+inline constexpr UINT WM_TIMER = 0x0113;
 inline constexpr UINT WM_CTLCOLORMSGBOX = 0x0132;
 inline constexpr UINT WM_CTLCOLOREDIT = 0x0133;
 inline constexpr UINT WM_CTLCOLORLISTBOX = 0x0134;
@@ -53,6 +54,8 @@ inline constexpr UINT WM_MOUSEMOVE = 0x0200;
 inline constexpr UINT WM_LBUTTONDOWN = 0x0201;
 inline constexpr UINT WM_LBUTTONUP = 0x0202;
 inline constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+inline constexpr UINT WM_RBUTTONDOWN = 0x0204;
+inline constexpr UINT WM_RBUTTONUP = 0x0205;
 // wParam's high word: the turn as a signed multiple of WHEEL_DELTA per notch
 // (positive away from the user); lParam: the pointer in screen pixels.
 inline constexpr UINT WM_MOUSEWHEEL = 0x020A;

@@ -33,6 +33,11 @@ DWORD GetTickCount() {
   return desktop ? desktop->Now() : 0;
 }
 
+std::int64_t GetUtcMilliseconds() {
+  const Desktop* desktop = Desktop::Current();
+  return desktop ? desktop->UtcMilliseconds() : 0;
+}
+
 SHORT GetAsyncKeyState(int virtualKey) {
   Desktop* desktop = Desktop::Current();
   if (!desktop || virtualKey <= 0 || virtualKey >= int(kVirtualKeyCount)) return 0;

@@ -24,6 +24,10 @@ BOOL SystemParametersInfo(UINT action, UINT uiParam, void* param, UINT winIni);
 // Milliseconds since the device started (the headless clock moves only by script).
 DWORD GetTickCount();
 
+// Milliseconds of UTC since 1970-01-01 00:00: the system clock in a real run;
+// a headless run starts at 2000-01-01 12:00 UTC and moves only by script.
+std::int64_t GetUtcMilliseconds();
+
 // High bit set while the key (VK_LBUTTON: the stylus) is down at this moment.
 SHORT GetAsyncKeyState(int virtualKey);
 

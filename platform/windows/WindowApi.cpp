@@ -43,6 +43,18 @@ BOOL DestroyWindow(HWND window) {
 
 BOOL IsWindow(HWND window) { return FindRecord(window) ? TRUE : FALSE; }
 
+UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse) {
+  Desktop* desktop = WindowThreadDesktop();
+  if (!desktop || !FindRecord(window) || id == 0) return 0;
+  desktop->Timers().Set(window, id, elapse, desktop->Now());
+  return id;
+}
+
+BOOL KillTimer(HWND window, UINT_PTR id) {
+  Desktop* desktop = WindowThreadDesktop();
+  return desktop && desktop->Timers().Kill(window, id) ? TRUE : FALSE;
+}
+
 bool SubclassWindow(HWND window, WindowProcedure* procedure) {
   WindowRecord* record = FindRecord(window);
   if (!record || record->subclass || !procedure) return false;

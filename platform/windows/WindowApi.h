@@ -18,6 +18,11 @@ HWND CreateWindowEx(DWORD exStyle, std::u16string_view className, std::u16string
 BOOL DestroyWindow(HWND window);
 BOOL IsWindow(HWND window);
 
+// WM_TIMER `id` to `window` every `elapse` milliseconds until KillTimer or the
+// window's end; setting an id again restarts it. Answers the id, 0 on failure.
+UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse);
+BOOL KillTimer(HWND window, UINT_PTR id);
+
 // Subclassing: `procedure` (not owned) sees the window's messages first and
 // passes the rest to CallClassProcedure. False if the window is subclassed already.
 bool SubclassWindow(HWND window, WindowProcedure* procedure);
