@@ -7,6 +7,7 @@
 #include "appcore/ScreenClass.h"
 #include "platform/handheld/HandheldShell.h"
 #include "resources/ProgramResources.h"
+#include "shell/ObserverOptions.h"
 #include "shell/ProgramWide.h"
 #include "shell/RedScreen.h"
 #include "shell/SkyMapDlg.h"
@@ -21,6 +22,10 @@ ProgramDescription CSkyMapApp::Describe() const {
   program.version = VESPERA_VERSION;
   program.summary = "Vespera, a night-sky map for small screens, on an emulated handheld device.";
   program.settingsFileDefault = "$XDG_CONFIG_HOME/NocturnaMobile/Vespera.ini";
+  program.options = {
+      {std::string(kPlaceOption), "LAT,LON", "the observer's place in degrees (48.85,2.35 or \"48 51 N,2 21 E\"), saved"},
+      {std::string(kTimeOption), "YYYY-MM-DDTHH:MM[Z]", "the shown time in UTC; it runs on from there\n(headless default 2000-01-01T12:00Z)"},
+  };
   return program;
 }
 

@@ -49,6 +49,20 @@ enum NavigationCommandId : UINT {
   kCommandZoomLevel16 = 32798,
 };
 
+// The observer's commands: the map's context menu and their keys.
+enum ObserverCommandId : UINT {
+  kCommandObserver = 32800,  // the sky for the place and time on or off
+  kCommandLookUp = 32801,
+  kCommandStarNames = 32802,
+  kCommandAltAzGrid = 32803,
+  kCommandNow = 32804,
+  kCommandHourBack = 32805,
+  kCommandHourOn = 32806,
+  kCommandDayBack = 32807,
+  kCommandDayOn = 32808,
+  kCommandPlace = 32809,
+};
+
 // Resource ids of the program's icon and menu.
 inline constexpr UINT kApplicationIconId = 128;
 inline constexpr UINT kProgramMenuId = 246;

@@ -20,6 +20,7 @@ const MessageMap* CSkyMapDlg::GetMessageMap() const {
           .OnLButtonUp(&CSkyMapDlg::OnPointerUp)
           .OnMessage(WM_CAPTURECHANGED, &CSkyMapDlg::OnCaptureChanged)
           .OnMessage(WM_MOUSEWHEEL, &CSkyMapDlg::OnMouseWheel)
+          .OnMessage(WM_TIMER, &CSkyMapDlg::OnTimer)
           .OnCommand(kCommandExit, &CSkyMapDlg::OnExit)
           .OnCommand(kCommandProgramMenu, &CSkyMapDlg::ShowProgramMenu)
           .OnCommand(kCommandZoomIn, &CSkyMapDlg::OnNavigationCommand)
@@ -39,7 +40,11 @@ const MessageMap* CSkyMapDlg::GetMessageMap() const {
           .OnCommand(kCommandMessierInfo, &CSkyMapDlg::OnMessierInfo)
           .OnCommand(kCommandCaldwellInfo, &CSkyMapDlg::OnCaldwellInfo)
           .OnCommand(kCommandAbout, &CSkyMapDlg::OnAbout)
-          .OnCommand(kCommandHelp, &CSkyMapDlg::OnHelp);
+          .OnCommand(kCommandHelp, &CSkyMapDlg::OnHelp)
+          .OnCommand(kCommandObserver, &CSkyMapDlg::OnToggleObserver)
+          .OnCommand(kCommandAltAzGrid, &CSkyMapDlg::OnToggleAltAzGrid)
+          .OnCommand(kCommandNow, &CSkyMapDlg::OnNow)
+          .OnCommandRange(kCommandHourBack, kCommandDayOn, &CSkyMapDlg::OnStepTime);
   return &map;
 }
 

@@ -5,6 +5,8 @@
 #include "resources/CommandIds.h"
 #include "shell/CommandButtons.h"
 #include "shell/FullScreen.h"
+#include "shell/ObserverOptions.h"
+#include "shell/ObserverSettings.h"
 #include "shell/ProgramWide.h"
 #include "shell/SkinButton.h"
 #include "shell/ViewSettings.h"
@@ -54,11 +56,16 @@ BOOL CSkyMapDlg::OnInitDialog() {
   CreateMapResources();
   status_.statusText = u"Loading data...";
   StartCatalogLoader();
+  StartObserver();
   return TRUE;
 }
 
 void CSkyMapDlg::ReadSettings() {
-  if (CWinApp* app = AfxGetApp()) ReadViewSettings(*app, view_);
+  CWinApp* app = AfxGetApp();
+  if (!app) return;
+  ReadViewSettings(*app, view_);
+  ReadObserverSettings(*app, observer_.choices());
+  ApplyObserverOptions(*app, observer_);
 }
 
 void CSkyMapDlg::CreateMapResources() {
@@ -82,6 +89,7 @@ void CSkyMapDlg::OnDestroy() {
     const ProfileWriteGroup together(*app);
     WriteViewSettings(*app, view_);
     app->WriteProfileInt(kMainSection, kRedScreenModeEntry, RedScreenModeValue());
+    if (observer_.changedByUser()) WriteObserverSettings(*app, observer_.choices());
   }
   CDialog::OnDestroy();
 }
@@ -103,6 +111,7 @@ void CSkyMapDlg::DescribeState(DumpObject& state) const {
   state.Set("selectionIndex", selected.index);
   state.Set("redScreenMode", RedScreenModeValue());
   state.Set("template", Template().id);
+  if (observer_.choices().on) observerSky_.Describe(state, observer_);
 }
 
 }  // namespace vespera

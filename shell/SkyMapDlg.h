@@ -20,6 +20,8 @@
 #include "platform/framework/Framework.h"
 #include "shell/CommandButtons.h"
 #include "shell/LoaderCompletion.h"
+#include "shell/Observer.h"
+#include "shell/ObserverSky.h"
 #include "shell/SearchChoice.h"
 #include "shell/SkinButton.h"
 #include "skymap/MapLayout.h"
@@ -101,6 +103,17 @@ class CSkyMapDlg : public CDialog {
   LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
   LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
 
+  // The sky for the observer's place and time (SkyMapObserver.cpp).
+  void StartObserver();
+  void OnToggleObserver();
+  void OnToggleAltAzGrid();
+  void OnNow();
+  void OnStepTime(UINT id);
+  LRESULT OnTimer(WPARAM id, LPARAM);
+  void FollowObserverClock();
+  // Paints the map again without a new projection.
+  void RepaintMap();
+
   // Search.
   void OnSearchCommand();
   SearchChoice RunSearchWindow();
@@ -120,6 +133,9 @@ class CSkyMapDlg : public CDialog {
   StatusLine status_;
   Selection selection_;
   CFont mapFont_;
+  Observer observer_;
+  // A cache of the horizon frame, refreshed by the dump too.
+  mutable ObserverSky observerSky_;
 
   // A press on the map while the stylus is held: where, on which view, and
   // whether it has moved far enough to drag the map.

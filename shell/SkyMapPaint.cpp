@@ -36,12 +36,21 @@ void CSkyMapDlg::OnPaint() {
 
 SkyMapParts CSkyMapDlg::MapParts() { return {catalogs_, view_, layout_, picture_, status_, mapFont_}; }
 
-MapOverlay CSkyMapDlg::Overlay() { return {CurrentStatusColours(), SelectionMarkerPoint(selection_)}; }
+MapOverlay CSkyMapDlg::Overlay() {
+  MapOverlay overlay{CurrentStatusColours(), SelectionMarkerPoint(selection_), std::nullopt};
+  if (observer_.choices().on) overlay.horizon = observerSky_.OverlayFor(observer_, IsRedScreenOn());
+  return overlay;
+}
 
 void CSkyMapDlg::RenderMap(CDC& dc) { vespera::RenderMap(dc, MapParts(), Overlay(), [] { return GetTickCount(); }); }
 
 void CSkyMapDlg::DrawStatusLine(CDC& dc) {
   vespera::DrawStatusLine(dc, status_.statusText, layout_, CurrentStatusColours());
+}
+
+void CSkyMapDlg::RepaintMap() {
+  CClientDC dc(this);
+  RenderMap(dc);
 }
 
 void CSkyMapDlg::RedrawMap() {

@@ -38,6 +38,7 @@ void RenderMap(CDC& dc, const SkyMapParts& parts, const MapOverlay& overlay, con
     DrawConstellationNames(dc, parts.catalogs.constellationLabelCatalog, projection, geometry,
                            parts.view.constellationNameStyle, parts.mapFont);
   }
+  if (overlay.horizon) DrawHorizonOverlay(dc, projection, geometry, *overlay.horizon, parts.mapFont);
   DrawStatusLine(dc, parts.status.statusText, layout, overlay.statusColours);
   if (overlay.marker) DrawMapMarker(dc, projection, geometry, *overlay.marker);
 }

@@ -13,6 +13,7 @@
 
 #include "catalog/CatalogLoader.h"
 #include "platform/gdi/DeviceContext.h"
+#include "skymap/HorizonOverlay.h"
 #include "skymap/MapLayout.h"
 #include "skymap/MapMarker.h"
 #include "skymap/MapSurface.h"
@@ -48,6 +49,8 @@ struct MapOverlay {
   StatusColours statusColours;
   // The selected object's position, when there is a selection.
   std::optional<SkyPoint> marker;
+  // The observer's horizon, while that feature is on.
+  std::optional<HorizonOverlay> horizon;
 };
 
 // Paints the map on `dc`. Until the catalogues are loaded only the status line

@@ -1,0 +1,38 @@
+#pragma once
+// The observer's sky for the main window: the horizon frame of the shown
+// time and place, kept from one paint to the next while the shown minute and
+// the place stay the same (the precession-nutation matrix is the costly part),
+// the overlay drawn from it and the observer's lines in the dump.
+
+#include <optional>
+
+#include "ephemeris/HorizonFrame.h"
+#include "platform/windows/DumpValue.h"
+#include "shell/Observer.h"
+#include "skymap/HorizonOverlay.h"
+
+namespace vespera {
+
+class ObserverSky {
+ public:
+  // The frame of the shown minute; null for an instant ERFA cannot hold.
+  const HorizonFrame* FrameFor(const Observer& observer);
+  HorizonOverlay OverlayFor(const Observer& observer, bool redScreen);
+  // The zenith of the shown minute as the map's centre, or nothing.
+  std::optional<SkyPoint> Zenith(const Observer& observer);
+  void Describe(DumpObject& state, const Observer& observer);
+
+ private:
+  struct Key {
+    UtcInstant minute;
+    Place place;
+    friend bool operator==(const Key&, const Key&) = default;
+  };
+  std::optional<Key> key_;
+  std::optional<HorizonFrame> frame_;
+};
+
+// "48.85N 2.35E".
+std::string PlaceText(const Place& place);
+
+}  // namespace vespera
