@@ -47,6 +47,7 @@ void CheckSteps(const ParsedScript& parsed, std::string_view text, SIZE screen) 
       case ScriptStep::Kind::StylusDown:
       case ScriptStep::Kind::StylusMove:
       case ScriptStep::Kind::StylusUp:
+      case ScriptStep::Kind::RightClick:
         FUZZ_CHECK(step.point.x >= 0 && step.point.x < screen.cx && step.point.y >= 0 &&
                    step.point.y < screen.cy);
         break;

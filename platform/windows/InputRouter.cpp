@@ -35,6 +35,12 @@ void InputRouter::StylusUp(POINT point) {
   Queue(WM_LBUTTONUP, 0, 0, point);
 }
 
+void InputRouter::RightClick(POINT point) {
+  stylusPosition_ = point;
+  Queue(WM_RBUTTONDOWN, MK_RBUTTON, 0, point);
+  Queue(WM_RBUTTONUP, 0, 0, point);
+}
+
 void InputRouter::Wheel(POINT point, int notches) {
   if (notches == 0) return;
   const int delta = std::clamp(notches, -kMaxNotchesPerMessage, kMaxNotchesPerMessage) * WHEEL_DELTA;

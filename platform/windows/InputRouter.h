@@ -35,6 +35,9 @@ class InputRouter {
   void StylusDown(POINT point);
   void StylusMove(POINT point);
   void StylusUp(POINT point);
+  // The mouse's secondary button pressed and let go at once; the device's
+  // stylus has none, so it is a desktop's way to the context menu.
+  void RightClick(POINT point);
   // `notches` turns of the wheel (positive away from the user) with the
   // pointer at `point`; pinches arrive the same way.
   void Wheel(POINT point, int notches);

@@ -88,6 +88,7 @@ inline constexpr UINT WA_CLICKACTIVE = 2;
 
 // Mouse message flags.
 inline constexpr WPARAM MK_LBUTTON = 0x0001;
+inline constexpr WPARAM MK_RBUTTON = 0x0002;
 
 inline constexpr WPARAM ICON_SMALL = 0;
 inline constexpr WPARAM ICON_BIG = 1;

@@ -70,6 +70,9 @@ bool HeadlessBackend::Play(Desktop& desktop, const ScriptStep& step) {
     case ScriptStep::Kind::StylusMove:
       input.StylusMove(step.point);
       return true;
+    case ScriptStep::Kind::RightClick:
+      input.RightClick(step.point);
+      return true;
     case ScriptStep::Kind::Wheel:
       input.Wheel(step.atStylus ? input.StylusPosition() : step.point, step.notches);
       return true;

@@ -121,6 +121,12 @@ class LineParser {
       if (command != "up") Add(ScriptStep::Kind::StylusDown).point = *point;
       if (command != "down") Add(ScriptStep::Kind::StylusUp).point = *point;
       if (command == "tap") Add(ScriptStep::Kind::Settle);
+    } else if (command == "rtap") {
+      if (!Expect(command, arguments, 2, " X Y")) return;
+      const auto point = ParsePoint(command, words[1], words[2]);
+      if (!point) return;
+      Add(ScriptStep::Kind::RightClick).point = *point;
+      Add(ScriptStep::Kind::Settle);
     } else if (command == "move") {
       if (!Expect(command, arguments, 2, " X Y")) return;
       if (const auto point = ParsePoint(command, words[1], words[2]))

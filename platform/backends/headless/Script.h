@@ -18,7 +18,7 @@
 #include "platform/runtime/WinTypes.h"
 
 struct ScriptStep {
-  enum class Kind { StylusDown, StylusMove, StylusUp, Wheel, KeyDown, KeyUp, Characters, Settle, Advance, Shot, Dump };
+  enum class Kind { StylusDown, StylusMove, StylusUp, RightClick, Wheel, KeyDown, KeyUp, Characters, Settle, Advance, Shot, Dump };
   Kind kind = Kind::Settle;
   int line = 0;
   POINT point{};

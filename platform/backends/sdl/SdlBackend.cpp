@@ -202,6 +202,10 @@ void SdlBackend::Handle(Desktop& desktop, const SDL_Event& event) {
         ShowFrame();
       break;
     case SDL_MOUSEBUTTONDOWN:
+      if (event.button.button == SDL_BUTTON_RIGHT && !stylusHeld_ && !pinching) {
+        input.RightClick(ToScreen(event.button.x, event.button.y));
+        break;
+      }
       if (event.button.button != SDL_BUTTON_LEFT || stylusHeld_ || pinching) break;
       stylusHeld_ = true;
       input.StylusDown(ToScreen(event.button.x, event.button.y));
