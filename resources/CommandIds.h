@@ -66,5 +66,6 @@ enum ObserverCommandId : UINT {
 // Resource ids of the program's icon and menu.
 inline constexpr UINT kApplicationIconId = 128;
 inline constexpr UINT kProgramMenuId = 246;
+inline constexpr UINT kMapContextMenuId = 247;
 
 }  // namespace vespera

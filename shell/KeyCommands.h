@@ -33,7 +33,8 @@ struct KeyCommand {
 // The keypad: arrows and the digits around 5 pan, 1 and 3 zoom; a desktop
 // keyboard's plus, minus and page keys zoom as 3 and 1 do; Enter opens the
 // program menu. Letters and brackets reach the sky for the observer's place
-// and time: H on or off, N now, [ and ] an hour back and on.
+// and time: H on or off, Z looks up, N now, [ and ] an hour back and on,
+// L the Place window.
 inline constexpr KeyCommand kMainWindowKeys[] = {
     {VK_RETURN, kCommandProgramMenu, KeyDelivery::Posted},
     {VK_RIGHT, kCommandPanRight, KeyDelivery::WhileHeld},
@@ -53,9 +54,11 @@ inline constexpr KeyCommand kMainWindowKeys[] = {
     {VK_ADD, kCommandZoomIn, KeyDelivery::WhileHeld},
     {VK_PRIOR, kCommandZoomIn, KeyDelivery::WhileHeld},
     {'H', kCommandObserver, KeyDelivery::Posted},
+    {'Z', kCommandLookUp, KeyDelivery::Posted},
     {'N', kCommandNow, KeyDelivery::Posted},
     {VK_OEM_4, kCommandHourBack, KeyDelivery::Posted},
     {VK_OEM_6, kCommandHourOn, KeyDelivery::Posted},
+    {'L', kCommandPlace, KeyDelivery::Posted},
 };
 
 // For a key-down message whose key is in `keys`: delivers its command to

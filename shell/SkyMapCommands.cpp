@@ -21,6 +21,7 @@ const MessageMap* CSkyMapDlg::GetMessageMap() const {
           .OnMessage(WM_CAPTURECHANGED, &CSkyMapDlg::OnCaptureChanged)
           .OnMessage(WM_MOUSEWHEEL, &CSkyMapDlg::OnMouseWheel)
           .OnMessage(WM_TIMER, &CSkyMapDlg::OnTimer)
+          .OnMessage(WM_RBUTTONUP, &CSkyMapDlg::OnRightClick)
           .OnCommand(kCommandExit, &CSkyMapDlg::OnExit)
           .OnCommand(kCommandProgramMenu, &CSkyMapDlg::ShowProgramMenu)
           .OnCommand(kCommandZoomIn, &CSkyMapDlg::OnNavigationCommand)
@@ -43,6 +44,9 @@ const MessageMap* CSkyMapDlg::GetMessageMap() const {
           .OnCommand(kCommandHelp, &CSkyMapDlg::OnHelp)
           .OnCommand(kCommandObserver, &CSkyMapDlg::OnToggleObserver)
           .OnCommand(kCommandAltAzGrid, &CSkyMapDlg::OnToggleAltAzGrid)
+          .OnCommand(kCommandStarNames, &CSkyMapDlg::OnToggleStarNames)
+          .OnCommand(kCommandLookUp, &CSkyMapDlg::OnLookUp)
+          .OnCommand(kCommandPlace, &CSkyMapDlg::OnPlace)
           .OnCommand(kCommandNow, &CSkyMapDlg::OnNow)
           .OnCommandRange(kCommandHourBack, kCommandDayOn, &CSkyMapDlg::OnStepTime);
   return &map;

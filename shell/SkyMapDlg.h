@@ -14,8 +14,10 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "catalog/CatalogLoader.h"
+#include "ephemeris/ZoneCities.h"
 #include "search/SearchIndex.h"
 #include "platform/framework/Framework.h"
 #include "shell/CommandButtons.h"
@@ -83,6 +85,11 @@ class CSkyMapDlg : public CDialog {
   void OnToggleFullNames();
   void OnToggleRedScreen();
   void ShowProgramMenu();
+  // The map's context menu at a point of the client area.
+  void ShowMapContextMenu(POINT point);
+  // Watches a press on the map: true when it is held without moving (the device's tap and hold).
+  bool IsHeldOnMap(POINT point);
+  LRESULT OnRightClick(WPARAM wParam, LPARAM lParam);
   // The About, Help and Messier and Caldwell information windows.
   void OnMessierInfo();
   void OnCaldwellInfo();
@@ -107,6 +114,11 @@ class CSkyMapDlg : public CDialog {
   void StartObserver();
   void OnToggleObserver();
   void OnToggleAltAzGrid();
+  void OnToggleStarNames();
+  void OnLookUp();
+  void OnPlace();
+  // Centres on the zenith of the shown time, north up, zoom 1.
+  void CentreOnZenith();
   void OnNow();
   void OnStepTime(UINT id);
   LRESULT OnTimer(WPARAM id, LPARAM);
@@ -134,6 +146,14 @@ class CSkyMapDlg : public CDialog {
   Selection selection_;
   CFont mapFont_;
   Observer observer_;
+  // The brightest named stars, made the first time star names are drawn.
+  std::vector<NamedStar> namedStars_;
+  // zone1970.tab's cities, read when the Place window first opens.
+  std::optional<std::vector<ZoneCity>> zoneCities_;
+  // "Look up" keeps the view on the zenith while the time is "now", until the
+  // user moves the map: the view it set, which any pan or zoom changes.
+  std::optional<ViewState> zenithView_;
+  bool FollowingZenith() const;
   // A cache of the horizon frame, refreshed by the dump too.
   mutable ObserverSky observerSky_;
 

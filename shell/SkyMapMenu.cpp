@@ -1,7 +1,9 @@
-// The program menu under the "M" button (and the Enter key), and the windows
-// its items open. Its check marks and greyed items are set afresh each time
-// it opens; the magnitude and zoom sub-menus never show the current value.
+// The program menu under the "M" button (and the Enter key), the windows its
+// items open, and the map's context menu (a right-click or a held press on
+// the map). Check marks and greyed items are set afresh each time a menu
+// opens; the magnitude and zoom sub-menus never show the current value.
 
+#include "platform/handheld/HandheldShell.h"
 #include "platform/menus/MenuApi.h"
 #include "resources/CommandIds.h"
 #include "shell/AboutDlg.h"
@@ -41,6 +43,34 @@ void CSkyMapDlg::ShowProgramMenu() {
   POINT corner{button.left, button.bottom + 2};
   ClientToScreen(&corner);
   popup->TrackPopupMenuEx(0, corner.x, corner.y, this);
+}
+
+void CSkyMapDlg::ShowMapContextMenu(POINT point) {
+  CMenu menu;
+  if (!menu.LoadMenu(kMapContextMenuId)) return;
+  CMenu* popup = menu.GetSubMenu(0);
+  if (!popup) return;
+  const ObserverChoices& choices = observer_.choices();
+  popup->CheckMenuItem(kCommandObserver, CheckedIf(choices.on));
+  popup->CheckMenuItem(kCommandLookUp, CheckedIf(choices.on && FollowingZenith()));
+  popup->CheckMenuItem(kCommandStarNames, CheckedIf(choices.starNames));
+  popup->CheckMenuItem(kCommandAltAzGrid, CheckedIf(choices.altAzGrid));
+  popup->CheckMenuItem(kCommandNow, CheckedIf(observer_.FollowsNow()));
+  ClientToScreen(&point);
+  popup->TrackPopupMenuEx(0, point.x, point.y, this);
+}
+
+bool CSkyMapDlg::IsHeldOnMap(POINT point) {
+  SHRGINFO gesture;
+  gesture.hwndClient = m_hWnd;
+  gesture.ptDown = point;
+  return SHRecognizeGesture(&gesture) == GN_CONTEXTMENU;
+}
+
+LRESULT CSkyMapDlg::OnRightClick(WPARAM /*wParam*/, LPARAM lParam) {
+  const POINT point = PointFromLParam(lParam);
+  if (IsMapTap(layout_, point.x, point.y)) ShowMapContextMenu(point);
+  return 0;
 }
 
 // Each window lives for its one modal run; the main window does nothing with

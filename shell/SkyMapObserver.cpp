@@ -3,6 +3,7 @@
 // the horizon on with the clock. While the feature is off nothing here runs.
 
 #include "resources/CommandIds.h"
+#include "shell/PlaceDlg.h"
 #include "shell/SkyMapDlg.h"
 
 namespace vespera {
@@ -51,6 +52,54 @@ void CSkyMapDlg::OnToggleAltAzGrid() {
   if (observer_.choices().on) RepaintMap();
 }
 
+void CSkyMapDlg::OnToggleStarNames() {
+  observer_.choices().starNames = !observer_.choices().starNames;
+  observer_.NoteUserChange();
+  if (observer_.choices().on) RepaintMap();
+}
+
+bool CSkyMapDlg::FollowingZenith() const {
+  return zenithView_ && zenithView_->centerRa == view_.centerRa && zenithView_->centerDec == view_.centerDec &&
+         zenithView_->zoom == view_.zoom;
+}
+
+void CSkyMapDlg::CentreOnZenith() {
+  const std::optional<SkyPoint> zenith = observerSky_.Zenith(observer_);
+  if (!zenith) return;
+  // (ra + 180, 180 - dec) is the north-up form of (ra, dec).
+  view_.centerRa = zenith->ra + 180.0;
+  view_.centerDec = 180.0 - zenith->dec;
+  view_.zoom = 1.0;
+  zenithView_ = view_;
+  RedrawMap();
+}
+
+// Looking up turns the feature on: the horizon is what tells the rim.
+void CSkyMapDlg::OnLookUp() {
+  if (!observer_.choices().on) {
+    observer_.choices().on = true;
+    observer_.NoteUserChange();
+    FollowObserverClock();
+  }
+  CentreOnZenith();
+}
+
+void CSkyMapDlg::OnPlace() {
+  if (!zoneCities_) {
+    // A missing or damaged table leaves the list empty; the fields still work.
+    Expected<std::vector<ZoneCity>> cities = ReadZoneCities();
+    zoneCities_ = cities ? std::move(*cities) : std::vector<ZoneCity>{};
+  }
+  // The place first: looking it up is what tells whether it is the fallback.
+  const Place current = observer_.CurrentPlace();
+  CPlaceDlg window(current, observer_.PlaceIsFallback(), *zoneCities_);
+  window.DoModal();
+  if (!window.chosen()) return;
+  observer_.choices().place = *window.chosen();
+  observer_.NoteUserChange();
+  if (observer_.choices().on) RepaintMap();
+}
+
 void CSkyMapDlg::OnNow() {
   observer_.ReturnToNow();
   if (observer_.choices().on) RepaintMap();
@@ -62,7 +111,12 @@ void CSkyMapDlg::OnStepTime(UINT id) {
 }
 
 LRESULT CSkyMapDlg::OnTimer(WPARAM id, LPARAM) {
-  if (id == kObserverClockTimer && observer_.choices().on && dataLoaded()) RepaintMap();
+  if (id != kObserverClockTimer || !observer_.choices().on || !dataLoaded()) return 0;
+  // Only "now" moves the zenith on its own; a shown time set by hand stays put in the view.
+  if (FollowingZenith() && observer_.FollowsNow())
+    CentreOnZenith();
+  else
+    RepaintMap();
   return 0;
 }
 

@@ -17,6 +17,9 @@ std::u16string_view MainWindowTitle() {
   return IsSmallPhoneScreen() || IsQvgaPhone() ? std::u16string_view() : u"Nocturna";
 }
 
+// Enough names for a zoom of 50.
+constexpr std::size_t kNamedStarsKept = 1000;
+
 // Red-screen mode colours only the status line; its background is the
 // skin's caption colour then, read from the skin on each paint.
 StatusColours CurrentStatusColours() {
@@ -38,7 +41,12 @@ SkyMapParts CSkyMapDlg::MapParts() { return {catalogs_, view_, layout_, picture_
 
 MapOverlay CSkyMapDlg::Overlay() {
   MapOverlay overlay{CurrentStatusColours(), SelectionMarkerPoint(selection_), std::nullopt};
-  if (observer_.choices().on) overlay.horizon = observerSky_.OverlayFor(observer_, IsRedScreenOn());
+  if (!observer_.choices().on) return overlay;
+  overlay.horizon = observerSky_.OverlayFor(observer_, IsRedScreenOn());
+  if (observer_.choices().starNames && catalogs_.IsLoaded()) {
+    if (namedStars_.empty()) namedStars_ = BrightestNamedStars(catalogs_.starCatalog, kNamedStarsKept);
+    overlay.horizon->starNames = namedStars_;
+  }
   return overlay;
 }
 

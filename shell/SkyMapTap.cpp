@@ -21,6 +21,11 @@ void CSkyMapDlg::OnMapTap(UINT /*flags*/, CPoint point) {
   RenderMap(dc);
   status_.statusText = DescribeSelection(selection_, catalogs_);
   DrawStatusLine(dc);
+  // A held press keeps the selection it made and opens the map's context menu instead of a drag.
+  if (IsHeldOnMap(point)) {
+    ShowMapContextMenu(point);
+    return;
+  }
   BeginPointerPress(point);
 }
 

@@ -6,6 +6,7 @@
 #include "resources/HelpTemplates.h"
 #include "resources/MainWindowTemplates.h"
 #include "resources/ObjectDataTemplates.h"
+#include "resources/PlaceTemplates.h"
 #include "resources/SearchTemplates.h"
 
 namespace vespera {
@@ -37,6 +38,8 @@ WindowLayouts LayoutsOf(ProgramWindow window) {
     case ProgramWindow::ObjectData:
       return {&kObjectDataTemplate, &kObjectDataHeight240Template, &kObjectDataSmallPhoneTemplate,
               &kObjectDataQvgaPhoneTemplate};
+    case ProgramWindow::Place:
+      return {&kPlaceTemplate, &kPlaceHeight240Template, &kPlaceSmallPhoneTemplate, &kPlaceQvgaPhoneTemplate};
   }
   // Only a value outside the enum gets here.
   return {&kMainTemplate, nullptr, nullptr, nullptr};

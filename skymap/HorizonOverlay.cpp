@@ -18,10 +18,18 @@ constexpr int kGridCircleSegments = 72;
 constexpr int kGridMeridianSegments = 18;
 constexpr double kGridAltitudeStep = 15.0;
 constexpr double kGridAzimuthStep = 30.0;
+// The horizon is drawn a hair above altitude 0 (under a thousandth of a pixel
+// on any screen): on the rim of a "look up" view, points at exactly 90
+// degrees from the centre fall to either side of the projection's hemisphere
+// test by the sine tables' rounding, which would break the circle into pieces.
+constexpr double kHorizonAltitude = 0.05;
 
+constexpr double kLetterInset = 10.0;
 constexpr int kLetterHalfWidth = 8;
 constexpr int kLetterHalfHeight = 9;
 constexpr int kCaptionMargin = 2;
+
+constexpr double kBeyondAnyScreen = 1 << 24;
 
 struct MapPoint {
   double x;
@@ -41,9 +49,10 @@ Vector3 DirectionAt(const HorizonOverlay& overlay, double altitude, double azimu
 
 std::optional<MapPoint> ProjectDirection(const ViewProjection& projection, const Vector3& direction) {
   const SkyPoint point = SkyPointOf(direction);
-  int x = 0, y = 0;
-  if (!projection.Project(point.ra, point.dec, x, y)) return std::nullopt;
-  return MapPoint{static_cast<double>(x), static_cast<double>(y)};
+  const std::optional<ViewProjection::Offsets> at = projection.MapPositionOf(point.ra, point.dec);
+  // Far beyond the map (a high zoom) a position is of no use and could overflow once rounded.
+  if (!at || !(std::abs(at->x) < kBeyondAnyScreen && std::abs(at->y) < kBeyondAnyScreen)) return std::nullopt;
+  return MapPoint{at->x, at->y};
 }
 
 // Liang-Barsky: cuts the segment to the map area, in map coordinates; false
@@ -94,7 +103,7 @@ void DrawGrid(CDC& dc, const ViewProjection& projection, const MapGeometry& geom
               [&](double t) { return DirectionAt(overlay, altitude, 360.0 * t); });
   for (double azimuth = 0.0; azimuth < 360.0; azimuth += kGridAzimuthStep)
     DrawCurve(dc, projection, geometry, kGridMeridianSegments,
-              [&](double t) { return DirectionAt(overlay, 90.0 * t, azimuth); });
+              [&](double t) { return DirectionAt(overlay, kHorizonAltitude + (90.0 - kHorizonAltitude) * t, azimuth); });
 }
 
 void DrawCardinalLetters(CDC& dc, const ViewProjection& projection, const MapGeometry& geometry,
@@ -103,7 +112,12 @@ void DrawCardinalLetters(CDC& dc, const ViewProjection& projection, const MapGeo
   for (std::size_t i = 0; i < kLetters.size(); ++i) {
     const std::optional<MapPoint> at = ProjectDirection(projection, DirectionAt(overlay, 0.0, 90.0 * i));
     if (!at) continue;
-    const int x = static_cast<int>(at->x), y = static_cast<int>(at->y);
+    // Set a little towards the map's centre: on the rim, where "look up" puts
+    // the horizon, a letter centred on it would be cut off.
+    const double towardsX = projection.halfWidth() - at->x, towardsY = projection.halfHeight() - at->y;
+    const double distance = std::hypot(towardsX, towardsY);
+    const double shift = distance > kLetterInset ? kLetterInset / distance : 0.0;
+    const int x = static_cast<int>(at->x + shift * towardsX), y = static_cast<int>(at->y + shift * towardsY);
     if (!LabelFitsMap(x, y, geometry)) continue;
     RECT box{geometry.mapLeft + x - kLetterHalfWidth, geometry.mapTop + y - kLetterHalfHeight,
              geometry.mapLeft + x + kLetterHalfWidth, geometry.mapTop + y + kLetterHalfHeight};
@@ -120,7 +134,7 @@ void DrawCaption(CDC& dc, const MapGeometry& geometry, const std::u16string& cap
 }  // namespace
 
 HorizonColours HorizonColoursFor(bool redScreen) {
-  if (redScreen) return {RGB(150, 0, 0), RGB(80, 0, 0), RGB(150, 0, 0)};
+  if (redScreen) return {RGB(140, 0, 0), RGB(80, 0, 0), RGB(140, 0, 0)};
   return {RGB(40, 170, 90), RGB(30, 90, 60), RGB(110, 200, 140)};
 }
 
@@ -137,7 +151,9 @@ void DrawHorizonOverlay(CDC& dc, const ViewProjection& projection, const MapGeom
   if (overlay.altAzGrid) DrawGrid(dc, projection, geometry, overlay);
   dc.SelectObject(&horizonPen);
   DrawCurve(dc, projection, geometry, kHorizonSegments,
-            [&](double t) { return DirectionAt(overlay, 0.0, 360.0 * t); });
+            [&](double t) { return DirectionAt(overlay, kHorizonAltitude, 360.0 * t); });
+  if (!overlay.starNames.empty())
+    DrawStarNames(dc, projection, geometry, overlay.starNames, StarNameCountFor(projection.zoom()), colours.text, font);
   DrawCardinalLetters(dc, projection, geometry, overlay);
   DrawCaption(dc, geometry, overlay.caption);
 

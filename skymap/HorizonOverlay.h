@@ -9,11 +9,13 @@
 // Everything it draws stays inside the map area; its colours are red only
 // in red-screen mode.
 
+#include <span>
 #include <string>
 
 #include "ephemeris/Vector3.h"
 #include "platform/gdi/DeviceContext.h"
 #include "skymap/Projection.h"
+#include "skymap/StarNameLabels.h"
 
 namespace vespera {
 
@@ -24,6 +26,8 @@ struct HorizonOverlay {
   bool altAzGrid = false;
   bool redScreen = false;
   std::u16string caption;
+  // Brightest first; empty while star names are off.
+  std::span<const NamedStar> starNames;
 };
 
 struct HorizonColours {

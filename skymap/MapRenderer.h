@@ -50,7 +50,7 @@ struct MapOverlay {
   // The selected object's position, when there is a selection.
   std::optional<SkyPoint> marker;
   // The observer's horizon, while that feature is on.
-  std::optional<HorizonOverlay> horizon;
+  std::optional<HorizonOverlay> horizon{};
 };
 
 // Paints the map on `dc`. Until the catalogues are loaded only the status line

@@ -10,6 +10,7 @@
 
 #include <climits>
 #include <cmath>
+#include <optional>
 
 #include "skymap/FastTrig.h"
 #include "skymap/ViewState.h"
@@ -102,18 +103,27 @@ class ViewProjection {
     return {std::asin(arguments.k), std::atan2(arguments.north, arguments.east)};
   }
 
-  bool PlaceByArcs(const Arcs& arcs, int& x, int& y) const {
+  // Pixels from the map's centre, before the placement truncates them.
+  struct Offsets {
+    double x = 0.0;
+    double y = 0.0;
+  };
+
+  Offsets OffsetsOf(const Arcs& arcs) const {
     const double c = arcs.distance * kDegreesPerRadian;
     const double theta = arcs.angle * kDegreesPerRadian;
 
     const double fx =
         0.5 * (FastCos(static_cast<float>(theta + c)) + FastCos(static_cast<float>(c - theta)));
     const double fy = 0.5 * (FastSin(theta + c) + FastSin(theta - c));
+    return {fx * zoom_ * radius_, fy * zoom_ * radius_};
+  }
 
+  bool PlaceByArcs(const Arcs& arcs, int& x, int& y) const {
+    const Offsets offsets = OffsetsOf(arcs);
     int screenX = 0;
     int screenY = 0;
-    if (!OffsetFromCentre(fx * zoom_ * radius_, halfWidth_, screenX) ||
-        !OffsetFromCentre(fy * zoom_ * radius_, halfHeight_, screenY)) {
+    if (!OffsetFromCentre(offsets.x, halfWidth_, screenX) || !OffsetFromCentre(offsets.y, halfHeight_, screenY)) {
       return false;
     }
     x = screenX;
@@ -123,6 +133,18 @@ class ViewProjection {
 
   bool PlaceOnMap(const Approach& approach, const DeclinationTerms& terms, int& x, int& y) const {
     return PlaceByArcs(ArcsOf(ArcArgumentsOf(approach, terms)), x, y);
+  }
+
+  // The map position of a point on the near hemisphere without the truncation
+  // to a pixel, for lines drawn over the picture (the horizon), whose ends are
+  // then rounded to the nearest pixel; nothing otherwise.
+  std::optional<Offsets> MapPositionOf(float ra, float dec) const {
+    if (!std::isfinite(ra) || !std::isfinite(dec)) return std::nullopt;
+    const DeclinationTerms terms = DeclinationTermsOf(dec);
+    const Approach approach = ApproachOf(ra, terms);
+    if (!(approach.cosDistance >= 0.0)) return std::nullopt;
+    const Offsets offsets = OffsetsOf(ArcsOf(ArcArgumentsOf(approach, terms)));
+    return Offsets{offsets.x + halfWidth_, offsets.y + halfHeight_};
   }
 
   double cosCenterDec() const { return cosCenterDec_; }
