@@ -2,7 +2,9 @@
 // staged program folder; VESPERA_PROGRAM_DIR may name another): a rebuild at
 // the two screen sizes, magnitude limits 6 and 20 and zoom 1 and 8; a paint
 // without rebuild; the arc functions alone of a full rebuild; a tap looked up
-// in the hit caches; a one-letter search without regard to case.
+// in the hit caches; a one-letter search without regard to case; the
+// observer's overlay (horizon, letters, caption; then with the alt-az grid and
+// star names) over a "look up" view.
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +16,8 @@
 
 #include "bench/skymap/MapWindowFixture.h"
 #include "catalog/CatalogLoader.h"
+#include "ephemeris/HorizonFrame.h"
+#include "ephemeris/TimeText.h"
 #include "search/SearchEngine.h"
 #include "skymap/MapLayout.h"
 #include "skymap/Projection.h"
@@ -70,6 +74,32 @@ void BM_Paint(benchmark::State& state) {
   if (!CheckLoaded(state, window.catalogs())) return;
   window.Paint(true);
   for (auto _ : state) window.Paint(false);
+}
+
+// Paris on the March equinox of 2024 at 21:30 UTC, looked up at zoom 1.
+// Arguments: alt-az grid and star names off (0) or on (1).
+void BM_HorizonOverlay(benchmark::State& state) {
+  MapWindowFixture window(480, 640, RealSky(), 6);
+  if (!CheckLoaded(state, window.catalogs())) return;
+  const Expected<UtcInstant> instant = ParseUtcTime("2024-03-20T21:30Z");
+  if (!instant) return state.SkipWithError(instant.reason().c_str());
+  const Expected<TimeScales> time = TimeScalesAt(*instant);
+  if (!time) return state.SkipWithError(time.reason().c_str());
+  const HorizonFrame frame(*time, Place{48.85, 2.35});
+  const SkyPoint zenith = SkyPointOf(frame.Zenith());
+  window.view().centerRa = zenith.ra + 180.0;
+  window.view().centerDec = 180.0 - zenith.dec;
+  window.Paint(true);
+  const std::vector<NamedStar> names = BrightestNamedStars(window.catalogs().starCatalog, 1000);
+  HorizonOverlay overlay;
+  overlay.north = frame.CardinalPoint(Cardinal::North);
+  overlay.east = frame.CardinalPoint(Cardinal::East);
+  overlay.zenith = frame.Zenith();
+  overlay.caption = u"22:30 UTC+1 48.85N 2.35E";
+  overlay.altAzGrid = state.range(0) != 0;
+  if (state.range(0) != 0) overlay.starNames = names;
+  window.DrawHorizon(overlay);
+  for (auto _ : state) window.DrawHorizon(overlay);
 }
 
 // The look-up of a tap, with the star cache full (limit 20): a tap on empty
@@ -172,6 +202,7 @@ BENCHMARK(BM_RebuildPlainLoop)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ArcFunctionsOfVisibleStars)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Paint)->ArgNames({"w", "h"})->Args({240, 320})->Args({480, 640})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HorizonOverlay)->ArgName("extras")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Tap)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SearchOneLetter)->ArgName("letter")->Arg('a')->Arg('V')->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchOneLetterPlainScan)->ArgName("letter")->Arg('a')->Arg('V')->Unit(benchmark::kMillisecond);

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "skymap/ConstellationNames.h"
+#include "skymap/HorizonOverlay.h"
 #include "skymap/MapRenderer.h"
 #include "tests/support/ReferenceSkyPicture.h"
 
@@ -45,6 +46,12 @@ class MapWindowFixture {
     picture_.surface.CommitPixels();
     Paint(false);
   }
+  // The observer's overlay alone, as a paint draws it over the copied picture.
+  void DrawHorizon(const HorizonOverlay& overlay) {
+    DrawHorizonOverlay(dc_, ViewProjection(view_, layout_.geometry), layout_.geometry, overlay, mapFont_);
+    benchmark::DoNotOptimize(screen_.Bytes().data());
+  }
+  ViewState& view() { return view_; }
   std::size_t starsDrawn() const { return picture_.hits.stars.count(); }
 
   const SkyCatalogs& catalogs() const { return *catalogs_; }

@@ -71,11 +71,11 @@ void ProgramRun::CopyStagedFile(const std::string& name) {
   fs::copy_file(fs::path(VESPERA_PROGRAM_DIR) / name, folder_ / name, fs::copy_options::overwrite_existing);
 }
 
-RunResult ProgramRun::Run(const std::string& script, const Device& device) {
+RunResult ProgramRun::Run(const std::string& script, const Device& device, const std::string& options) {
   std::ofstream(folder_ / "script.txt") << script;
   return RunCommand("--headless --script script.txt --profile settings.ini --screen " + std::to_string(device.width) +
                     "x" + std::to_string(device.height) + " --platform " + device.platform + " --depth " +
-                    std::to_string(device.depth));
+                    std::to_string(device.depth) + (options.empty() ? "" : " " + options));
 }
 
 RunResult ProgramRun::RunCommand(const std::string& arguments) {

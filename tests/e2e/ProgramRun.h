@@ -69,8 +69,9 @@ class ProgramRun {
   void CopyStagedFile(const std::string& name);
 
   // Plays `script` (one command a line); file names in "shot" and "dump"
-  // lines are taken inside the run's folder.
-  RunResult Run(const std::string& script, const Device& device = kPocketPc);
+  // lines are taken inside the run's folder. `options` go on the command line
+  // after the run's own (the program's options, such as "--time ...").
+  RunResult Run(const std::string& script, const Device& device = kPocketPc, const std::string& options = "");
   // Runs the program in its folder with `arguments` as a shell would split them.
   RunResult RunCommand(const std::string& arguments);
 

@@ -1,0 +1,256 @@
+// The sky for the observer's place and time, run as a user would: "look up"
+// puts the horizon on the map's rim, the overlay stays red and on the map in
+// red-screen mode, the map's context menu opens only on a right-click or a
+// held press, the minute timer repaints without a rebuild, and a run that
+// never touches the feature writes nothing of it.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "resources/CommandIds.h"
+#include "tests/e2e/ProgramRun.h"
+
+using namespace vespera;
+
+namespace {
+
+// The overlay's day colours (skymap/HorizonOverlay.cpp).
+constexpr COLORREF kHorizonColour = RGB(40, 170, 90);
+
+CatalogueFixture Sky() {
+  CatalogueFixture sky;
+  sky.stars = {MakeObjectRecord(101.3f, -16.7f, -1.4f, "alp CMa"), MakeObjectRecord(279.2f, 38.8f, 0.0f, "alp Lyr"),
+               MakeObjectRecord(37.9f, 89.3f, 2.0f, "alp UMi"), MakeObjectRecord(40, 60, 3.2f)};
+  sky.starNames = {MakeNameRecord("alp CMa", "Sirius"), MakeNameRecord("alp Lyr", "Vega"),
+                   MakeNameRecord("alp UMi", "Polaris")};
+  sky.labels = {MakeLabelRecord(20, 75, u"UMi", u"Ursa Minor")};
+  return sky;
+}
+
+struct MapArea {
+  int top;
+  int width;
+  int height;
+  int radius;
+};
+
+MapArea MapAreaOf(const Device& device) {
+  const bool highRes = device.width >= 480;
+  const int top = highRes ? 52 : 26;
+  const int height = device.height - top - (highRes ? 32 : 16);
+  return {top, device.width, height, (std::min(device.width, height) - 5) / 2};
+}
+
+// Observer settings the run starts with, after the view's.
+void WriteObserverSettings(ProgramRun& run, const std::string& main, const std::string& observer) {
+  run.WriteFile("settings.ini", "[Main]\n" + main + "[Observer]\n" + observer);
+}
+
+const std::string kParis = "--place 48.85,2.35 --time 2024-03-20T21:30Z";
+
+class ObserverScreens : public ::testing::TestWithParam<Device> {};
+
+TEST_P(ObserverScreens, LookUpPutsTheHorizonOnTheRimOfTheMap) {
+  const Device& device = GetParam();
+  ProgramRun run;
+  run.WriteCatalogue(Sky());
+  ASSERT_EQ(run.Run("wait\nkey Z\nshot up.png\ndump up.json\n", device, kParis).status, 0);
+  const nlohmann::json state = MainState(run.Dump("up.json"));
+  EXPECT_EQ(state.at("zoom"), 1.0);
+  EXPECT_EQ(state.at("followsNow"), 0);
+  EXPECT_EQ(state.at("observerTimeUtc"), "2024-03-20T21:30:00Z");
+
+  const Surface up = run.Shot("up.png");
+  const MapArea map = MapAreaOf(device);
+  const double cx = map.width / 2, cy = map.height / 2;
+  int onRim = 0;
+  for (int y = 0; y < map.height; ++y) {
+    for (int x = 0; x < map.width; ++x) {
+      if (up.GetPixel(x, map.top + y) != kHorizonColour) continue;
+      // Within one pixel: the rim's point in the pixel's direction is at most
+      // one pixel away across and down (the projection truncates towards the centre).
+      const double r = std::hypot(x - cx, y - cy);
+      const double rimX = cx + (x - cx) * map.radius / r, rimY = cy + (y - cy) * map.radius / r;
+      ASSERT_LE(std::max(std::abs(rimX - x), std::abs(rimY - y)), 1.0) << x << "," << y;
+      ++onRim;
+    }
+  }
+  // Nearly the whole circle: the letters and the caption cover little of it.
+  EXPECT_GT(onRim, 5 * map.radius);
+}
+
+// Everything the feature draws, found as the difference between the map
+// with it and the same map (no rebuild in between) without it.
+TEST_P(ObserverScreens, InRedScreenModeEverythingDrawnIsDimRedAndOnTheMap) {
+  const Device& device = GetParam();
+  ProgramRun run;
+  run.WriteCatalogue(Sky());
+  WriteObserverSettings(run, "RedScreenMode=1\n", "AltAzGrid=1\nStarNames=1\n");
+  ASSERT_EQ(run.Run("wait\nkey Z\nshot on.png\nkey H\nshot off.png\ndump off.json\n", device, kParis).status, 0);
+  EXPECT_EQ(MainState(run.Dump("off.json")).count("observerLatitude"), 0u);
+  const Surface on = run.Shot("on.png");
+  const Surface off = run.Shot("off.png");
+  const MapArea map = MapAreaOf(device);
+  int drawn = 0;
+  for (int y = 0; y < device.height; ++y) {
+    for (int x = 0; x < device.width; ++x) {
+      const COLORREF pixel = on.GetPixel(x, y);
+      if (pixel == off.GetPixel(x, y)) continue;
+      ++drawn;
+      ASSERT_TRUE(y >= map.top && y < map.top + map.height) << x << "," << y;
+      ASSERT_EQ(GetGValue(pixel), 0) << x << "," << y;
+      ASSERT_EQ(GetBValue(pixel), 0) << x << "," << y;
+      ASSERT_LE(GetRValue(pixel), 160) << x << "," << y;
+    }
+  }
+  EXPECT_GT(drawn, 4 * map.radius);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, ObserverScreens, ::testing::Values(kSmallPhone, kPocketPc, kWidePocketPc),
+                         [](const auto& info) {
+                           return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
+                         });
+
+bool MenuIsOpen(const nlohmann::json& dump) {
+  const nlohmann::json* menu = TopWindowOfClass(dump, "Menu");
+  return menu && MenuItemWithId(menu->at("items"), kCommandObserver) != nullptr;
+}
+
+TEST(Observer, TheContextMenuOpensOnARightClickOrAHeldPressOnly) {
+  ProgramRun run;
+  run.WriteCatalogue(Sky());
+  ASSERT_EQ(run.Run("wait\n"
+                    "rtap 120 150\ndump right.json\nkey ESCAPE\n"
+                    "down 120 150\nsleep 600\nup 120 150\ndump held.json\nkey ESCAPE\n"
+                    "down 120 150\nsleep 300\nup 120 150\nwait\ndump short.json\n"
+                    "tap 120 150\ndump tap.json\n"
+                    "down 120 150\nmove 150 170\nup 150 170\nwait\ndump drag.json\n"
+                    "rtap 120 10\ndump caption.json\n")
+                .status,
+            0);
+  EXPECT_TRUE(MenuIsOpen(run.Dump("right.json")));
+  EXPECT_TRUE(MenuIsOpen(run.Dump("held.json")));
+  for (const char* name : {"short.json", "tap.json", "drag.json", "caption.json"}) {
+    SCOPED_TRACE(name);
+    EXPECT_FALSE(MenuIsOpen(run.Dump(name)));
+  }
+  // The drag moved the map; the held press did not.
+  EXPECT_NE(MainState(run.Dump("drag.json")).at("centerDec"), MainState(run.Dump("held.json")).at("centerDec"));
+}
+
+TEST(Observer, ItemsWorkByKeyAndTheDumpReportsTheFeatureOnlyWhileOn) {
+  ProgramRun run;
+  run.WriteCatalogue(Sky());
+  ASSERT_EQ(run.Run("wait\ndump off.json\nkey H\ndump on.json\nkey 0xDD\ndump hour.json\n"
+                    "key N\ndump now.json\nsleep 120000\ndump later.json\n"
+                    "rtap 120 150\ndump menu.json\nkey ESCAPE\nkey H\n",
+                    kPocketPc, "--place 90,0")
+                .status,
+            0);
+  EXPECT_EQ(MainState(run.Dump("off.json")).count("observerLatitude"), 0u);
+  const nlohmann::json on = MainState(run.Dump("on.json"));
+  EXPECT_EQ(on.at("observerLatitude"), 90.0);
+  // A headless run's clock starts at noon on 2000-01-01 and follows the script.
+  EXPECT_EQ(on.at("observerTimeUtc"), "2000-01-01T12:00:00Z");
+  EXPECT_EQ(on.at("followsNow"), 1);
+  EXPECT_EQ(MainState(run.Dump("hour.json")).at("observerTimeUtc"), "2000-01-01T13:00:00Z");
+  EXPECT_EQ(MainState(run.Dump("hour.json")).at("followsNow"), 0);
+  EXPECT_EQ(MainState(run.Dump("now.json")).at("followsNow"), 1);
+  EXPECT_EQ(MainState(run.Dump("later.json")).at("observerTimeUtc"), "2000-01-01T12:02:00Z");
+  const nlohmann::json menu = run.Dump("menu.json");
+  const nlohmann::json* feature = MenuItemWithId(TopWindowOfClass(menu, "Menu")->at("items"), kCommandObserver);
+  ASSERT_NE(feature, nullptr);
+  EXPECT_EQ(feature->at("checked"), true);
+
+  const auto settings = run.Settings();
+  const auto saved = [&](const std::string& key) -> std::optional<std::uint32_t> {
+    for (const auto& [name, value] : settings)
+      if (name == key) return value;
+    return std::nullopt;
+  };
+  EXPECT_EQ(saved("Observer/On"), 0u);
+  EXPECT_EQ(saved("Observer/Latitude"), 65535u + 9000u);
+}
+
+TEST(Observer, TheMinuteTimerRepaintsTheOverlayWithoutARebuild) {
+  ProgramRun run;
+  run.WriteCatalogue(Sky());
+  WriteObserverSettings(run, "", "On=1\n");
+  ASSERT_EQ(run.Run("wait\nshot before.png\ndump before.json\nsleep 60000\nshot after.png\ndump after.json\n",
+                    kPocketPc, kParis)
+                .status,
+            0);
+  const nlohmann::json before = MainState(run.Dump("before.json"));
+  const nlohmann::json after = MainState(run.Dump("after.json"));
+  EXPECT_EQ(before.at("observerTimeUtc"), "2024-03-20T21:30:00Z");
+  EXPECT_EQ(after.at("observerTimeUtc"), "2024-03-20T21:31:00Z");
+  // A rebuild writes its drawing time into the status line; none came.
+  EXPECT_EQ(after.at("statusText"), before.at("statusText"));
+  const Surface beforeShot = run.Shot("before.png");
+  const Surface afterShot = run.Shot("after.png");
+  EXPECT_FALSE(std::ranges::equal(beforeShot.Bytes(), afterShot.Bytes()));
+}
+
+TEST(Observer, ARunThatNeverTouchesTheFeatureWritesNothingOfIt) {
+  ProgramRun run;
+  run.WriteCatalogue(Sky());
+  ASSERT_EQ(run.Run("wait\nkey 3\nrtap 120 150\nkey ESCAPE\nsleep 60000\n").status, 0);
+  for (const auto& [name, value] : run.Settings()) EXPECT_FALSE(name.starts_with("Observer/")) << name;
+}
+
+// Holds TZ for one test: the default place comes from the system's zone.
+class ZoneForTest {
+ public:
+  explicit ZoneForTest(const char* zone) {
+    if (const char* old = std::getenv("TZ")) old_ = old;
+    setenv("TZ", zone, 1);
+  }
+  ~ZoneForTest() {
+    if (old_)
+      setenv("TZ", old_->c_str(), 1);
+    else
+      unsetenv("TZ");
+  }
+  ZoneForTest(const ZoneForTest&) = delete;
+  ZoneForTest& operator=(const ZoneForTest&) = delete;
+
+ private:
+  std::optional<std::string> old_;
+};
+
+std::string ClearField() {
+  std::string keys;
+  for (int i = 0; i < 12; ++i) keys += "key BACK\n";
+  return keys;
+}
+
+TEST(Observer, ThePlaceWindowRefusesBadInputAndSaysWhenThePlaceIsZeroZero) {
+  const ZoneForTest utc("");
+  ProgramRun run;
+  run.WriteCatalogue(Sky());
+  ASSERT_EQ(run.Run("wait\nkey L\ndump window.json\n" + ClearField() +
+                    "type 95 N\nkey RETURN\ndump north.json\nkey RETURN\n" + ClearField() +
+                    "type abc\nkey RETURN\ndump abc.json\nkey RETURN\n" + ClearField() +
+                    "type 48 51 N\nkey RETURN\ndump done.json\nkey H\ndump on.json\n")
+                .status,
+            0);
+  const nlohmann::json window = run.Dump("window.json");
+  const nlohmann::json* place = TopWindowOfClass(window, "CPlaceDlg");
+  ASSERT_NE(place, nullptr);
+  EXPECT_EQ(place->at("state").at("placeIsFallback"), 1);
+  for (const char* name : {"north.json", "abc.json"}) {
+    SCOPED_TRACE(name);
+    const nlohmann::json refused = run.Dump(name);
+    EXPECT_NE(TopWindowOfClass(refused, "MessageBox"), nullptr);
+    EXPECT_NE(TopWindowOfClass(refused, "CPlaceDlg"), nullptr);
+  }
+  EXPECT_EQ(TopWindowOfClass(run.Dump("done.json"), "CPlaceDlg"), nullptr);
+  EXPECT_NEAR(MainState(run.Dump("on.json")).at("observerLatitude").get<double>(), 48.85, 1e-9);
+}
+
+}  // namespace
