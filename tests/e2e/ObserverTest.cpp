@@ -148,7 +148,7 @@ TEST(Observer, ItemsWorkByKeyAndTheDumpReportsTheFeatureOnlyWhileOn) {
   run.WriteCatalogue(Sky());
   ASSERT_EQ(run.Run("wait\ndump off.json\nkey H\ndump on.json\nkey 0xDD\ndump hour.json\n"
                     "key N\ndump now.json\nsleep 120000\ndump later.json\n"
-                    "rtap 120 150\ndump menu.json\nkey ESCAPE\nkey H\n",
+                    "rtap 120 150\ndump menu.json\nkey ESCAPE\nkey Z\ndump up.json\nkey H\n",
                     kPocketPc, "--place 90,0")
                 .status,
             0);
@@ -166,6 +166,8 @@ TEST(Observer, ItemsWorkByKeyAndTheDumpReportsTheFeatureOnlyWhileOn) {
   const nlohmann::json* feature = MenuItemWithId(TopWindowOfClass(menu, "Menu")->at("items"), kCommandObserver);
   ASSERT_NE(feature, nullptr);
   EXPECT_EQ(feature->at("checked"), true);
+  // At latitude +90 the zenith is the celestial pole: looking up centres on it.
+  EXPECT_NEAR(MainState(run.Dump("up.json")).at("centerDec").get<double>(), 90.0, 0.05);
 
   const auto settings = run.Settings();
   const auto saved = [&](const std::string& key) -> std::optional<std::uint32_t> {

@@ -4,6 +4,7 @@
 
 #include "platform/windows/MessageApi.h"
 #include "platform/windows/SystemApi.h"
+#include "platform/windows/WindowApi.h"
 #include "tests/platform/windows/RecordingWindow.h"
 #include "tests/platform/windows/TestDesktop.h"
 
@@ -65,6 +66,33 @@ TEST(MessageQueue, PostedMessagesComeBeforeInputAndInputBeforePaint) {
   for (const auto& m : recorder->messages)
     if (m.message == WM_COMMAND || m.message == WM_KEYDOWN || m.message == WM_PAINT) order.push_back(m.message);
   EXPECT_EQ(order, (std::vector<UINT>{WM_COMMAND, WM_KEYDOWN, WM_PAINT}));
+}
+
+TEST(MessageQueue, ATimerComesAfterEverythingElseFiresOnceWhenBehindAndStopsWhenKilled) {
+  TestDesktop test;
+  auto recorder = std::make_shared<RecordingWindow>();
+  const HWND window = CreateTopLevel(test.desktop, recorder);
+  test.RunUntilIdle();
+  recorder->messages.clear();
+  EXPECT_EQ(SetTimer(window, 5, 1000), 5u);
+  EXPECT_EQ(SetTimer(nullptr, 5, 1000), 0u);
+  test.Then([&test, window](Desktop&) {
+    test.clock.Advance(3500);
+    InvalidateRect(window, nullptr, FALSE);
+    PostMessage(window, WM_COMMAND, 1, 0);
+  });
+  test.RunUntilIdle();
+  std::vector<UINT> order;
+  for (const auto& m : recorder->messages)
+    if (m.message == WM_COMMAND || m.message == WM_PAINT || m.message == WM_TIMER) order.push_back(m.message);
+  EXPECT_EQ(order, (std::vector<UINT>{WM_COMMAND, WM_PAINT, WM_TIMER}));
+  EXPECT_EQ(recorder->Of(WM_TIMER).at(0).wParam, 5u);
+
+  EXPECT_TRUE(KillTimer(window, 5));
+  EXPECT_FALSE(KillTimer(window, 5));
+  test.Then([&test](Desktop&) { test.clock.Advance(5000); });
+  test.RunUntilIdle();
+  EXPECT_EQ(recorder->Count(WM_TIMER), 1);
 }
 
 TEST(MessageQueue, QuitEndsEveryLoopForGood) {

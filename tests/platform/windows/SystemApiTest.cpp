@@ -35,8 +35,11 @@ TEST(SystemApi, WithoutADesktopQueriesFailQuietly) {
 TEST(SystemApi, TheHeadlessClockMovesOnlyWhenAdvanced) {
   TestDesktop test;
   EXPECT_EQ(GetTickCount(), 0u);
+  EXPECT_EQ(GetUtcMilliseconds(), VirtualClock::kStartUtcMilliseconds);
   test.clock.Advance(1234);
   EXPECT_EQ(GetTickCount(), 1234u);
+  // The time of day starts at 2000-01-01T12:00Z and moves with the ticks.
+  EXPECT_EQ(GetUtcMilliseconds(), 946728000000 + 1234);
 }
 
 TEST(SystemApi, ModuleFileNameIsCutToTheBuffer) {

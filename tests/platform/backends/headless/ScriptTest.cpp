@@ -20,14 +20,14 @@ constexpr SIZE kScreen{240, 320};
 TEST(Script, CommandsBecomeStepsThatWaitWhereTheCommandWaits) {
   const ParsedScript script = ParseScript(
       "# comment\n\n  tap 10 20\ndown 1 2\nup 3 4\nkey RETURN\nkeydown 6\nkeyup 0x36\nsleep 600\nwait\n"
-      "type  M31 x\r\nshot out/a.png\ndump my dump.json\n",
+      "type  M31 x\r\nshot out/a.png\ndump my dump.json\nrtap 5 6\n",
       kScreen);
   ASSERT_TRUE(script.errors.empty());
   EXPECT_EQ(KindsOf(script),
             (std::vector<Kind>{Kind::StylusDown, Kind::StylusUp, Kind::Settle, Kind::StylusDown, Kind::StylusUp,
                                Kind::KeyDown, Kind::Settle, Kind::KeyUp, Kind::Settle, Kind::KeyDown, Kind::KeyUp,
                                Kind::Advance, Kind::Settle, Kind::Settle, Kind::Characters, Kind::Settle, Kind::Shot,
-                               Kind::Dump}));
+                               Kind::Dump, Kind::RightClick, Kind::Settle}));
   EXPECT_EQ(script.steps[0].point, (POINT{10, 20}));
   EXPECT_EQ(script.steps[0].line, 3);
   EXPECT_EQ(script.steps[9].key, UINT('6'));
@@ -35,6 +35,7 @@ TEST(Script, CommandsBecomeStepsThatWaitWhereTheCommandWaits) {
   EXPECT_EQ(script.steps[11].milliseconds, 600u);
   EXPECT_EQ(script.steps[14].text, u" M31 x");
   EXPECT_EQ(script.steps[16].path, "out/a.png");
+  EXPECT_EQ(script.steps[18].point, (POINT{5, 6}));
   EXPECT_EQ(script.steps[17].path, "my dump.json");
 }
 
