@@ -9,7 +9,7 @@ namespace vespera {
 namespace {
 
 // The layouts differ only in width and in where the "X" sits; the rows fit
-// the lowest window (122 units on the phones).
+// the lowest screen (176 pixels, 108 units, on a landscape small phone).
 struct PlaceLayout {
   short width, closeColumn, closeRow;
 };
@@ -24,14 +24,14 @@ constexpr DWORD kOkStyle = BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE;
 constexpr std::array<DialogControlTemplate, 9> PlaceControls(PlaceLayout l) {
   const short fieldWidth = static_cast<short>(l.width - kFieldColumn - 4);
   return {{
-      {u"Static", kUnnamedStaticId, u"Latitude", kLabelColumn, 18, kLabelWidth, 10, kLabelStyle},
-      {u"Edit", kPlaceLatitudeId, u"", kFieldColumn, 16, fieldWidth, 12, kFieldStyle},
-      {u"Static", kUnnamedStaticId, u"Longitude", kLabelColumn, 34, kLabelWidth, 10, kLabelStyle},
-      {u"Edit", kPlaceLongitudeId, u"", kFieldColumn, 32, fieldWidth, 12, kFieldStyle},
-      {u"Static", kUnnamedStaticId, u"City", kLabelColumn, 50, kLabelWidth, 10, kLabelStyle},
-      {u"ComboBox", kPlaceCityId, u"", kFieldColumn, 48, fieldWidth, 60, kListStyle},
-      {u"Static", kPlaceNoteId, u"", kLabelColumn, 66, static_cast<short>(l.width - 8), 30, kLabelStyle},
-      {u"Button", IDOK, u"OK", kLabelColumn, 100, 30, 13, kOkStyle},
+      {u"Static", kUnnamedStaticId, u"Latitude", kLabelColumn, 16, kLabelWidth, 10, kLabelStyle},
+      {u"Edit", kPlaceLatitudeId, u"", kFieldColumn, 14, fieldWidth, 12, kFieldStyle},
+      {u"Static", kUnnamedStaticId, u"Longitude", kLabelColumn, 30, kLabelWidth, 10, kLabelStyle},
+      {u"Edit", kPlaceLongitudeId, u"", kFieldColumn, 28, fieldWidth, 12, kFieldStyle},
+      {u"Static", kUnnamedStaticId, u"City", kLabelColumn, 44, kLabelWidth, 10, kLabelStyle},
+      {u"ComboBox", kPlaceCityId, u"", kFieldColumn, 42, fieldWidth, 60, kListStyle},
+      {u"Static", kPlaceNoteId, u"", kLabelColumn, 57, static_cast<short>(l.width - 8), 32, kLabelStyle},
+      {u"Button", IDOK, u"OK", kLabelColumn, 91, 30, 13, kOkStyle},
       {u"Button", IDCANCEL, u"X", l.closeColumn, l.closeRow, 12, 10, kCloseButtonStyle},
   }};
 }

@@ -13,7 +13,7 @@ namespace vespera {
 namespace {
 
 constexpr std::u16string_view kFallbackNote =
-    u"No place is set and no city was found for the system's time zone: the place is latitude 0, longitude 0.";
+    u"No place set and no city found for the system's time zone: the place is latitude 0, longitude 0.";
 constexpr std::u16string_view kChooseCity = u"(choose a city)";
 
 WideString DegreesText(double degrees) {

@@ -119,6 +119,8 @@ class CSkyMapDlg : public CDialog {
   void OnPlace();
   // Centres on the zenith of the shown time, north up, zoom 1.
   void CentreOnZenith();
+  // True while the view is still the one "look up" set.
+  bool FollowingZenith() const;
   void OnNow();
   void OnStepTime(UINT id);
   LRESULT OnTimer(WPARAM id, LPARAM);
@@ -153,7 +155,6 @@ class CSkyMapDlg : public CDialog {
   // "Look up" keeps the view on the zenith while the time is "now", until the
   // user moves the map: the view it set, which any pan or zoom changes.
   std::optional<ViewState> zenithView_;
-  bool FollowingZenith() const;
   // A cache of the horizon frame, refreshed by the dump too.
   mutable ObserverSky observerSky_;
 

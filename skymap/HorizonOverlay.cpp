@@ -17,7 +17,7 @@ constexpr int kHorizonSegments = 120;
 constexpr int kGridCircleSegments = 72;
 constexpr int kGridMeridianSegments = 18;
 constexpr double kGridAltitudeStep = 15.0;
-constexpr double kGridAzimuthStep = 30.0;
+constexpr double kGridAzimuthStep = 15.0;
 // The horizon is drawn a hair above altitude 0 (under a thousandth of a pixel
 // on any screen): on the rim of a "look up" view, points at exactly 90
 // degrees from the centre fall to either side of the projection's hemisphere

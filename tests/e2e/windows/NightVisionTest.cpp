@@ -19,7 +19,7 @@ namespace {
 
 constexpr const char* kPictures[] = {"main.png",    "menu.png",       "submenu.png", "info.png",
                                      "prompt.png",  "typing.png",     "results.png", "objectlist.png",
-                                     "about.png",   "help.png"};
+                                     "about.png",   "help.png",       "context.png", "place.png"};
 
 // Pixels with green or blue, leaving out the map where it shows as in
 // `mapShot`, the main window's picture: the map, its names and the white
@@ -67,8 +67,8 @@ TEST_P(NightVision, NothingOutsideTheMapHasGreenOrBlue) {
   int x = 0;
   int y = 0;
   ASSERT_TRUE(ProjectToScreen(ViewState{}, layout.geometry, 0, 90, x, y));
-  const std::string tapStar =
-      "tap " + std::to_string(x + layout.geometry.mapLeft) + " " + std::to_string(y + layout.geometry.mapTop) + "\n";
+  const std::string star = std::to_string(x + layout.geometry.mapLeft) + " " + std::to_string(y + layout.geometry.mapTop);
+  const std::string tapStar = "tap " + star + "\n";
 
   ProgramRun run;
   CatalogueFixture sky = SearchSky();
@@ -84,7 +84,8 @@ TEST_P(NightVision, NothingOutsideTheMapHasGreenOrBlue) {
       // F4 drops the list down.
       OpenFromMenu('M') + "key 0x73\nshot objectlist.png\ndump objectlist.json\nkey ESCAPE\nkey ESCAPE\n" +
       OpenFromMenu('A') + "shot about.png\nkey ESCAPE\n" +
-      OpenFromMenu('P') + "shot help.png\nkey ESCAPE\n";
+      OpenFromMenu('P') + "shot help.png\nkey ESCAPE\n" +
+      "rtap " + star + "\nshot context.png\nkey ESCAPE\nkey L\nshot place.png\ndump place.json\nkey ESCAPE\n";
   const RunResult result = run.Run(script, device);
   ASSERT_EQ(result.status, 0) << result.errors;
 
@@ -94,11 +95,12 @@ TEST_P(NightVision, NothingOutsideTheMapHasGreenOrBlue) {
   const std::string results = HtmlViewOf(WindowOfClass(run.Dump("results.json"), "CSearchDlg")).at("html");
   EXPECT_NE(results.find("STARLINK_1"), std::string::npos);
   EXPECT_NE(TopWindowOfClass(run.Dump("objectlist.json"), "ComboLBox"), nullptr);
+  EXPECT_NE(TopWindowOfClass(run.Dump("place.json"), "CPlaceDlg"), nullptr);
 
   const Surface mainWindow = run.Shot("main.png");
   for (const char* picture : kPictures) ExpectNoLeak(run, picture, mainWindow, map);
   KeepPictures(run, device, {"menu.png", "submenu.png", "info.png", "prompt.png", "typing.png", "results.png",
-                             "objectlist.png", "about.png", "help.png"});
+                             "objectlist.png", "about.png", "help.png", "context.png", "place.png"});
 }
 
 TEST_P(NightVision, TheBoxAboutAMissingRedSkinIsRedToo) {

@@ -10,26 +10,30 @@ using namespace vespera;
 namespace {
 
 struct WindowCase {
-  char menuKey;
+  std::string opening;
   const char* className;
 };
 
-constexpr WindowCase kWindows[] = {
-    {'A', "CAboutDlg"}, {'P', "CHelpDlg"}, {'S', "CSearchDlg"}, {'M', "CObjectDataDlg"}};
+// The Place window opens from the map's key L (or its context menu).
+const WindowCase kWindows[] = {{OpenFromMenu('A'), "CAboutDlg"},
+                               {OpenFromMenu('P'), "CHelpDlg"},
+                               {OpenFromMenu('S'), "CSearchDlg"},
+                               {OpenFromMenu('M'), "CObjectDataDlg"},
+                               {"wait\nkey L\n", "CPlaceDlg"}};
 
 struct ScreenCase {
   Device device;
-  int about, help, search, objectData;
+  int about, help, search, objectData, place;
 };
 
 const ScreenCase kScreens[] = {
-    {kPocketPc, 132, 134, 133, 131},
-    {kWidePocketPc, 132, 134, 133, 131},
-    {kQvgaPhone, 146, 147, 145, 144},
-    {kSmallPhone, 138, 139, 140, 142},
-    {{220, 176, "Smartphone", 32}, 138, 139, 140, 142},
-    {{320, 240, "PocketPC", 32}, 132, 136, 135, 141},
-    {{240, 240, "PocketPC", 32}, 132, 136, 135, 141},
+    {kPocketPc, 132, 134, 133, 131, 150},
+    {kWidePocketPc, 132, 134, 133, 131, 150},
+    {kQvgaPhone, 146, 147, 145, 144, 153},
+    {kSmallPhone, 138, 139, 140, 142, 152},
+    {{220, 176, "Smartphone", 32}, 138, 139, 140, 142, 152},
+    {{320, 240, "PocketPC", 32}, 132, 136, 135, 141, 151},
+    {{240, 240, "PocketPC", 32}, 132, 136, 135, 141, 151},
 };
 
 // The About layouts were drawn for portrait screens: on a screen 240 or 176
@@ -47,12 +51,12 @@ bool Inside(const nlohmann::json& rect, int width, int height) {
 TEST(WindowLayoutTest, EachWindowPicksItsTemplateAndFitsEveryScreen) {
   ProgramRun run;
   for (const ScreenCase& screen : kScreens) {
-    const int expected[] = {screen.about, screen.help, screen.search, screen.objectData};
+    const int expected[] = {screen.about, screen.help, screen.search, screen.objectData, screen.place};
     for (std::size_t w = 0; w < std::size(kWindows); ++w) {
       const WindowCase& window = kWindows[w];
       const std::string where = std::string(window.className) + " at " + std::to_string(screen.device.width) + "x" +
                                 std::to_string(screen.device.height) + " " + screen.device.platform;
-      const RunResult result = run.Run(OpenFromMenu(window.menuKey) + "dump window.json\n", screen.device);
+      const RunResult result = run.Run(window.opening + "dump window.json\n", screen.device);
       ASSERT_EQ(result.status, 0) << where << result.errors;
       const nlohmann::json dump = run.Dump("window.json");
       const nlohmann::json* found = TopWindowOfClass(dump, window.className);
