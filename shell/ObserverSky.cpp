@@ -59,6 +59,8 @@ void ObserverSky::Describe(DumpObject& state, const Observer& observer) {
   const HorizonFrame* frame = FrameFor(observer);
   state.Set("localSiderealTimeHours", frame ? frame->LocalApparentSiderealTime() * 12.0 / kPi : 0.0);
   state.Set("followsNow", observer.FollowsNow() ? 1 : 0);
+  state.Set("altAzGrid", observer.choices().altAzGrid ? 1 : 0);
+  state.Set("starNames", observer.choices().starNames ? 1 : 0);
 }
 
 }  // namespace vespera

@@ -143,6 +143,37 @@ TEST(Observer, TheContextMenuOpensOnARightClickOrAHeldPressOnly) {
   EXPECT_NE(MainState(run.Dump("drag.json")).at("centerDec"), MainState(run.Dump("held.json")).at("centerDec"));
 }
 
+// The context menu's items in turn, each tapped where the first menu showed it.
+TEST(Observer, EveryContextMenuItemWorksByStylus) {
+  ProgramRun run;
+  run.WriteCatalogue(Sky());
+  ASSERT_EQ(run.Run("wait\nrtap 120 150\ndump menu.json\nkey ESCAPE\n").status, 0);
+  const nlohmann::json menu = run.Dump("menu.json");
+  const nlohmann::json& items = TopWindowOfClass(menu, "Menu")->at("items");
+  const UINT order[] = {kCommandObserver, kCommandAltAzGrid, kCommandStarNames, kCommandHourOn, kCommandDayOn,
+                        kCommandHourBack, kCommandNow, kCommandLookUp, kCommandPlace};
+  std::string script = "wait\n";
+  for (const UINT id : order) {
+    const nlohmann::json& rect = MenuItemWithId(items, int(id))->at("rect");
+    script += "rtap 120 150\ntap " + std::to_string((rect[0].get<int>() + rect[2].get<int>()) / 2) + " " +
+              std::to_string((rect[1].get<int>() + rect[3].get<int>()) / 2) + "\ndump " + std::to_string(id) +
+              ".json\n";
+  }
+  ASSERT_EQ(run.Run(script).status, 0);
+  const auto after = [&](UINT id) { return MainState(run.Dump(std::to_string(id) + ".json")); };
+  EXPECT_EQ(after(kCommandObserver).at("followsNow"), 1);
+  EXPECT_EQ(after(kCommandAltAzGrid).at("altAzGrid"), 1);
+  EXPECT_EQ(after(kCommandStarNames).at("starNames"), 1);
+  EXPECT_EQ(after(kCommandHourOn).at("observerTimeUtc"), "2000-01-01T13:00:00Z");
+  EXPECT_EQ(after(kCommandDayOn).at("observerTimeUtc"), "2000-01-02T13:00:00Z");
+  EXPECT_EQ(after(kCommandHourBack).at("observerTimeUtc"), "2000-01-02T12:00:00Z");
+  EXPECT_EQ(after(kCommandHourBack).at("followsNow"), 0);
+  EXPECT_EQ(after(kCommandNow).at("observerTimeUtc"), "2000-01-01T12:00:00Z");
+  EXPECT_EQ(after(kCommandNow).at("followsNow"), 1);
+  EXPECT_NE(after(kCommandLookUp).at("centerDec"), after(kCommandNow).at("centerDec"));
+  EXPECT_NE(TopWindowOfClass(run.Dump(std::to_string(kCommandPlace) + ".json"), "CPlaceDlg"), nullptr);
+}
+
 TEST(Observer, ItemsWorkByKeyAndTheDumpReportsTheFeatureOnlyWhileOn) {
   ProgramRun run;
   run.WriteCatalogue(Sky());
