@@ -2,6 +2,9 @@
 // off, the drawing choices, the shown time and the minute timer that moves
 // the horizon on with the clock. While the feature is off nothing here runs.
 
+#include <cstdint>
+
+#include "platform/windows/SystemApi.h"
 #include "resources/CommandIds.h"
 #include "shell/PlaceDlg.h"
 #include "shell/SkyMapDlg.h"
@@ -10,10 +13,15 @@ namespace vespera {
 
 namespace {
 
-// The shown time moves by the minute, so the overlay is repainted once a
-// minute; the picture itself does not depend on the time.
+// The caption shows minutes, so the overlay is repainted as each minute of
+// the clock begins; the picture itself does not depend on the time.
 constexpr UINT_PTR kObserverClockTimer = 1;
-constexpr UINT kObserverClockInterval = 60 * 1000;
+constexpr std::int64_t kMinute = 60 * 1000;
+
+UINT MillisecondsToNextMinute() {
+  const std::int64_t intoMinute = ((GetUtcMilliseconds() % kMinute) + kMinute) % kMinute;
+  return static_cast<UINT>(kMinute - intoMinute);
+}
 
 std::chrono::seconds TimeStepOf(UINT id) {
   using namespace std::chrono;
@@ -34,7 +42,7 @@ void CSkyMapDlg::StartObserver() {
 
 void CSkyMapDlg::FollowObserverClock() {
   if (observer_.choices().on)
-    SetTimer(m_hWnd, kObserverClockTimer, kObserverClockInterval);
+    SetTimer(m_hWnd, kObserverClockTimer, MillisecondsToNextMinute());
   else
     KillTimer(m_hWnd, kObserverClockTimer);
 }
@@ -111,7 +119,9 @@ void CSkyMapDlg::OnStepTime(UINT id) {
 }
 
 LRESULT CSkyMapDlg::OnTimer(WPARAM id, LPARAM) {
-  if (id != kObserverClockTimer || !observer_.choices().on || !dataLoaded()) return 0;
+  if (id != kObserverClockTimer || !observer_.choices().on) return 0;
+  FollowObserverClock();
+  if (!dataLoaded()) return 0;
   // Only "now" moves the zenith on its own; a shown time set by hand stays put in the view.
   if (FollowingZenith() && observer_.FollowsNow())
     CentreOnZenith();
