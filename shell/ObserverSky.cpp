@@ -32,16 +32,16 @@ const HorizonFrame* ObserverSky::FrameFor(const Observer& observer) {
   return frame_ ? &*frame_ : nullptr;
 }
 
-HorizonOverlay ObserverSky::OverlayFor(const Observer& observer, bool redScreen) {
+std::optional<HorizonOverlay> ObserverSky::OverlayFor(const Observer& observer, bool redScreen) {
+  const HorizonFrame* frame = FrameFor(observer);
+  if (!frame) return std::nullopt;
   HorizonOverlay overlay;
   overlay.altAzGrid = observer.choices().altAzGrid;
   overlay.redScreen = redScreen;
   overlay.caption = Utf8ToWide(FormatLocalTime(MinuteOf(observer.ShownTime())) + " " + PlaceText(observer.CurrentPlace()));
-  if (const HorizonFrame* frame = FrameFor(observer)) {
-    overlay.north = frame->CardinalPoint(Cardinal::North);
-    overlay.east = frame->CardinalPoint(Cardinal::East);
-    overlay.zenith = frame->Zenith();
-  }
+  overlay.north = frame->CardinalPoint(Cardinal::North);
+  overlay.east = frame->CardinalPoint(Cardinal::East);
+  overlay.zenith = frame->Zenith();
   return overlay;
 }
 

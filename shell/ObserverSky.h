@@ -17,7 +17,8 @@ class ObserverSky {
  public:
   // The frame of the shown minute; null for an instant ERFA cannot hold.
   const HorizonFrame* FrameFor(const Observer& observer);
-  HorizonOverlay OverlayFor(const Observer& observer, bool redScreen);
+  // Nothing for an instant ERFA cannot hold: no horizon is better than a wrong one.
+  std::optional<HorizonOverlay> OverlayFor(const Observer& observer, bool redScreen);
   // The zenith of the shown minute as the map's centre, or nothing.
   std::optional<SkyPoint> Zenith(const Observer& observer);
   void Describe(DumpObject& state, const Observer& observer);

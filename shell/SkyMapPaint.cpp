@@ -43,7 +43,7 @@ MapOverlay CSkyMapDlg::Overlay() {
   MapOverlay overlay{CurrentStatusColours(), SelectionMarkerPoint(selection_), std::nullopt};
   if (!observer_.choices().on) return overlay;
   overlay.horizon = observerSky_.OverlayFor(observer_, IsRedScreenOn());
-  if (observer_.choices().starNames && catalogs_.IsLoaded()) {
+  if (overlay.horizon && observer_.choices().starNames && catalogs_.IsLoaded()) {
     if (namedStars_.empty()) namedStars_ = BrightestNamedStars(catalogs_.starCatalog, kNamedStarsKept);
     overlay.horizon->starNames = namedStars_;
   }
