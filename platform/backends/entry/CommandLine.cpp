@@ -113,7 +113,11 @@ void AppendUsage(std::string& text, std::string_view shortName, std::string_view
   head.append(name);
   if (!valueName.empty()) head.append(" ").append(valueName);
   text += head;
-  text.append(head.size() + 1 < kHelpColumn ? kHelpColumn - head.size() : 1, ' ');
+  // A head that reaches the help column puts the help on a line of its own.
+  if (head.size() + 1 < kHelpColumn)
+    text.append(kHelpColumn - head.size(), ' ');
+  else
+    text.append("\n").append(kHelpColumn, ' ');
   for (char c : help) {
     text += c;
     if (c == '\n') text.append(kHelpColumn, ' ');
