@@ -41,6 +41,7 @@ ScreenProfile CurrentScreen() {
 
 bool IsHighResScreen() { return IsHighResScreen(ScreenSize()); }
 bool IsHeight240Screen() { return IsHeight240Screen(ScreenSize()); }
+int ScreenDpi() { return IsHighResScreen() ? 192 : 96; }
 bool IsSmallPhoneScreen() { return IsSmallPhoneScreen(ScreenSize()); }
 
 bool IsQvgaPhone() {

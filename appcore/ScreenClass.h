@@ -27,5 +27,7 @@ bool IsHighResScreen();
 bool IsHeight240Screen();
 bool IsSmallPhoneScreen();
 bool IsQvgaPhone();
+// The screen's logical dots per inch: 192 on a high-res screen, else 96.
+int ScreenDpi();
 
 }  // namespace vespera

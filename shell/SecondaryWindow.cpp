@@ -20,6 +20,7 @@ const MessageMap* CSecondaryWindow::GetMessageMap() const {
                                     .OnPaint(&CSecondaryWindow::OnPaint)
                                     .OnDestroy(&CSecondaryWindow::OnDestroy)
                                     .OnLButtonDown(&CSecondaryWindow::OnTap)
+                                    .OnMessage(WM_MOUSEWHEEL, &CSecondaryWindow::OnMouseWheel)
                                     .OnCtlColorStatic(&CSecondaryWindow::OnCtlColorStatic)
                                     .OnCtlColor(&CSecondaryWindow::OnCtlColor);
   return &map;
@@ -78,6 +79,12 @@ void CSecondaryWindow::OnTap(UINT flags, CPoint point) {
     return;
   }
   CDialog::OnLButtonDown(flags, point);
+}
+
+LRESULT CSecondaryWindow::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
+  // The wheel comes to the window; its page is what it scrolls.
+  if (htmlView_) ::SendMessage(htmlView_, WM_MOUSEWHEEL, wParam, lParam);
+  return 0;
 }
 
 HBRUSH CSecondaryWindow::OnCtlColorStatic(CDC* dc, CWnd* /*control*/, UINT /*kind*/) {

@@ -36,6 +36,7 @@ class CSecondaryWindow : public CDialog {
   void OnPaint();
   void OnDestroy();
   void OnTap(UINT flags, CPoint point);
+  LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
   HBRUSH OnCtlColorStatic(CDC* dc, CWnd* control, UINT kind);
   HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind);
 

@@ -3,6 +3,7 @@
 // rebuild filled (empty until the catalogue is loaded, so a tap then finds
 // nothing and reads no store).
 
+#include "appcore/ScreenClass.h"
 #include "shell/FullScreen.h"
 #include "shell/SkyMapDlg.h"
 
@@ -15,7 +16,11 @@ void CSkyMapDlg::OnMapTap(UINT /*flags*/, CPoint point) {
     return;
   }
   if (!IsMapTap(layout_, point.x, point.y)) return;
-  SelectAt(selection_, catalogs_, picture_.hits, point.x, point.y);
+  // A finger covers far more than the stylus's box: when the box holds
+  // nothing, a touch takes the nearest object within a finger's reach.
+  if (!SelectAt(selection_, catalogs_, picture_.hits, point.x, point.y) && IsTouchInput(GetMessageExtraInfo()))
+    SelectNearest(selection_, catalogs_, picture_.hits, point.x, point.y,
+                  FingerReachPixels(ScreenDpi()));
   CClientDC dc(this);
   // No re-projection: the paint moves the marker to the new selection.
   RenderMap(dc);

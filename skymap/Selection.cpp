@@ -1,6 +1,9 @@
 #include "skymap/Selection.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <span>
 
 #include "platform/runtime/WideFormat.h"
 
@@ -94,6 +97,48 @@ bool SelectAt(Selection& selection, const SkyCatalogs& catalogs, const MapHitCac
   if (star.index != kNoHit) SelectStar(selection, catalogs, star.index);
   if (deepSky.index != kNoHit) SelectDeepSky(selection, catalogs, deepSky.index);
   return selection.has_value();
+}
+
+int FingerReachPixels(int dpi) {
+  constexpr double kReachMillimetres = 3.0;
+  constexpr double kMillimetresPerInch = 25.4;
+  return std::max(6, static_cast<int>(std::lround(kReachMillimetres * dpi / kMillimetresPerInch)));
+}
+
+bool SelectNearest(Selection& selection, const SkyCatalogs& catalogs, const MapHitCaches& hits, int x, int y,
+                   int reach) {
+  ClearSelection(selection);
+  struct Candidate {
+    std::int64_t distanceSquared = 0;
+    float magnitude = 0.0f;
+    SelectionKind kind = SelectionKind::Star;
+    std::int32_t index = kNoHit;
+  };
+  std::optional<Candidate> best;
+  const std::int64_t reachSquared = std::int64_t{reach} * reach;
+  const auto consider = [&](std::span<const ScreenHit> entries, const CatalogStore& catalog, SelectionKind kind) {
+    for (const ScreenHit& hit : entries) {
+      if (hit.index < 0 || static_cast<std::size_t>(hit.index) >= catalog.objects.count()) continue;
+      // In 64 bits: a tap far from an entry must not overflow.
+      const std::int64_t dx = std::int64_t{x} - hit.x;
+      const std::int64_t dy = std::int64_t{y} - hit.y;
+      const std::int64_t distanceSquared = dx * dx + dy * dy;
+      if (distanceSquared > reachSquared) continue;
+      const float stored = catalog.objects[static_cast<std::size_t>(hit.index)].magnitude();
+      const float magnitude = IsPlaceholderMagnitude(stored) || !std::isfinite(stored)
+                                  ? std::numeric_limits<float>::infinity()
+                                  : stored;
+      if (best && (distanceSquared > best->distanceSquared ||
+                   (distanceSquared == best->distanceSquared && magnitude >= best->magnitude)))
+        continue;
+      best = Candidate{distanceSquared, magnitude, kind, hit.index};
+    }
+  };
+  consider(hits.stars.entries(), catalogs.starCatalog, SelectionKind::Star);
+  consider(hits.deepSky.entries(), catalogs.deepSkyCatalog, SelectionKind::DeepSky);
+  if (!best) return false;
+  const CatalogStore& catalog = best->kind == SelectionKind::DeepSky ? catalogs.deepSkyCatalog : catalogs.starCatalog;
+  return SelectRecord(selection, catalog, best->kind, best->index);
 }
 
 void CenterOn(ViewState& view, float ra, float dec) {

@@ -58,6 +58,17 @@ bool IsMapTap(const MapLayout& layout, int x, int y);
 // over a star. Answers whether anything is selected now.
 bool SelectAt(Selection& selection, const SkyCatalogs& catalogs, const MapHitCaches& hits, int x, int y);
 
+// How far a finger's tap reaches on a screen of `dpi` logical dots per inch:
+// about 3 mm, and never less than 6 pixels.
+int FingerReachPixels(int dpi);
+
+// A finger's tap that SelectAt found nothing for: the drawn star or deep-sky
+// object nearest to (x, y) within `reach` pixels, the brighter one where two
+// are as near (an unknown magnitude counts as the faintest). The old
+// selection goes either way. Answers whether anything is selected now.
+bool SelectNearest(Selection& selection, const SkyCatalogs& catalogs, const MapHitCaches& hits, int x, int y,
+                   int reach);
+
 // Moves the view centre onto (ra, dec) north up: the centre becomes
 // (ra + 180, 180 - dec), each taken in single precision and cut down to
 // hundredths of a degree. Zoom, limit and selection stay; the caller asks for

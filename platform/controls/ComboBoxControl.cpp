@@ -167,6 +167,14 @@ LRESULT ComboBoxControl::OnKeyDown(HWND window, UINT key) {
   return 0;
 }
 
+LRESULT ComboBoxControl::OnChar(HWND window, char16_t unit) {
+  // Control characters (Enter, Escape, Tab, Backspace) are no part of a text.
+  if (unit < u' ') return 0;
+  const int found = items_.FindPrefix(typed_.Add(unit, GetTickCount()));
+  if (found >= 0) MoveSelection(window, found);
+  return 0;
+}
+
 LRESULT ComboBoxControl::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: return OnCreate(window, PointerFromLParam<CREATESTRUCT>(lParam));
@@ -174,7 +182,7 @@ LRESULT ComboBoxControl::HandleMessage(HWND window, UINT message, WPARAM wParam,
     case WM_DESTROY: return OnDestroy();
     case WM_GETDLGCODE: return OnGetDlgCode(PointerFromLParam<const MSG>(lParam));
     case WM_KEYDOWN: return OnKeyDown(window, UINT(wParam));
-    case WM_CHAR: return 0;
+    case WM_CHAR: return OnChar(window, char16_t(wParam));
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: return OnStylusDown(window);
     case WM_SETFOCUS: return OnSetFocus(window);
@@ -246,6 +254,7 @@ LRESULT ComboBoxControl::OnSetFocus(HWND window) {
 
 LRESULT ComboBoxControl::OnKillFocus(HWND window) {
   focused_ = false;
+  typed_.Clear();
   CloseList(window, false);
   if (IsWindow(window)) ShowFocusChange(window, focused_, false, CBN_KILLFOCUS);
   return 0;

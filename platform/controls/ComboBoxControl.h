@@ -4,7 +4,8 @@
 // of entries as a top-level pop-up under the field (over it when there is no
 // room below), in which a tap chooses and a tap anywhere else closes it.
 // Up and Down (Left and Right too), Home, End, Page Up and Page Down change
-// the chosen entry, dropped or not, and send CBN_SELCHANGE; while the list
+// the chosen entry, dropped or not, and send CBN_SELCHANGE, as does typing
+// the start of an entry's text (TypedPrefix); while the list
 // is dropped, Enter and Escape close it instead of reaching the dialog. The
 // keyboard focus stays on the combo box throughout.
 //
@@ -17,6 +18,7 @@
 #include "platform/controls/ControlMessages.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/controls/ComboItemList.h"
+#include "platform/controls/TypedPrefix.h"
 #include "platform/windows/WindowProcedure.h"
 
 class ComboDropList;
@@ -81,6 +83,7 @@ class ComboBoxControl final : public WindowProcedure {
   LRESULT OnShowDropDown(HWND window, bool drop);
   LRESULT OnGetDroppedControlRect(HWND window, RECT* rect) const;
   LRESULT OnKeyDown(HWND window, UINT key);
+  LRESULT OnChar(HWND window, char16_t unit);
   LRESULT OnPaint(HWND window);
 
   LRESULT Insert(HWND window, int index, const WCHAR* text);
@@ -92,6 +95,7 @@ class ComboBoxControl final : public WindowProcedure {
   ComboItemList items_{std::size_t(kComboBoxMaxItems)};
   LONG droppedHeight_ = 0;
   bool focused_ = false;
+  TypedPrefix typed_;
   HWND listWindow_ = nullptr;
   std::shared_ptr<ComboDropList> list_;
 };

@@ -59,3 +59,10 @@ int ComboItemList::FindExact(int start, std::u16string_view text) const {
   }
   return -1;
 }
+
+int ComboItemList::FindPrefix(std::u16string_view prefix) const {
+  const WideString wanted = Folded(prefix);
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    if (Folded(items_[i].text).starts_with(wanted)) return int(i);
+  return -1;
+}

@@ -50,6 +50,9 @@ class ComboItemList {
   // The first entry after `start` (-1: from the top), wrapping round, whose
   // text equals `text` without regard to case; -1 when none does.
   int FindExact(int start, std::u16string_view text) const;
+  // The first entry whose text starts with `prefix` without regard to case;
+  // -1 when none does.
+  int FindPrefix(std::u16string_view prefix) const;
 
  private:
   std::size_t capacity_;

@@ -19,6 +19,7 @@ namespace {
 // At 96 dpi; doubled from 480 pixels wide like every other control size.
 constexpr LONG kScrollBarWidth = 3;
 constexpr LONG kDragThreshold = 4;
+constexpr LONG kLinesPerWheelNotch = 3;
 
 HtmlMetrics ViewMetrics() {
   const Desktop* desktop = Desktop::Current();
@@ -81,8 +82,11 @@ LRESULT HtmlViewControl::HandleMessage(HWND window, UINT message, WPARAM wParam,
     case WM_LBUTTONUP:
       OnStylusUp(window, PointFromLParam(lParam));
       return 0;
+    case WM_MOUSEWHEEL:
+      OnWheel(window, GET_WHEEL_DELTA_WPARAM(wParam));
+      return 0;
     case WM_CAPTURECHANGED:
-      pressed_ = dragging_ = false;
+      pressed_ = dragging_ = draggingThumb_ = false;
       return 0;
     case WM_ERASEBKGND:
       return 1;  // the paint covers every pixel
@@ -99,7 +103,7 @@ void HtmlViewControl::Clear(HWND window) {
   page_.reset();
   scrollTop_ = 0;
   focusedLink_.reset();
-  pressed_ = dragging_ = false;
+  pressed_ = dragging_ = draggingThumb_ = false;
   InvalidateRect(window, nullptr, FALSE);
 }
 
@@ -171,14 +175,21 @@ void HtmlViewControl::Paint(HWND window) {
   PaintScrollBar(dc, client);
 }
 
+bool HtmlViewControl::HasScrollBar() const {
+  return page_ && page_->Height() > viewSize_.cy && viewSize_.cy > 0;
+}
+
+LONG HtmlViewControl::ThumbHeight() const {
+  const LONG span = viewSize_.cy;
+  return std::max<LONG>(span * span / page_->Height(), 4 * ControlScale());
+}
+
 void HtmlViewControl::PaintScrollBar(CDC& dc, const RECT& client) const {
-  const LONG pageHeight = page_->Height();
-  if (pageHeight <= client.Height() || client.Height() <= 0) return;
+  if (!HasScrollBar()) return;
   const RECT track{client.right - kScrollBarWidth * ControlScale(), client.top, client.right, client.bottom};
   dc.FillSolidRect(&track, GetSysColor(COLOR_SCROLLBAR));
-  const LONG span = track.Height();
-  const LONG thumbHeight = std::max<LONG>(span * span / pageHeight, 4 * ControlScale());
-  const LONG thumbTop = track.top + (span - thumbHeight) * scrollTop_ / std::max<LONG>(MaxScroll(), 1);
+  const LONG thumbHeight = ThumbHeight();
+  const LONG thumbTop = track.top + (track.Height() - thumbHeight) * scrollTop_ / std::max<LONG>(MaxScroll(), 1);
   const RECT thumb{track.left, thumbTop, track.right, thumbTop + thumbHeight};
   dc.FillSolidRect(&thumb, GetSysColor(COLOR_3DDKSHADOW));
 }
@@ -247,11 +258,20 @@ void HtmlViewControl::OnKey(HWND window, UINT key) {
   }
 }
 
+void HtmlViewControl::OnWheel(HWND window, int delta) {
+  // A notch of WHEEL_DELTA turned away from the reader shows three lines
+  // further up; a finer wheel's partial notches scroll in proportion.
+  ScrollTo(window, scrollTop_ - LONG(delta) * kLinesPerWheelNotch * LineStep() / WHEEL_DELTA);
+}
+
 void HtmlViewControl::OnStylusDown(HWND window, POINT point) {
   if (GetFocus() != window) SetFocus(window);
   SetCapture(window);
   pressed_ = true;
-  dragging_ = false;
+  // A press on the scroll bar's strip takes the thumb, which then follows
+  // the stylus: the page moves the other way from a drag on the page.
+  draggingThumb_ = HasScrollBar() && point.x >= viewSize_.cx - kScrollBarWidth * ControlScale();
+  dragging_ = draggingThumb_;
   pressPoint_ = point;
   pressScroll_ = scrollTop_;
 }
@@ -259,6 +279,11 @@ void HtmlViewControl::OnStylusDown(HWND window, POINT point) {
 void HtmlViewControl::OnStylusMove(HWND window, POINT point) {
   if (!pressed_) return;
   const LONG dy = point.y - pressPoint_.y;
+  if (draggingThumb_) {
+    const LONG travel = std::max<LONG>(viewSize_.cy - ThumbHeight(), 1);
+    ScrollTo(window, pressScroll_ + dy * MaxScroll() / travel);
+    return;
+  }
   if (!dragging_ && std::abs(dy) < kDragThreshold * ControlScale()) return;
   dragging_ = true;
   ScrollTo(window, pressScroll_ - dy);
@@ -267,7 +292,7 @@ void HtmlViewControl::OnStylusMove(HWND window, POINT point) {
 void HtmlViewControl::OnStylusUp(HWND window, POINT point) {
   if (!pressed_) return;
   const bool tap = !dragging_;
-  pressed_ = dragging_ = false;
+  pressed_ = dragging_ = draggingThumb_ = false;
   ReleaseCapture();
   if (!tap || !page_) return;
   // A tap counts where it went down and came up on the same link.

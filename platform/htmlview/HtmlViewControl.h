@@ -26,9 +26,12 @@ class HtmlViewControl final : public WindowProcedure {
   void Rebuild(HWND window);
   void Paint(HWND window);
   void PaintScrollBar(CDC& dc, const RECT& client) const;
+  bool HasScrollBar() const;
+  LONG ThumbHeight() const;
 
   LRESULT DialogCode(const MSG* message) const;
   void OnKey(HWND window, UINT key);
+  void OnWheel(HWND window, int delta);
   void OnStylusDown(HWND window, POINT point);
   void OnStylusMove(HWND window, POINT point);
   void OnStylusUp(HWND window, POINT point);
@@ -53,9 +56,11 @@ class HtmlViewControl final : public WindowProcedure {
   LONG scrollTop_ = 0;
   std::optional<std::size_t> focusedLink_;
 
-  // A stylus press: a tap unless it moves far enough to drag the page.
+  // A stylus press: a tap unless it moves far enough to drag the page, or
+  // on the scroll bar, a drag of its thumb.
   bool pressed_ = false;
   bool dragging_ = false;
+  bool draggingThumb_ = false;
   POINT pressPoint_{};
   LONG pressScroll_ = 0;
 };

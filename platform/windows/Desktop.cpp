@@ -281,6 +281,12 @@ bool Desktop::Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool Desktop::GetMessage(MSG& message) {
+  const bool more = TakeMessage(message);
+  messageExtraInfo_ = message.extraInfo;
+  return more;
+}
+
+bool Desktop::TakeMessage(MSG& message) {
   for (;;) {
     if (quitCode_) {
       message = MSG{};

@@ -105,6 +105,8 @@ class Desktop {
   // Waits for the next message; false once the program is to quit.
   bool GetMessage(MSG& message);
   LRESULT Dispatch(const MSG& message);
+  // The extraInfo of the message GetMessage answered last.
+  LPARAM MessageExtraInfo() const { return messageExtraInfo_; }
   // Lets the backend deliver input or time; returns when there may be more to do.
   void WaitForInput(std::optional<DWORD> deadline = std::nullopt);
   TimerTable& Timers() { return timers_; }
@@ -130,6 +132,8 @@ class Desktop {
   void UpdateActiveWindow();
 
  private:
+  // GetMessage's work, apart from remembering the message's extra information.
+  bool TakeMessage(MSG& message);
   void SendDestroy(HWND window);
   void FinishDestroy(HWND window);
   // The parent repaints where a child was, or the area of a changed top-level window.
@@ -144,6 +148,7 @@ class Desktop {
   WindowClasses classes_;
   MessageQueue queue_;
   InputRouter input_;
+  LPARAM messageExtraInfo_ = 0;
   Compositor compositor_;
   FontEngine fonts_;
   MenuStore menus_;

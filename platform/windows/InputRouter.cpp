@@ -6,7 +6,15 @@
 
 #include "platform/windows/Desktop.h"
 
-void InputRouter::Queue(UINT message, WPARAM wParam, LPARAM lParam, POINT point, HWND typedInto) {
+namespace {
+
+LPARAM ExtraInfoOf(InputRouter::Pointer pointer) {
+  return pointer == InputRouter::Pointer::Touch ? kPenInputSignature | kTouchInputBit : 0;
+}
+
+}  // namespace
+
+void InputRouter::Queue(UINT message, WPARAM wParam, LPARAM lParam, POINT point, HWND typedInto, LPARAM extraInfo) {
   MSG raw;
   raw.hwnd = typedInto;
   raw.message = message;
@@ -14,25 +22,26 @@ void InputRouter::Queue(UINT message, WPARAM wParam, LPARAM lParam, POINT point,
   raw.lParam = lParam;
   raw.time = desktop_.Now();
   raw.pt = point;
+  raw.extraInfo = extraInfo;
   desktop_.Queue().PostInput(raw);
 }
 
-void InputRouter::StylusDown(POINT point) {
+void InputRouter::StylusDown(POINT point, Pointer pointer) {
   keys_[VK_LBUTTON] = true;
   stylusPosition_ = point;
   stylusDownTime_ = desktop_.Now();
-  Queue(WM_LBUTTONDOWN, MK_LBUTTON, 0, point);
+  Queue(WM_LBUTTONDOWN, MK_LBUTTON, 0, point, nullptr, ExtraInfoOf(pointer));
 }
 
-void InputRouter::StylusMove(POINT point) {
+void InputRouter::StylusMove(POINT point, Pointer pointer) {
   stylusPosition_ = point;
-  Queue(WM_MOUSEMOVE, StylusIsDown() ? MK_LBUTTON : 0, 0, point);
+  Queue(WM_MOUSEMOVE, StylusIsDown() ? MK_LBUTTON : 0, 0, point, nullptr, ExtraInfoOf(pointer));
 }
 
-void InputRouter::StylusUp(POINT point) {
+void InputRouter::StylusUp(POINT point, Pointer pointer) {
   keys_[VK_LBUTTON] = false;
   stylusPosition_ = point;
-  Queue(WM_LBUTTONUP, 0, 0, point);
+  Queue(WM_LBUTTONUP, 0, 0, point, nullptr, ExtraInfoOf(pointer));
 }
 
 void InputRouter::RightClick(POINT point) {

@@ -32,9 +32,11 @@ class InputRouter {
 
   // Window thread only. Points are screen pixels, keys virtual-key codes,
   // characters UTF-16 code units.
-  void StylusDown(POINT point);
-  void StylusMove(POINT point);
-  void StylusUp(POINT point);
+  // A finger's stylus messages carry the touch signature (IsTouchInput).
+  enum class Pointer { Stylus, Touch };
+  void StylusDown(POINT point, Pointer pointer = Pointer::Stylus);
+  void StylusMove(POINT point, Pointer pointer = Pointer::Stylus);
+  void StylusUp(POINT point, Pointer pointer = Pointer::Stylus);
   // The mouse's secondary button pressed and let go at once; the device's
   // stylus has none, so it is a desktop's way to the context menu.
   void RightClick(POINT point);
@@ -56,7 +58,8 @@ class InputRouter {
   bool Resolve(const MSG& raw, MSG& out);
 
  private:
-  void Queue(UINT message, WPARAM wParam, LPARAM lParam, POINT point, HWND typedInto = nullptr);
+  void Queue(UINT message, WPARAM wParam, LPARAM lParam, POINT point, HWND typedInto = nullptr,
+             LPARAM extraInfo = 0);
   bool ResolveStylus(const MSG& raw, MSG& out);
   bool ResolveWheel(const MSG& raw, MSG& out);
   HWND KeyboardTarget() const;

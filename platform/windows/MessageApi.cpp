@@ -25,6 +25,11 @@ BOOL GetMessage(MSG* message, HWND /*filter*/, UINT /*first*/, UINT /*last*/) {
   return desktop->GetMessage(*message) ? TRUE : FALSE;
 }
 
+LPARAM GetMessageExtraInfo() {
+  const Desktop* desktop = Desktop::Current();
+  return desktop ? desktop->MessageExtraInfo() : 0;
+}
+
 BOOL TranslateMessage(const MSG* message) {
   if (!message || message->message != WM_KEYDOWN) return FALSE;
   char16_t character = 0;

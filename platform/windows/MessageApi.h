@@ -16,6 +16,8 @@ BOOL GetMessage(MSG* message, HWND filter, UINT first, UINT last);
 // add their WM_CHAR; other characters arrive as input of their own.
 BOOL TranslateMessage(const MSG* message);
 LRESULT DispatchMessage(const MSG* message);
+// The extra information of the message GetMessage took last (IsTouchInput).
+LPARAM GetMessageExtraInfo();
 void PostQuitMessage(int exitCode);
 
 // The dialog keys, for a key aimed at the dialog or one of its controls:

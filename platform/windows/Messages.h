@@ -135,7 +135,20 @@ struct MSG {
   LPARAM lParam = 0;
   DWORD time = 0;
   POINT pt{};  // the stylus position on the screen when the message was queued
+  // The platform's own: what GetMessageExtraInfo answers once the message
+  // has been taken (the pen and touch signature of stylus input).
+  LPARAM extraInfo = 0;
 };
+
+// The signature the platform puts in the extra information of the stylus
+// messages it makes: pen input has the high 24 bits kPenInputSignature, and
+// touch input also the bit kTouchInputBit.
+inline constexpr LPARAM kPenInputSignatureMask = LPARAM(0xFFFFFF00);
+inline constexpr LPARAM kPenInputSignature = LPARAM(0xFF515700);
+inline constexpr LPARAM kTouchInputBit = LPARAM(0x80);
+constexpr bool IsTouchInput(LPARAM extraInfo) {
+  return (extraInfo & kPenInputSignatureMask) == kPenInputSignature && (extraInfo & kTouchInputBit) != 0;
+}
 
 constexpr WPARAM MAKEWPARAM(WORD low, WORD high) { return WPARAM(MAKELONG(low, high)); }
 constexpr LPARAM MAKELPARAM(WORD low, WORD high) { return LPARAM(MAKELONG(low, high)); }

@@ -59,6 +59,21 @@ TEST(Drag, ShorterThanTheThresholdIsATapAndOnAButtonNothingNew) {
   EXPECT_EQ(tap.at("statusText"), "Star: Polaris, mag: 1.00");
 }
 
+TEST(Touch, FivePixelsOffAStarAFingerSelectsItWhereTheStylusFindsNothing) {
+  ProgramRun run;
+  run.WriteCatalogue(PoleStar());
+  ASSERT_EQ(run.Run("wait\ntap 125 165\ndump tap.json\nsleep 600\ntouch 125 165\ndump touch.json\n"
+                    "sleep 600\ntouch 120 185\ndump far.json\n")
+                .status,
+            0);
+  EXPECT_EQ(MainState(run.Dump("tap.json")).at("hasSelection"), 0);
+  const auto& touch = MainState(run.Dump("touch.json"));
+  EXPECT_EQ(touch.at("hasSelection"), 1);
+  EXPECT_EQ(touch.at("statusText"), "Star: Polaris, mag: 1.00");
+  // 20 pixels is beyond a finger's reach on the 96 dpi screen.
+  EXPECT_EQ(MainState(run.Dump("far.json")).at("hasSelection"), 0);
+}
+
 TEST(Drag, TheDraggedViewIsSavedLikeAnyOther) {
   ProgramRun run;
   run.WriteCatalogue(PoleStar());

@@ -123,6 +123,34 @@ TEST_F(SelectionTest, TapFindsAnObjectWithinItsHalfOpenSquare) {
   EXPECT_FALSE(SelectAt(selection, catalogs, MapHitCaches{}, 100, 80));  // still loading: nothing cached
 }
 
+TEST_F(SelectionTest, FingerTakesTheNearestObjectWithinReachTheBrighterOnATie) {
+  EXPECT_EQ(FingerReachPixels(96), 11);  // 3 mm
+  EXPECT_EQ(FingerReachPixels(192), 23);
+  EXPECT_EQ(FingerReachPixels(30), 6);  // never less than 6 pixels
+
+  MapHitCaches hits;
+  hits.stars.Append({100, 80, 2});     // mag 5.25
+  hits.stars.Append({110, 80, 0});     // mag 0.5
+  hits.deepSky.Append({130, 95, 6});   // no magnitude known
+  hits.deepSky.Append({130, 65, 1});   // mag 3.4
+  // The nearer wins over the brighter.
+  EXPECT_TRUE(SelectNearest(selection, catalogs, hits, 103, 80, 8));
+  EXPECT_EQ(selection->kind, SelectionKind::Star);
+  EXPECT_EQ(selection->index, 2);
+  // Halfway between two stars the brighter wins, whichever was drawn first.
+  EXPECT_TRUE(SelectNearest(selection, catalogs, hits, 105, 80, 6));
+  EXPECT_EQ(selection->index, 0);
+  // As near a known magnitude as an unknown one: the known one, across the catalogues.
+  EXPECT_TRUE(SelectNearest(selection, catalogs, hits, 130, 80, 16));
+  EXPECT_EQ(selection->kind, SelectionKind::DeepSky);
+  EXPECT_EQ(selection->index, 1);
+  // The reach is a circle: (95, 85) is 5 * sqrt(2) from the star at (100, 80).
+  EXPECT_FALSE(SelectNearest(selection, catalogs, hits, 95, 85, 7));
+  EXPECT_TRUE(SelectNearest(selection, catalogs, hits, 95, 85, 8));
+  EXPECT_FALSE(SelectNearest(selection, catalogs, hits, 1 << 30, -(1 << 30), 23));
+  EXPECT_FALSE(selection.has_value());
+}
+
 TEST(SelectionArea, OnlyTheMapBetweenCaptionAndStatusLineTakesTaps) {
   const MapLayout layout = ComputeMapLayout(240, 320);
   EXPECT_TRUE(IsMapTap(layout, 0, 26));

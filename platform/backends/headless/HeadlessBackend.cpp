@@ -65,7 +65,7 @@ bool HeadlessBackend::Play(Desktop& desktop, const ScriptStep& step) {
   const std::string where = scriptName_ + ":" + std::to_string(step.line) + ": ";
   switch (step.kind) {
     case ScriptStep::Kind::StylusDown:
-      input.StylusDown(step.point);
+      input.StylusDown(step.point, step.touch ? InputRouter::Pointer::Touch : InputRouter::Pointer::Stylus);
       return true;
     case ScriptStep::Kind::StylusMove:
       input.StylusMove(step.point);
@@ -77,7 +77,7 @@ bool HeadlessBackend::Play(Desktop& desktop, const ScriptStep& step) {
       input.Wheel(step.atStylus ? input.StylusPosition() : step.point, step.notches);
       return true;
     case ScriptStep::Kind::StylusUp:
-      input.StylusUp(step.point);
+      input.StylusUp(step.point, step.touch ? InputRouter::Pointer::Touch : InputRouter::Pointer::Stylus);
       return true;
     case ScriptStep::Kind::KeyDown:
       input.KeyDown(step.key);

@@ -121,6 +121,14 @@ class LineParser {
       if (command != "up") Add(ScriptStep::Kind::StylusDown).point = *point;
       if (command != "down") Add(ScriptStep::Kind::StylusUp).point = *point;
       if (command == "tap") Add(ScriptStep::Kind::Settle);
+    } else if (command == "touch") {
+      if (!Expect(command, arguments, 2, " X Y")) return;
+      const auto point = ParsePoint(command, words[1], words[2]);
+      if (!point) return;
+      Add(ScriptStep::Kind::StylusDown).point = *point;
+      Add(ScriptStep::Kind::StylusUp).point = *point;
+      for (ScriptStep& step : steps_) step.touch = true;
+      Add(ScriptStep::Kind::Settle);
     } else if (command == "rtap") {
       if (!Expect(command, arguments, 2, " X Y")) return;
       const auto point = ParsePoint(command, words[1], words[2]);

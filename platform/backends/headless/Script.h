@@ -4,7 +4,7 @@
 // plays as it is read (a pipe at once) and its length costs no memory; a
 // script file is read through once before the run, so that a bad line stops
 // the run before the program starts. Commands that wait ("tap", "key", "sleep", "type",
-// "wheel", "wait") end in a Settle step: the player gives the program the turn until
+// "touch", "wheel", "wait") end in a Settle step: the player gives the program the turn until
 // no message is queued and no background work is pending.
 
 #include <cstddef>
@@ -23,6 +23,7 @@ struct ScriptStep {
   int line = 0;
   POINT point{};
   bool atStylus = false;  // a wheel turned wherever the stylus last was
+  bool touch = false;     // a stylus step made by a finger ("touch")
   int notches = 0;
   UINT key = 0;
   WideString text;
@@ -44,7 +45,7 @@ struct ParsedScript {
 // its text or a "shot" with its path, both far shorter.
 inline constexpr std::size_t kMaxScriptLineBytes = 65536;
 
-// `screen` bounds the points of "tap", "down", "up", "move" and "wheel".
+// `screen` bounds the points of "tap", "touch", "down", "up", "move" and "wheel".
 ParsedScript ParseScript(std::string_view text, SIZE screen);
 
 class ScriptReader {

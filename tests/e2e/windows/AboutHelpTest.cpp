@@ -50,6 +50,18 @@ TEST_F(AboutHelpTest, HelpShowsTheMainSectionWithSpacesForUnderscoresAndClosesEv
     EXPECT_EQ(TopWindowOfClass(After('P', close), "CHelpDlg"), nullptr) << close;
 }
 
+TEST_F(AboutHelpTest, HelpPageScrollsByTheWheelOverIt) {
+  std::string section = "[Main]\n";
+  for (int line = 0; line < 80; ++line) section += "Line<BR>\n";
+  run.WriteFile("Help.ini", section);
+  const auto scrollTop = [](const nlohmann::json& dump) {
+    return HtmlViewOf(WindowOfClass(dump, "CHelpDlg")).at("state").at("scrollTop").get<int>();
+  };
+  const int down = scrollTop(After('P', "wheel -2 120 160\n"));
+  EXPECT_GT(down, 0);
+  EXPECT_EQ(scrollTop(After('P', "wheel -2 120 160\nwheel 1 120 160\n")), down / 2);
+}
+
 TEST_F(AboutHelpTest, HelpWithoutItsFileSaysSoOnTheRedPage) {
   run.WriteSettings({{"RedScreenMode", 1}});
   const nlohmann::json dump = After('P', "shot help.png\n");

@@ -107,6 +107,37 @@ TEST_F(ComboFixture, KeysMoveTheSelectionAndNotifyOnlyOnAChange) {
   EXPECT_EQ(GetFocus(), combo);  // the arrows were the list's, not the dialog's
 }
 
+TEST_F(ComboFixture, TypingTheStartOfAnEntryChoosesItAndAPauseStartsAfresh) {
+  const HWND combo = Combo();
+  for (const char16_t* text : {u"C7", u"C8", u"C80", u"C81", u"M8"})
+    SendMessage(combo, CB_ADDSTRING, 0, LParamFromPointer(text));
+  SetFocus(combo);
+  Type(u"C8");
+  Run();
+  EXPECT_EQ(Selected(combo), 1);
+  test.Sleep(1000);
+  Type(u"0");
+  Run();
+  EXPECT_EQ(Selected(combo), 2);
+  EXPECT_EQ(GetWindowTextString(combo), u"C80");
+  EXPECT_EQ(Count(9, CBN_SELCHANGE), 3);  // "C" chose C7 on the way
+
+  // After a longer pause "m" is a new start, whatever its case; a prefix
+  // no entry has leaves the choice alone.
+  test.Sleep(1001);
+  Type(u"m");
+  Run();
+  EXPECT_EQ(Selected(combo), 4);
+  Type(u"x");
+  Run();
+  EXPECT_EQ(Selected(combo), 4);
+  test.Sleep(1001);
+  Type(u"C81");
+  Run();
+  EXPECT_EQ(Selected(combo), 3);
+  EXPECT_FALSE(Dropped(combo));
+}
+
 TEST_F(ComboFixture, ATapDropsTheListAndATapOnAnEntryChoosesIt) {
   const HWND combo = Combo();
   Fill(combo, 12);

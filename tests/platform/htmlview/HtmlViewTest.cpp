@@ -237,6 +237,48 @@ TEST_F(HtmlViewTest, LongPageScrollsByKeysAndByDraggingWithoutFollowingLinks) {
   EXPECT_EQ(State("scrollTop"), 0);
 }
 
+TEST_F(HtmlViewTest, WheelScrollsThreeLinesANotchAndTheThumbFollowsTheStylus) {
+  Show(SearchResultPage(60));
+  const std::int64_t maxScroll = State("pageHeight") - 200;
+  SetFocus(view);
+  Keys({VK_DOWN});
+  Run();
+  const std::int64_t line = State("scrollTop");
+  Keys({VK_HOME});
+  Run();
+  const auto turn = [this](int notches) {
+    SendMessage(view, WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(std::int16_t(notches * WHEEL_DELTA))), 0);
+  };
+  turn(-2);  // towards the reader: further down the page
+  EXPECT_EQ(State("scrollTop"), 6 * line);
+  turn(1);
+  EXPECT_EQ(State("scrollTop"), 3 * line);
+  turn(5);
+  EXPECT_EQ(State("scrollTop"), 0);
+
+  // The thumb sits in the last three pixels of the view (x 233..235 on
+  // screen); dragging it down moves the page down, and a drag over the
+  // whole track reaches the end of the page, without following a link.
+  const auto dragThumb = [this](LONG fromY, LONG toY) {
+    test.Then([fromY, toY](Desktop& d) {
+      d.Input().StylusDown({234, fromY});
+      d.Input().StylusMove({234, (fromY + toY) / 2});
+      d.Input().StylusMove({234, toY});
+      d.Input().StylusUp({234, toY});
+    });
+    Run();
+  };
+  dragThumb(34, 64);
+  const std::int64_t afterShortDrag = State("scrollTop");
+  EXPECT_GT(afterShortDrag, 30);
+  EXPECT_LT(afterShortDrag, maxScroll);
+  dragThumb(40, 240);
+  EXPECT_EQ(State("scrollTop"), maxScroll);
+  dragThumb(220, 20);
+  EXPECT_EQ(State("scrollTop"), 0);
+  EXPECT_TRUE(parentProcedure->targets.empty());
+}
+
 TEST_F(HtmlViewTest, TabScrollsTheFocusedLinkIntoView) {
   Show(SearchResultPage(30));
   SetFocus(view);
