@@ -6,24 +6,12 @@
 #include <string>
 
 #include "platform/runtime/ProfileStore.h"
+#include "tests/platform/runtime/ManyKeysSettings.h"
 
 namespace {
 
-std::string SettingsText(long keys) {
-  std::string text = "[Main]\n";
-  for (long i = 0; i < keys; ++i) {
-    const std::string number = std::to_string(i);
-    text += 'K';
-    text += number;
-    text += '=';
-    text += number;
-    text += '\n';
-  }
-  return text;
-}
-
 void BM_ParseSettings(benchmark::State& state) {
-  const std::string text = SettingsText(state.range(0));
+  const std::string text = ManyKeysSettings(state.range(0));
   for (auto _ : state) {
     ProfileStore store("/nonexistent/Vespera.ini");
     store.Parse(text);

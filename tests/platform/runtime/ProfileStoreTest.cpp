@@ -1,4 +1,5 @@
 #include "platform/runtime/ProfileStore.h"
+#include "tests/platform/runtime/ManyKeysSettings.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -247,15 +248,8 @@ TEST_F(ProfileReplacementTest, AStaleTemporaryFileGoesAtTheNextStartAndALiveOneS
 
 TEST_F(ProfileReplacementTest, AHugeFileIsReadOnlyToItsLimitAndSaysSo) {
   // A million keys: reading stops at the limit, on a whole line.
-  std::string text = "[Main]\n";
-  for (int i = 0; text.size() <= 10 * ProfileStore::kMaxFileBytes; ++i) {
-    const std::string number = std::to_string(i);
-    text += 'K';
-    text += number;
-    text += '=';
-    text += number;
-    text += '\n';
-  }
+  const std::string text = ManyKeysSettings(1'000'000);
+  ASSERT_GT(text.size(), 10 * ProfileStore::kMaxFileBytes);
   WriteText(path_, text);
   const ProfileStore store(path_);
   EXPECT_EQ(store.readNotice(), "larger than 1 MiB; only the lines in its first 1 MiB are read");
