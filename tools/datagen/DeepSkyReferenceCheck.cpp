@@ -205,6 +205,8 @@ class DeepSkyChecker {
       } else if (const auto why = ours_.deepSkyWithoutMagnitude.find(entry->id); why != ours_.deepSkyWithoutMagnitude.end()) {
         explainedWithoutMagnitude_.insert(entry->id);
         Report(entry->id + ": no magnitude (" + why->second + ")");
+      } else if (entry->typeCode == "dn") {
+        Report(entry->id + ": no magnitude (a dark nebula, which has none by nature)");
       } else if (IsNebula(entry->typeCode)) {
         Report(entry->id + ": no magnitude (a nebula whose integrated magnitude neither the package nor the reference gives)");
       } else {
