@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 
 #include "catalog/CatalogStore.h"
@@ -10,6 +12,7 @@
 #include "tools/datagen/DeepSkyReferenceCheck.h"
 #include "tools/datagen/IauConstellations.h"
 #include "tools/datagen/RecordFileWriter.h"
+#include "tools/datagen/ReferenceStellarium.h"
 #include "tools/datagen/StarCatalog.h"
 #include "tools/datagen/StarNameCheck.h"
 
@@ -150,6 +153,56 @@ TEST(ReferenceCommonNames, SplitAtCommasWithoutCatalogueNumbers) {
   EXPECT_TRUE(ReferenceCommonNames("PGC 65862").empty());
   EXPECT_TRUE(ReferenceCommonNames("gam Cyg, Mel 25").empty());
   EXPECT_TRUE(ReferenceCommonNames("").empty());
+}
+
+// Stellarium's catalogue as a QDataStream: big-endian words, 64-bit reals,
+// strings as a byte count and UTF-16BE.
+struct StellariumStream {
+  std::string bytes;
+  StellariumStream& Word(std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>(value >> shift & 0xFF);
+    return *this;
+  }
+  StellariumStream& Real(double value) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    return Word(static_cast<std::uint32_t>(bits >> 32)).Word(static_cast<std::uint32_t>(bits));
+  }
+  StellariumStream& Text(const std::string& text) {
+    Word(static_cast<std::uint32_t>(2 * text.size()));
+    for (char c : text) bytes += std::string{'\0', c};
+    return *this;
+  }
+  // ngc, sh2 and ced fill those fields; every other number and string is empty.
+  StellariumStream& Record(double raRadians, double blue, double visual, std::uint32_t ngc, std::uint32_t sh2,
+                           const std::string& ced) {
+    Word(1).Real(raRadians).Real(0).Real(blue).Real(visual).Word(17).Text("3, 2, 3").Real(0.5).Real(0.5).Word(0);
+    for (int i = 0; i < 6; ++i) Real(0);
+    Word(ngc).Word(0).Word(0).Word(0).Word(0).Word(sh2);
+    for (int i = 0; i < 8; ++i) Word(0);  // VdB ... UGC
+    Text(ced).Word(0).Word(0);
+    for (int i = 0; i < 7; ++i) Text("");
+    for (int i = 0; i < 5; ++i) Word(0);
+    return *this;
+  }
+};
+
+TEST(StellariumCatalog, RecordsGiveDesignationsAndMagnitudesAndADamagedStreamThrows) {
+  StellariumStream stream;
+  stream.Text("3.16").Text("standard").Record(0.2287, 99, 99, 281, 184, "3").Record(3.0, 8.5, 7.9, 1999, 0, "");
+  const auto objects = ParseStellariumCatalog(stream.bytes);
+  ASSERT_EQ(objects.size(), 2u);
+  EXPECT_EQ(objects[0].designations, (std::vector<std::string>{"NGC 281", "Sh2 184", "Ced 3"}));
+  EXPECT_NEAR(objects[0].point.ra, 13.104, 0.001);
+  EXPECT_FALSE(objects[0].visualMagnitude || objects[0].blueMagnitude);  // 99 is none
+  EXPECT_EQ(objects[1].designations, (std::vector<std::string>{"NGC 1999"}));
+  EXPECT_FLOAT_EQ(*objects[1].visualMagnitude, 7.9f);
+  EXPECT_FLOAT_EQ(*objects[1].blueMagnitude, 8.5f);
+
+  EXPECT_THROW(ParseStellariumCatalog(std::string_view(stream.bytes).substr(0, stream.bytes.size() - 1)),
+               std::runtime_error);
+  StellariumStream huge;
+  huge.Text("3.16").Text("standard").Word(1).Real(0).Real(0).Real(99).Real(99).Word(0).Word(0x7FFFFFFE);
+  EXPECT_THROW(ParseStellariumCatalog(huge.bytes), std::runtime_error);
 }
 
 struct DeepSkyFixture : ::testing::Test {

@@ -21,6 +21,7 @@
 #include "tools/datagen/PackageComparison.h"
 #include "tools/datagen/ReferenceDeepSky.h"
 #include "tools/datagen/ReferenceStars.h"
+#include "tools/datagen/ReferenceStellarium.h"
 
 using namespace vespera;
 
@@ -266,10 +267,13 @@ TEST_F(AgainstTheReference, DeepSkyNamesPositionsAndMagnitudesAgreeWithTheRefere
       listObjects.insert(Ansi(DesignationText(record)));
   }
   int names = 0, places = 0;
+  std::set<std::string> brightWithoutMagnitude;
   for (const ObjectNameRecord& record : deepSky().names) {
     const std::string name = Ansi(NameText(record));
     const std::string designation = Ansi(DesignationText(record));
     const SkyObjectRecord& object = ObjectOf(deepSky(), record);
+    const bool dark = designation.rfind("B ", 0) == 0 || designation.rfind("LDN ", 0) == 0 || designation == "C 99";
+    if (IsPlaceholderMagnitude(object.magnitude()) && !dark) brightWithoutMagnitude.insert(designation);
     const auto owners = byName.find(Folded(name));
     if (owners != byName.end() && !ours->deepSkyNameOwners.count(name)) {
       ++names;
@@ -287,6 +291,44 @@ TEST_F(AgainstTheReference, DeepSkyNamesPositionsAndMagnitudesAgreeWithTheRefere
   }
   EXPECT_GT(names, 30);
   EXPECT_GT(places, 250);
+  // A dark nebula has no magnitude by nature. The bright nebulae left without
+  // one are those neither the package, OpenNGC nor Stellarium's catalogue gives
+  // an integrated magnitude; one more means a magnitude was lost on the way.
+  EXPECT_LE(brightWithoutMagnitude.size(), 45u);
+}
+
+// Stellarium's catalogue, where it is installed, is the second reference for
+// the magnitudes OpenNGC lacks. It gives none of the nebulae left without a
+// magnitude one of their own (a dark nebula's value there is its opacity
+// class), and M40's combined light is built on its V for the brighter star.
+TEST_F(AgainstTheReference, StellariumGivesNoMagnitudeTheCatalogueLacks) {
+  if (!std::filesystem::exists(VESPERA_STELLARIUM_CATALOG))
+    GTEST_SKIP() << VESPERA_STELLARIUM_CATALOG << " is missing: install stellarium-data to compare with it";
+  const std::vector<StellariumObject> stellarium = ReadStellariumCatalog(VESPERA_STELLARIUM_CATALOG);
+  std::map<std::string, const StellariumObject*> byDesignation;
+  for (const StellariumObject& object : stellarium)
+    for (const std::string& designation : object.designations) byDesignation.emplace(designation, &object);
+  // Stellarium's magnitude of the star inside a reflection nebula, not the nebula's.
+  const std::set<std::string> starsMagnitude = {"IC 349"};  // Merope, V 4.18
+  int compared = 0;
+  for (const ObjectNameRecord& record : deepSky().names) {
+    std::string designation = ReferenceDesignation(Ansi(DesignationText(record)));
+    if (designation.rfind("Sh2-", 0) == 0) designation[3] = ' ';  // "Sh2-155" is Stellarium's "Sh2 155"
+    const auto found = byDesignation.find(designation);
+    if (!IsPlaceholderMagnitude(ObjectOf(deepSky(), record).magnitude()) || found == byDesignation.end()) continue;
+    ++compared;
+    const StellariumObject& object = *found->second;
+    if (object.type == kStellariumDarkNebula || starsMagnitude.count(designation)) continue;
+    EXPECT_FALSE(object.visualMagnitude || object.blueMagnitude) << designation << ": Stellarium gives a magnitude";
+  }
+  EXPECT_GT(compared, 60);
+
+  const StellariumObject* m40 = byDesignation.at("M 40");
+  ASSERT_TRUE(m40->visualMagnitude);
+  EXPECT_NEAR(*m40->visualMagnitude, 9.65, 0.05);
+  constexpr double kCompanion = 10.1;
+  const double combined = *m40->visualMagnitude - 2.5 * std::log10(1 + std::pow(10, -0.4 * (kCompanion - *m40->visualMagnitude)));
+  EXPECT_NEAR(deepSky().objects[static_cast<std::size_t>(IndexOf(deepSky(), u"WNC 4"))].magnitude(), combined, 0.05);
 }
 
 // The famous objects outside the NGC, and the IAU spelling of a star, are
@@ -299,6 +341,10 @@ TEST_F(GeneratedCatalog, FamousObjectsAreFoundByTheSearchAtTheirPlaces) {
     bool star;
   };
   const Famous famous[] = {{u"Coathanger", u"Cr 399", {291.35f, 20.18f}, false},
+                           {u"Mel 20", u"Cr 39", {51.68f, 48.8f}, false},
+                           {u"Mel 111", u"Cr 256", {185.63f, 25.85f}, false},
+                           {u"Witch Head", u"1909", {75.5f, -7.9f}, false},
+                           {u"IC 2118", u"1909", {75.5f, -7.9f}, false},
                            {u"Horsehead", u"B 33", {85.25f, -2.46f}, false},
                            {u"Heart Nebula", u"IC 1805", {38.17f, 61.45f}, false},
                            {u"Cone Nebula", u"2264", {100.24f, 9.9f}, false},
