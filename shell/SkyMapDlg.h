@@ -163,6 +163,7 @@ class CSkyMapDlg : public CDialog {
   struct PointerPress {
     POINT point;
     ViewState view;
+    bool touch;  // a finger's: it drags only beyond the touch threshold
     bool dragging;
   };
   std::optional<PointerPress> press_;

@@ -7,9 +7,11 @@
 // the paint comes when no other message is queued, so however many moves
 // arrive, the map is projected at most once per displayed frame.
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "appcore/ScreenClass.h"
+#include "platform/windows/SystemApi.h"
 #include "shell/SkyMapDlg.h"
 #include "skymap/Navigation.h"
 #include "skymap/PointerNavigation.h"
@@ -19,12 +21,19 @@ namespace vespera {
 namespace {
 
 // How far the pointer must move while held before the map follows it: the
-// stylus wobbles a little on a tap, twice as much in pixels on the dense screens.
+// stylus wobbles a little on a tap, twice as much in pixels on the dense
+// screens; a finger wobbles more (the platform's touch threshold, about 2 mm),
+// and never less than the stylus.
 constexpr int kDragThreshold = 4;
 constexpr int kHighResDragThreshold = 8;
 
-bool BeyondThreshold(POINT press, POINT now) {
-  const long long threshold = IsHighResScreen() ? kHighResDragThreshold : kDragThreshold;
+int DragThreshold(bool touch) {
+  const int stylus = IsHighResScreen() ? kHighResDragThreshold : kDragThreshold;
+  return touch ? std::max(stylus, GetTouchDragThreshold()) : stylus;
+}
+
+bool BeyondThreshold(POINT press, POINT now, bool touch) {
+  const long long threshold = DragThreshold(touch);
   const long long dx = now.x - press.x;
   const long long dy = now.y - press.y;
   return dx * dx + dy * dy > threshold * threshold;
@@ -37,13 +46,15 @@ MapPoint ToMap(const MapLayout& layout, POINT window) {
 }  // namespace
 
 void CSkyMapDlg::BeginPointerPress(POINT point) {
-  press_ = PointerPress{point, view_, false};
+  // Called while the press's own message is handled, so its extra
+  // information tells a finger from the stylus.
+  press_ = PointerPress{point, view_, IsTouchInput(GetMessageExtraInfo()), false};
   ::SetCapture(m_hWnd);
 }
 
 void CSkyMapDlg::OnPointerMove(UINT flags, CPoint point) {
   if (!press_ || !(flags & MK_LBUTTON)) return;
-  if (!press_->dragging && !BeyondThreshold(press_->point, point)) return;
+  if (!press_->dragging && !BeyondThreshold(press_->point, point, press_->touch)) return;
   press_->dragging = true;
   ViewState pressView = press_->view;
   pressView.zoom = view_.zoom;

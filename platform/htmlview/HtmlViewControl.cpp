@@ -272,6 +272,10 @@ void HtmlViewControl::OnStylusDown(HWND window, POINT point) {
   // the stylus: the page moves the other way from a drag on the page.
   draggingThumb_ = HasScrollBar() && point.x >= viewSize_.cx - kScrollBarWidth * ControlScale();
   dragging_ = draggingThumb_;
+  // A finger wobbles further than the stylus before it means to drag.
+  const LONG stylusThreshold = kDragThreshold * ControlScale();
+  dragThreshold_ = IsTouchInput(GetMessageExtraInfo()) ? std::max<LONG>(stylusThreshold, GetTouchDragThreshold())
+                                                       : stylusThreshold;
   pressPoint_ = point;
   pressScroll_ = scrollTop_;
 }
@@ -284,7 +288,7 @@ void HtmlViewControl::OnStylusMove(HWND window, POINT point) {
     ScrollTo(window, pressScroll_ + dy * MaxScroll() / travel);
     return;
   }
-  if (!dragging_ && std::abs(dy) < kDragThreshold * ControlScale()) return;
+  if (!dragging_ && std::abs(dy) < dragThreshold_) return;
   dragging_ = true;
   ScrollTo(window, pressScroll_ - dy);
 }

@@ -56,9 +56,11 @@ class HtmlViewControl final : public WindowProcedure {
   LONG scrollTop_ = 0;
   std::optional<std::size_t> focusedLink_;
 
-  // A stylus press: a tap unless it moves far enough to drag the page, or
-  // on the scroll bar, a drag of its thumb.
+  // A stylus press: a tap unless it moves far enough to drag the page (a
+  // finger's press further than the stylus's), or on the scroll bar, a drag
+  // of its thumb.
   bool pressed_ = false;
+  LONG dragThreshold_ = 0;
   bool dragging_ = false;
   bool draggingThumb_ = false;
   POINT pressPoint_{};

@@ -1,6 +1,7 @@
 #include "platform/windows/SystemApi.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "platform/runtime/CodePage.h"
@@ -14,6 +15,15 @@ int GetSystemMetrics(int index) {
     case SM_CYSCREEN: return desktop->Profile().height;
     default: return 0;
   }
+}
+
+int GetTouchDragThreshold() {
+  constexpr double kDragMillimetres = 2.0;
+  constexpr double kMillimetresPerInch = 25.4;
+  constexpr int kDefaultDpi = 96;
+  const Desktop* desktop = Desktop::Current();
+  const int dpi = desktop ? desktop->LogicalDpi() : kDefaultDpi;
+  return int(std::lround(kDragMillimetres * dpi / kMillimetresPerInch));
 }
 
 BOOL SystemParametersInfo(UINT action, UINT uiParam, void* param, UINT /*winIni*/) {

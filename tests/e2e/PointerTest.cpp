@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
+
 #include "tests/e2e/ProgramRun.h"
 
 using namespace vespera;
@@ -63,7 +66,9 @@ TEST(Touch, FivePixelsOffAStarAFingerSelectsItWhereTheStylusFindsNothing) {
   ProgramRun run;
   run.WriteCatalogue(PoleStar());
   ASSERT_EQ(run.Run("wait\ntap 125 165\ndump tap.json\nsleep 600\ntouch 125 165\ndump touch.json\n"
-                    "sleep 600\ntouch 120 185\ndump far.json\n")
+                    "sleep 600\ntouch 120 185\ndump far.json\n"
+                    "sleep 600\ntouchdown 125 165\ntouchmove 128 169\ntouchup 120 165\nwait\ndump wobble.json\n"
+                    "sleep 600\ndown 125 165\nmove 120 165\nup 120 165\nwait\ndump stylus.json\n")
                 .status,
             0);
   EXPECT_EQ(MainState(run.Dump("tap.json")).at("hasSelection"), 0);
@@ -72,6 +77,35 @@ TEST(Touch, FivePixelsOffAStarAFingerSelectsItWhereTheStylusFindsNothing) {
   EXPECT_EQ(touch.at("statusText"), "Star: Polaris, mag: 1.00");
   // 20 pixels is beyond a finger's reach on the 96 dpi screen.
   EXPECT_EQ(MainState(run.Dump("far.json")).at("hasSelection"), 0);
+  // A finger wobbling 5 pixels taps: it selects and the map stays; the same
+  // wobble of the stylus is beyond its threshold and drags.
+  const auto& wobble = MainState(run.Dump("wobble.json"));
+  EXPECT_EQ(wobble.at("statusText"), "Star: Polaris, mag: 1.00");
+  EXPECT_EQ(wobble.at("centerRa"), 0.0);
+  EXPECT_EQ(wobble.at("centerDec"), 90.0);
+  EXPECT_NE(MainState(run.Dump("stylus.json")).at("centerRa"), 0.0);
+}
+
+TEST(Touch, AFingerPicksTheNearerOfTwoStarsAndItsDragPans) {
+  // On the 240 x 320 screen the pole is drawn at (120, 165) and the map's
+  // radius is 117 pixels: these two lie on the row of the pole, 20 and 34
+  // pixels to one side; the nearer one to each touch is picked, even where
+  // it is the fainter.
+  CatalogueFixture sky;
+  const auto decAt = [](double pixels) { return float(std::acos(pixels / 117.0) * 180.0 / std::numbers::pi); };
+  sky.stars = {MakeObjectRecord(90, decAt(20), 4.0f, "alf Aaa"), MakeObjectRecord(90, decAt(34), 1.0f, "bet Aaa")};
+  sky.starNames = {MakeNameRecord("alf Aaa", "Near"), MakeNameRecord("bet Aaa", "Far")};
+  ProgramRun run;
+  run.WriteCatalogue(sky);
+  ASSERT_EQ(run.Run("wait\ntouch 145 165\ndump first.json\nsleep 600\ntouch 149 165\ndump second.json\n"
+                    "sleep 600\ntouchdown 60 200\ntouchmove 60 215\ntouchmove 60 230\ntouchup 60 230\nwait\n"
+                    "dump drag.json\n")
+                .status,
+            0);
+  EXPECT_EQ(MainState(run.Dump("first.json")).at("statusText"), "Star: Near, mag: 4.00");
+  EXPECT_EQ(MainState(run.Dump("second.json")).at("statusText"), "Star: Far, mag: 1.00");
+  // 30 pixels down: the stars go down with the finger, as "U" moves them.
+  EXPECT_LT(MainState(run.Dump("drag.json")).at("centerDec").get<double>(), 90.0);
 }
 
 TEST(Drag, TheDraggedViewIsSavedLikeAnyOther) {

@@ -63,12 +63,13 @@ void HeadlessBackend::WaitForInput(Desktop& desktop, std::optional<DWORD> /*dead
 bool HeadlessBackend::Play(Desktop& desktop, const ScriptStep& step) {
   InputRouter& input = desktop.Input();
   const std::string where = scriptName_ + ":" + std::to_string(step.line) + ": ";
+  const InputRouter::Pointer pointer = step.touch ? InputRouter::Pointer::Touch : InputRouter::Pointer::Stylus;
   switch (step.kind) {
     case ScriptStep::Kind::StylusDown:
-      input.StylusDown(step.point, step.touch ? InputRouter::Pointer::Touch : InputRouter::Pointer::Stylus);
+      input.StylusDown(step.point, pointer);
       return true;
     case ScriptStep::Kind::StylusMove:
-      input.StylusMove(step.point);
+      input.StylusMove(step.point, pointer);
       return true;
     case ScriptStep::Kind::RightClick:
       input.RightClick(step.point);
@@ -77,7 +78,7 @@ bool HeadlessBackend::Play(Desktop& desktop, const ScriptStep& step) {
       input.Wheel(step.atStylus ? input.StylusPosition() : step.point, step.notches);
       return true;
     case ScriptStep::Kind::StylusUp:
-      input.StylusUp(step.point, step.touch ? InputRouter::Pointer::Touch : InputRouter::Pointer::Stylus);
+      input.StylusUp(step.point, pointer);
       return true;
     case ScriptStep::Kind::KeyDown:
       input.KeyDown(step.key);

@@ -84,6 +84,25 @@ std::string Quoted(std::string_view word) {
   return quoted;
 }
 
+// The commands that press or lift the stylus at a point: what each does, and
+// whether a finger does it (its messages marked as touch). A press with its
+// lift is a tap, which waits.
+struct PressCommand {
+  std::string_view name;
+  bool down;
+  bool up;
+  bool touch;
+};
+constexpr PressCommand kPressCommands[] = {{"tap", true, true, false},        {"down", true, false, false},
+                                           {"up", false, true, false},        {"touch", true, true, true},
+                                           {"touchdown", true, false, true}, {"touchup", false, true, true}};
+
+const PressCommand* PressCommandNamed(std::string_view name) {
+  for (const PressCommand& command : kPressCommands)
+    if (command.name == name) return &command;
+  return nullptr;
+}
+
 // One command line: its steps, or why the line is wrong (the first fault).
 class LineParser {
  public:
@@ -114,31 +133,23 @@ class LineParser {
       ScriptStep& advance = Add(ScriptStep::Kind::Advance);
       advance.milliseconds = DWORD(*ms);
       Add(ScriptStep::Kind::Settle);
-    } else if (command == "tap" || command == "down" || command == "up") {
+    } else if (const PressCommand* press = PressCommandNamed(command)) {
       if (!Expect(command, arguments, 2, " X Y")) return;
       const auto point = ParsePoint(command, words[1], words[2]);
       if (!point) return;
-      if (command != "up") Add(ScriptStep::Kind::StylusDown).point = *point;
-      if (command != "down") Add(ScriptStep::Kind::StylusUp).point = *point;
-      if (command == "tap") Add(ScriptStep::Kind::Settle);
-    } else if (command == "touch") {
-      if (!Expect(command, arguments, 2, " X Y")) return;
-      const auto point = ParsePoint(command, words[1], words[2]);
-      if (!point) return;
-      Add(ScriptStep::Kind::StylusDown).point = *point;
-      Add(ScriptStep::Kind::StylusUp).point = *point;
-      for (ScriptStep& step : steps_) step.touch = true;
-      Add(ScriptStep::Kind::Settle);
+      if (press->down) AddStylus(ScriptStep::Kind::StylusDown, *point, press->touch);
+      if (press->up) AddStylus(ScriptStep::Kind::StylusUp, *point, press->touch);
+      if (press->down && press->up) Add(ScriptStep::Kind::Settle);
     } else if (command == "rtap") {
       if (!Expect(command, arguments, 2, " X Y")) return;
       const auto point = ParsePoint(command, words[1], words[2]);
       if (!point) return;
       Add(ScriptStep::Kind::RightClick).point = *point;
       Add(ScriptStep::Kind::Settle);
-    } else if (command == "move") {
+    } else if (command == "move" || command == "touchmove") {
       if (!Expect(command, arguments, 2, " X Y")) return;
       if (const auto point = ParsePoint(command, words[1], words[2]))
-        Add(ScriptStep::Kind::StylusMove).point = *point;
+        AddStylus(ScriptStep::Kind::StylusMove, *point, command == "touchmove");
     } else if (command == "wheel") {
       if (arguments != 1 && arguments != 3) return Error("wheel: expected \"wheel N\" or \"wheel N X Y\"");
       const auto notches = ParseNotches(words[1]);
@@ -178,6 +189,12 @@ class LineParser {
     step.kind = kind;
     step.line = line_;
     return step;
+  }
+
+  void AddStylus(ScriptStep::Kind kind, POINT point, bool touch) {
+    ScriptStep& step = Add(kind);
+    step.point = point;
+    step.touch = touch;
   }
 
   void Error(std::string message) {

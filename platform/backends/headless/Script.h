@@ -23,7 +23,7 @@ struct ScriptStep {
   int line = 0;
   POINT point{};
   bool atStylus = false;  // a wheel turned wherever the stylus last was
-  bool touch = false;     // a stylus step made by a finger ("touch")
+  bool touch = false;     // a stylus step made by a finger ("touch", "touchdown" ...)
   int notches = 0;
   UINT key = 0;
   WideString text;
@@ -45,7 +45,8 @@ struct ParsedScript {
 // its text or a "shot" with its path, both far shorter.
 inline constexpr std::size_t kMaxScriptLineBytes = 65536;
 
-// `screen` bounds the points of "tap", "touch", "down", "up", "move" and "wheel".
+// `screen` bounds the points of "tap", "down", "up", "move", their "touch"
+// kinds and "wheel".
 ParsedScript ParseScript(std::string_view text, SIZE screen);
 
 class ScriptReader {

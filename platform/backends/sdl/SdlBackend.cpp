@@ -202,6 +202,9 @@ void SdlBackend::Handle(Desktop& desktop, const SDL_Event& event) {
         ShowFrame();
       break;
     case SDL_MOUSEBUTTONDOWN:
+      // SDL also makes a mouse of the first finger; the finger's own events
+      // are the stylus (HandleFinger), so that mouse would press twice.
+      if (event.button.which == SDL_TOUCH_MOUSEID) break;
       if (event.button.button == SDL_BUTTON_RIGHT && !stylusHeld_ && !pinching) {
         input.RightClick(ToScreen(event.button.x, event.button.y));
         break;
@@ -211,13 +214,15 @@ void SdlBackend::Handle(Desktop& desktop, const SDL_Event& event) {
       input.StylusDown(ToScreen(event.button.x, event.button.y));
       break;
     case SDL_MOUSEBUTTONUP:
-      if (event.button.button != SDL_BUTTON_LEFT || !stylusHeld_) break;
-      stylusHeld_ = false;
-      input.StylusUp(ToScreen(event.button.x, event.button.y));
+      if (event.button.which == SDL_TOUCH_MOUSEID || event.button.button != SDL_BUTTON_LEFT || !stylusHeld_ ||
+          stylusFinger_)
+        break;
+      ReleaseStylus(input, ToScreen(event.button.x, event.button.y));
       break;
     case SDL_MOUSEMOTION:
       // A stylus touches the screen only while it is down.
-      if (stylusHeld_ && !pinching) input.StylusMove(ToScreen(event.motion.x, event.motion.y));
+      if (event.motion.which != SDL_TOUCH_MOUSEID && stylusHeld_ && !stylusFinger_ && !pinching)
+        input.StylusMove(ToScreen(event.motion.x, event.motion.y));
       break;
     case SDL_MOUSEWHEEL: {
       if (event.wheel.which == SDL_TOUCH_MOUSEID) break;
@@ -245,25 +250,41 @@ void SdlBackend::Handle(Desktop& desktop, const SDL_Event& event) {
 }
 
 void SdlBackend::HandleFinger(InputRouter& input, const SDL_Event& event) {
+  // A touch SDL makes of the mouse is the mouse's, already the stylus.
+  if (event.tfinger.touchId == SDL_MOUSE_TOUCHID) return;
   // Finger positions are fractions of the window.
   int w = 0, h = 0;
   SDL_GetWindowSize(window_.get(), &w, &h);
   const double x = event.tfinger.x * w;
   const double y = event.tfinger.y * h;
+  const bool holdsStylus = stylusFinger_ == event.tfinger.fingerId;
   int notches = 0;
   if (event.type == SDL_FINGERDOWN) {
     notches = pinch_.FingerDown(event.tfinger.fingerId, x, y);
-    // The second finger turns the first one's press into a pinch.
     if (pinch_.Active() && stylusHeld_) {
-      stylusHeld_ = false;
-      input.StylusUp(input.StylusPosition());
+      // The second finger turns the first one's press into a pinch.
+      ReleaseStylus(input, input.StylusPosition());
+    } else if (!pinch_.Active() && !stylusHeld_) {
+      // A lone finger is the stylus, its messages marked as touch.
+      stylusHeld_ = true;
+      stylusFinger_ = event.tfinger.fingerId;
+      input.StylusDown(ToScreen(x, y), InputRouter::Pointer::Touch);
     }
   } else if (event.type == SDL_FINGERMOTION) {
     notches = pinch_.FingerMove(event.tfinger.fingerId, x, y);
+    if (holdsStylus) input.StylusMove(ToScreen(x, y), InputRouter::Pointer::Touch);
   } else {
     pinch_.FingerUp(event.tfinger.fingerId);
+    if (holdsStylus) ReleaseStylus(input, ToScreen(x, y));
   }
   if (notches != 0) input.Wheel(ToScreen(pinch_.MidX(), pinch_.MidY()), notches);
+}
+
+void SdlBackend::ReleaseStylus(InputRouter& input, POINT point) {
+  const InputRouter::Pointer pointer = stylusFinger_ ? InputRouter::Pointer::Touch : InputRouter::Pointer::Stylus;
+  stylusHeld_ = false;
+  stylusFinger_.reset();
+  input.StylusUp(point, pointer);
 }
 
 void SdlBackend::Present(const Surface& screen) {

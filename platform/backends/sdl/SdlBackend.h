@@ -7,6 +7,8 @@
 //   screen does not fit the desktop or --fullscreen asks for it;
 // - the mouse as the stylus (down, up, and moves while the button is held),
 //   mapped through the same placement as the picture;
+// - a lone finger on a touch screen as the stylus too, its messages marked as
+//   touch (the mouse SDL makes of it is left out, so it does not press twice);
 // - the wheel as wheel notches, two fingers' pinch as notches too;
 // - the keyboard as virtual keys and typed characters;
 // - the application icon. It sleeps in SDL_WaitEvent while the program is idle; a
@@ -76,6 +78,8 @@ class SdlBackend final : public Backend {
   explicit SdlBackend(const SdlWindowOptions& options);
   void Handle(Desktop& desktop, const SDL_Event& event);
   void HandleFinger(InputRouter& input, const SDL_Event& event);
+  // Lifts the stylus the mouse or a finger holds.
+  void ReleaseStylus(InputRouter& input, POINT point);
   SIZE OutputSize() const;
   // A position in window coordinates (SDL's, which need not be pixels) as a
   // screen pixel.
@@ -90,6 +94,7 @@ class SdlBackend final : public Backend {
   std::uint32_t wakeEvent_;
   std::atomic<bool> wakePending_{false};
   bool stylusHeld_ = false;
+  std::optional<std::int64_t> stylusFinger_;  // the finger holding the stylus, if a finger does
   PinchGesture pinch_;
   bool closeRequested_ = false;
   int escapePresses_ = 0;

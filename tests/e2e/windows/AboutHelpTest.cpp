@@ -50,7 +50,7 @@ TEST_F(AboutHelpTest, HelpShowsTheMainSectionWithSpacesForUnderscoresAndClosesEv
     EXPECT_EQ(TopWindowOfClass(After('P', close), "CHelpDlg"), nullptr) << close;
 }
 
-TEST_F(AboutHelpTest, HelpPageScrollsByTheWheelOverIt) {
+TEST_F(AboutHelpTest, HelpPageScrollsByTheWheelOverItAndByAFingerDrag) {
   std::string section = "[Main]\n";
   for (int line = 0; line < 80; ++line) section += "Line<BR>\n";
   run.WriteFile("Help.ini", section);
@@ -60,6 +60,9 @@ TEST_F(AboutHelpTest, HelpPageScrollsByTheWheelOverIt) {
   const int down = scrollTop(After('P', "wheel -2 120 160\n"));
   EXPECT_GT(down, 0);
   EXPECT_EQ(scrollTop(After('P', "wheel -2 120 160\nwheel 1 120 160\n")), down / 2);
+  // A finger dragged 100 pixels up shows 100 pixels further down.
+  EXPECT_EQ(scrollTop(After('P', "touchdown 120 200\ntouchmove 120 150\ntouchmove 120 100\ntouchup 120 100\nwait\n")),
+            100);
 }
 
 TEST_F(AboutHelpTest, HelpWithoutItsFileSaysSoOnTheRedPage) {

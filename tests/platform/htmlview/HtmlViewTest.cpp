@@ -196,7 +196,7 @@ TEST_F(HtmlViewTest, PageWithoutLinksGivesTabToTheDialog) {
   EXPECT_EQ(GetFocus(), button);
 }
 
-TEST_F(HtmlViewTest, LongPageScrollsByKeysAndByDraggingWithoutFollowingLinks) {
+TEST_F(HtmlViewTest, LongPageScrollsByKeysAndByDraggingWithoutFollowingLinksAFingerOnlyBeyondItsWobble) {
   Show(SearchResultPage(60));
   const std::int64_t pageHeight = State("pageHeight");
   ASSERT_GT(pageHeight, 2000);
@@ -235,6 +235,25 @@ TEST_F(HtmlViewTest, LongPageScrollsByKeysAndByDraggingWithoutFollowingLinks) {
   });
   Run();
   EXPECT_EQ(State("scrollTop"), 0);
+
+  // A finger wobbling 5 pixels on a link taps it, where the stylus drags;
+  // a finger's long drag carries the page with it as the stylus's does.
+  const auto press = [this](POINT from, LONG dy, InputRouter::Pointer pointer) {
+    test.Then([=](Desktop& d) {
+      d.Input().StylusDown(from, pointer);
+      d.Input().StylusMove({from.x, from.y + dy}, pointer);
+      d.Input().StylusUp({from.x, from.y + dy}, pointer);
+    });
+    Run();
+  };
+  press(start, -5, InputRouter::Pointer::Touch);
+  EXPECT_EQ(State("scrollTop"), 0);
+  ASSERT_EQ(parentProcedure->targets.size(), 1u);
+  press(start, -5, InputRouter::Pointer::Stylus);
+  EXPECT_EQ(State("scrollTop"), 5);
+  press({100, 150}, -90, InputRouter::Pointer::Touch);
+  EXPECT_EQ(State("scrollTop"), 95);
+  EXPECT_EQ(parentProcedure->targets.size(), 1u);
 }
 
 TEST_F(HtmlViewTest, WheelScrollsThreeLinesANotchAndTheThumbFollowsTheStylus) {

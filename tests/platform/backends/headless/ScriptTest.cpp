@@ -50,7 +50,7 @@ TEST(Script, EveryBadLineIsReportedWithItsNumber) {
   EXPECT_EQ(script.errors[4].message, "key: unknown key \"F13\"");
 }
 
-TEST(Script, MovesDoNotWaitAndTheWheelTurnsAtAPointOrWhereTheStylusWas) {
+TEST(Script, MovesAndAFingersStepsDoNotWaitAndTheWheelTurnsAtAPointOrWhereTheStylusWas) {
   const ParsedScript script = ParseScript("move 5 6\nwheel 3 7 8\nwheel -2\nwheel +1\n", kScreen);
   ASSERT_TRUE(script.errors.empty());
   EXPECT_EQ(KindsOf(script), (std::vector<Kind>{Kind::StylusMove, Kind::Wheel, Kind::Settle, Kind::Wheel,
@@ -63,12 +63,29 @@ TEST(Script, MovesDoNotWaitAndTheWheelTurnsAtAPointOrWhereTheStylusWas) {
   EXPECT_TRUE(script.steps[3].atStylus);
   EXPECT_EQ(script.steps[5].notches, 1);
 
+  // A finger's down, moves and up wait no more than the stylus's; only they
+  // and "touch" are marked as touch.
+  const ParsedScript finger =
+      ParseScript("touchdown 1 2\ntouchmove 3 4\nmove 3 5\ntouchup 5 6\ntouch 7 8\ndown 1 1\n", kScreen);
+  ASSERT_TRUE(finger.errors.empty());
+  EXPECT_EQ(KindsOf(finger), (std::vector<Kind>{Kind::StylusDown, Kind::StylusMove, Kind::StylusMove,
+                                                Kind::StylusUp, Kind::StylusDown, Kind::StylusUp, Kind::Settle,
+                                                Kind::StylusDown}));
+  std::vector<bool> touch;
+  for (const ScriptStep& step : finger.steps) touch.push_back(step.touch);
+  EXPECT_EQ(touch, (std::vector<bool>{true, true, false, true, true, true, false, false}));
+  EXPECT_EQ(finger.steps[1].point, (POINT{3, 4}));
+  EXPECT_EQ(finger.steps[3].point, (POINT{5, 6}));
+
   const ParsedScript bad =
-      ParseScript("move 5\nmove 240 0\nwheel\nwheel 0\nwheel 2 7\nwheel x\nwheel 101\nwheel 1 -1 0\n", kScreen);
-  ASSERT_EQ(bad.errors.size(), 8u);
+      ParseScript("move 5\nmove 240 0\nwheel\nwheel 0\nwheel 2 7\nwheel x\nwheel 101\nwheel 1 -1 0\n"
+                  "touchmove 1\ntouchup 1 320\n", kScreen);
+  ASSERT_EQ(bad.errors.size(), 10u);
   EXPECT_TRUE(bad.steps.empty());
   EXPECT_EQ(bad.errors[1].message, "move: point (240, 0) lies outside the 240x320 screen");
   EXPECT_EQ(bad.errors[3].message, "wheel: \"0\" is not a number of notches (-100 to 100, not 0)");
+  EXPECT_EQ(bad.errors[8].message, "touchmove: expected \"touchmove X Y\"");
+  EXPECT_EQ(bad.errors[9].message, "touchup: point (1, 320) lies outside the 240x320 screen");
 }
 
 TEST(Script, CrLfLineEndsMeanWhatLfLineEndsMean) {

@@ -5,8 +5,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <sstream>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include <SDL2/SDL.h>
 
@@ -28,6 +31,19 @@ struct SeenInput {
   std::atomic<int> wheelNotches{0};
   std::atomic<int> screenWidth{0};
   std::atomic<int> screenHeight{0};
+
+  // The stylus messages, as "down X Y" with " touch" after a finger's.
+  void Record(const char* what, CPoint point) {
+    const std::string touch = IsTouchInput(GetMessageExtraInfo()) ? " touch" : "";
+    const std::lock_guard lock(stylusMutex);
+    stylus.push_back(std::string(what) + " " + std::to_string(point.x) + " " + std::to_string(point.y) + touch);
+  }
+  std::vector<std::string> Stylus() {
+    const std::lock_guard lock(stylusMutex);
+    return stylus;
+  }
+  std::mutex stylusMutex;
+  std::vector<std::string> stylus;
 };
 
 class WindowDemoDialog : public CDialog {
@@ -36,6 +52,8 @@ class WindowDemoDialog : public CDialog {
   const MessageMap* GetMessageMap() const override {
     static const MessageMap map = MessageMapFor<WindowDemoDialog>(CDialog::GetMessageMap())
                                       .OnLButtonDown(&WindowDemoDialog::OnLButtonDown)
+                                      .OnMouseMove(&WindowDemoDialog::OnMouseMove)
+                                      .OnLButtonUp(&WindowDemoDialog::OnLButtonUp)
                                       .OnKeyDown(&WindowDemoDialog::OnKeyDown)
                                       .OnChar(&WindowDemoDialog::OnChar)
                                       .OnMessage(WM_MOUSEWHEEL, &WindowDemoDialog::OnMouseWheel)
@@ -53,7 +71,12 @@ class WindowDemoDialog : public CDialog {
   void OnLButtonDown(UINT, CPoint point) {
     seen_.tapX = point.x;
     seen_.tapY = point.y;
+    seen_.Record("down", point);
   }
+  void OnMouseMove(UINT flags, CPoint point) {
+    if (flags & MK_LBUTTON) seen_.Record("move", point);
+  }
+  void OnLButtonUp(UINT, CPoint point) { seen_.Record("up", point); }
   void OnKeyDown(UINT key, UINT, UINT) { seen_.key = key; }
   void OnChar(UINT character, UINT, UINT) { seen_.character = character; }
   void OnAfterLoad() { seen_.loaded = true; }
@@ -218,6 +241,49 @@ TEST_F(SdlWindow, TwoFingersPinchingApartZoomInOneNotchPerTenth) {
   });
   EXPECT_EQ(status, 0) << err.str();
   EXPECT_EQ(app.seen.wheelNotches, 4);
+}
+
+SDL_Event MouseMadeOfTouch(std::uint32_t type, int x, int y) {
+  SDL_Event event{};
+  event.type = type;
+  if (type == SDL_MOUSEMOTION) {
+    event.motion.which = SDL_TOUCH_MOUSEID;
+    event.motion.state = SDL_BUTTON_LMASK;
+    event.motion.x = x;
+    event.motion.y = y;
+  } else {
+    event.button.which = SDL_TOUCH_MOUSEID;
+    event.button.button = SDL_BUTTON_LEFT;
+    event.button.x = x;
+    event.button.y = y;
+  }
+  return event;
+}
+
+TEST_F(SdlWindow, AFingerIsTheStylusMarkedAsTouchAndTheMouseSdlMakesOfItIsLeftOut) {
+  const int status = RunWindow([&](XUser& x, XWindowId window) {
+    EXPECT_TRUE(Eventually([&] { return x.Title(window) == "Demo"; }));
+    // On the 480 x 640 window at scale 2: a quarter of the way is screen
+    // pixel (60, 80), half of it (120, 160). A wobble of a few pixels, then
+    // elsewhere (not to make a double tap) a drag of 20 down; SDL sends the
+    // mouse it makes of a finger before the finger's own event.
+    SDL_Event events[] = {MouseMadeOfTouch(SDL_MOUSEBUTTONDOWN, 120, 160),
+                          Finger(SDL_FINGERDOWN, 7, 0.25f, 0.25f),
+                          MouseMadeOfTouch(SDL_MOUSEMOTION, 127, 165),
+                          Finger(SDL_FINGERMOTION, 7, 0.265625f, 0.2578125f),
+                          MouseMadeOfTouch(SDL_MOUSEBUTTONUP, 127, 165),
+                          Finger(SDL_FINGERUP, 7, 0.265625f, 0.2578125f),
+                          Finger(SDL_FINGERDOWN, 8, 0.5f, 0.5f),
+                          MouseMadeOfTouch(SDL_MOUSEMOTION, 240, 360),
+                          Finger(SDL_FINGERMOTION, 8, 0.5f, 0.5625f),
+                          Finger(SDL_FINGERUP, 8, 0.5f, 0.5625f)};
+    for (SDL_Event& event : events) SDL_PushEvent(&event);
+    EXPECT_TRUE(Eventually([&] { return app.seen.Stylus().size() >= 6; }));
+    x.Close(window);
+  });
+  EXPECT_EQ(status, 0) << err.str();
+  EXPECT_EQ(app.seen.Stylus(), (std::vector<std::string>{"down 60 80 touch", "move 63 82 touch", "up 63 82 touch",
+                                                          "down 120 160 touch", "move 120 180 touch", "up 120 180 touch"}));
 }
 
 // A display smaller than the default screen: a 320 x 240 TFT.
