@@ -141,8 +141,12 @@ std::string UsageText(const ProgramDescription& program) {
       help += " (default " + program.settingsFileDefault + ")";
     AppendUsage(text, option.shortName, option.name, option.valueName, help);
   }
-  for (const ProgramOptionSpec& option : program.options)
-    AppendUsage(text, {}, option.name, option.valueName, option.help);
+  for (const ProgramOptionSpec& option : program.options) {
+    if (option.valueOptional)
+      AppendUsage(text, {}, option.name + "[=" + option.valueName + "]", {}, option.help);
+    else
+      AppendUsage(text, {}, option.name, option.valueName, option.help);
+  }
   text += "\nExit status: 0 after a normal end, 2 for a bad option or script, 1 otherwise.\n";
   return text;
 }
@@ -173,11 +177,12 @@ CommandLine ParseCommandLine(std::span<const std::string> arguments, const Progr
       return fail("unexpected argument \"" + name + "\" (the program takes no arguments)");
     }
 
+    const bool valueOptional = programOption && programOption->valueOptional;
     const bool takesValue = platformOption ? !platformOption->valueName.empty() : !programOption->valueName.empty();
-    if (takesValue && !value) {
+    if (takesValue && !value && !valueOptional) {
       if (i + 1 >= arguments.size()) return fail(name + ": missing value");
       value = arguments[++i];
-    } else if (!takesValue && value) {
+    } else if (!takesValue && value && !valueOptional) {
       return fail(name + ": takes no value");
     }
     if (platformOption) {

@@ -55,7 +55,9 @@ TEST(CommandLine, TheProgramsOwnOptionsAreParsedWithThePlatformsAndListedInItsUs
   program.commandName = "skyprog";
   program.summary = "A test program.";
   program.settingsFileDefault = "~/.skyprog.ini";
-  program.options = {{"--place", "LAT,LON", "where the observer is"}, {"--night", "", "start at night"}};
+  program.options = {{"--place", "LAT,LON", "where the observer is"},
+                     {"--night", "", "start at night"},
+                     {"--dim", "PERCENT", "dim the screen", true}};
 
   const CommandLine line = ParseCommandLine(std::vector<std::string>{"--place", "48.8,2.3", "--night", "--depth=16"},
                                             program);
@@ -65,6 +67,12 @@ TEST(CommandLine, TheProgramsOwnOptionsAreParsedWithThePlatformsAndListedInItsUs
   EXPECT_EQ(line.options->device.bitsPerPixel, 16);
   EXPECT_EQ(ParseCommandLine(std::vector<std::string>{"--place"}, program).error, "--place: missing value");
   EXPECT_EQ(ParseCommandLine(std::vector<std::string>{"--night=1"}, program).error, "--night: takes no value");
+  // An optional value comes only after '=': the next argument stays an option of its own.
+  const CommandLine dim = ParseCommandLine(std::vector<std::string>{"--dim", "--night"}, program);
+  ASSERT_TRUE(dim.options) << dim.error;
+  EXPECT_EQ(dim.options->programOptions.at("--dim"), "");
+  EXPECT_EQ(dim.options->programOptions.count("--night"), 1u);
+  EXPECT_EQ(ParseCommandLine(std::vector<std::string>{"--dim=30"}, program).options->programOptions.at("--dim"), "30");
   // Without the program's description the platform knows no such option.
   EXPECT_EQ(Parse({"--night"}).error, "unknown option --night");
 
@@ -73,6 +81,7 @@ TEST(CommandLine, TheProgramsOwnOptionsAreParsedWithThePlatformsAndListedInItsUs
   EXPECT_NE(usage.find("  --profile FILE     settings file (default ~/.skyprog.ini)\n"), std::string::npos);
   EXPECT_NE(usage.find("  --place LAT,LON    where the observer is\n"), std::string::npos);
   EXPECT_NE(usage.find("  --night            start at night\n"), std::string::npos);
+  EXPECT_NE(usage.find("  --dim[=PERCENT]    dim the screen\n"), std::string::npos);
   EXPECT_NE(usage.find("  --screen WxH       screen size in pixels (default 480x640; in a window, the\n"
                        "                     display's own size where 480x640 does not fit)\n"),
             std::string::npos);
