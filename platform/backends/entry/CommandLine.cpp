@@ -72,6 +72,12 @@ std::string ApplyScale(PlatformOptions& options, const std::string& value) {
   return {};
 }
 
+std::string ApplyPhone(PlatformOptions& options, const std::string& value) {
+  if (value != "yes" && value != "no") return "expected yes or no, got \"" + value + "\"";
+  options.phoneDisplay = value == "yes";
+  return {};
+}
+
 std::string ApplyScript(PlatformOptions& options, const std::string& value) {
   if (value.empty()) return "expected a file name or '-'";
   options.scriptPath = value;
@@ -95,6 +101,11 @@ constexpr std::array kPlatformOptions{
     PlatformOptionSpec{"--profile", "", "FILE", "settings file", ApplyProfile},
     PlatformOptionSpec{"--scale", "", "N", "window magnification (window only; default fits the desktop, at most 3)",
                        ApplyScale},
+    PlatformOptionSpec{"--phone", "", "yes|no",
+                       "full screen at a whole magnification that makes the screen\n"
+                       "240 to 480 wide (window only; default: yes on an upright\n"
+                       "display of 200 dpi or more)",
+                       ApplyPhone},
     PlatformOptionSpec{"--headless", "", "", "no window; requires --script",
                        [](PlatformOptions& o, const std::string&) { return (o.headless = true, std::string()); }},
     PlatformOptionSpec{"--script", "", "FILE", "replay the commands in FILE ('-' reads standard input)", ApplyScript},
