@@ -43,6 +43,8 @@ TEST(CommandLine, BadOptionsNameTheProblem) {
   EXPECT_EQ(Parse({"--depth", "24"}).error, "--depth: expected 16 or 32, got \"24\"");
   EXPECT_EQ(Parse({"--scale"}).error, "--scale: missing value");
   EXPECT_FALSE(Parse({"--scale", "0"}).options);
+  EXPECT_EQ(Parse({"--phone", "maybe"}).error, "--phone: expected yes or no, got \"maybe\"");
+  EXPECT_EQ(Parse({"--phone=no"}).options->phoneDisplay, false);
   EXPECT_EQ(Parse({"--headless"}).error, "--headless requires --script FILE");
   EXPECT_EQ(Parse({"--fast"}).error, "unknown option --fast");
   EXPECT_EQ(Parse({"--help=yes"}).error, "--help: takes no value");
