@@ -7,6 +7,7 @@
 #include "appcore/ScreenClass.h"
 #include "platform/handheld/HandheldShell.h"
 #include "resources/ProgramResources.h"
+#include "shell/NightFilter.h"
 #include "shell/ObserverOptions.h"
 #include "shell/ProgramWide.h"
 #include "shell/RedScreen.h"
@@ -25,6 +26,9 @@ ProgramDescription CSkyMapApp::Describe() const {
   program.options = {
       {std::string(kPlaceOption), "LAT,LON", "the observer's place in degrees (48.85,2.35 or \"48 51 N,2 21 E\"), saved"},
       {std::string(kTimeOption), "YYYY-MM-DDTHH:MM[Z]", "the shown time in UTC; it runs on from there\n(headless default 2000-01-01T12:00Z)"},
+      {std::string(kNightFilterOption), "PERCENT",
+       "the night filter on for this run: in red-screen mode everything\nshown in red, at most PERCENT of full brightness (default 50)",
+       true},
   };
   return program;
 }

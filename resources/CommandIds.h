@@ -63,6 +63,14 @@ enum ObserverCommandId : UINT {
   kCommandPlace = 32809,
 };
 
+// The display's night filter: the map's context menu.
+enum DisplayCommandId : UINT {
+  kCommandNightFilter = 32820,  // on or off
+  kCommandNightFilterLevel25 = 32821,
+  kCommandNightFilterLevel50 = 32822,
+  kCommandNightFilterLevel75 = 32823,
+};
+
 // Resource ids of the program's icon and menu.
 inline constexpr UINT kApplicationIconId = 128;
 inline constexpr UINT kProgramMenuId = 246;

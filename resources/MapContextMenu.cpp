@@ -8,6 +8,12 @@ namespace vespera {
 
 namespace {
 
+constexpr std::array kNightFilterLevels{
+    MenuCommand(kCommandNightFilterLevel25, u"&25%"),
+    MenuCommand(kCommandNightFilterLevel50, u"&50%"),
+    MenuCommand(kCommandNightFilterLevel75, u"&75%"),
+};
+
 constexpr std::array kObserverItems{
     MenuCommand(kCommandObserver, u"&Sky for my place and time"),
     MenuCommand(kCommandLookUp, u"&Look up"),
@@ -21,6 +27,9 @@ constexpr std::array kObserverItems{
     MenuCommand(kCommandDayBack, u"-1 d&ay"),
     MenuSeparator(),
     MenuCommand(kCommandPlace, u"&Place..."),
+    MenuSeparator(),
+    MenuCommand(kCommandNightFilter, u"Night &filter"),
+    MenuPopup(u"Night filter &brightness", kNightFilterLevels),
 };
 
 constexpr std::array kContextBar{MenuPopup(u"Map", kObserverItems)};

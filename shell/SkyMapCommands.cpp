@@ -48,7 +48,9 @@ const MessageMap* CSkyMapDlg::GetMessageMap() const {
           .OnCommand(kCommandLookUp, &CSkyMapDlg::OnLookUp)
           .OnCommand(kCommandPlace, &CSkyMapDlg::OnPlace)
           .OnCommand(kCommandNow, &CSkyMapDlg::OnNow)
-          .OnCommandRange(kCommandHourBack, kCommandDayOn, &CSkyMapDlg::OnStepTime);
+          .OnCommandRange(kCommandHourBack, kCommandDayOn, &CSkyMapDlg::OnStepTime)
+          .OnCommand(kCommandNightFilter, &CSkyMapDlg::OnToggleNightFilter)
+          .OnCommandRange(kCommandNightFilterLevel25, kCommandNightFilterLevel75, &CSkyMapDlg::OnNightFilterLevel);
   return &map;
 }
 
@@ -91,6 +93,9 @@ void CSkyMapDlg::OnToggleFullNames() {
   RedrawMap();
 }
 
-void CSkyMapDlg::OnToggleRedScreen() { ToggleRedScreen(*this); }
+void CSkyMapDlg::OnToggleRedScreen() {
+  ToggleRedScreen(*this);
+  ApplyNightFilter(nightFilter_.choices());
+}
 
 }  // namespace vespera

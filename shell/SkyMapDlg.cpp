@@ -5,6 +5,7 @@
 #include "resources/CommandIds.h"
 #include "shell/CommandButtons.h"
 #include "shell/FullScreen.h"
+#include "shell/NightFilterSettings.h"
 #include "shell/ObserverOptions.h"
 #include "shell/ObserverSettings.h"
 #include "shell/ProgramWide.h"
@@ -57,6 +58,7 @@ BOOL CSkyMapDlg::OnInitDialog() {
   status_.statusText = u"Loading data...";
   StartCatalogLoader();
   StartObserver();
+  ApplyNightFilter(nightFilter_.choices());
   return TRUE;
 }
 
@@ -66,6 +68,8 @@ void CSkyMapDlg::ReadSettings() {
   ReadViewSettings(*app, view_);
   ReadObserverSettings(*app, observer_.choices());
   ApplyObserverOptions(*app, observer_);
+  ReadNightFilterSettings(*app, nightFilter_.choices());
+  ApplyNightFilterOption(*app, nightFilter_.choices());
 }
 
 void CSkyMapDlg::CreateMapResources() {
@@ -90,6 +94,7 @@ void CSkyMapDlg::OnDestroy() {
     WriteViewSettings(*app, view_);
     app->WriteProfileInt(kMainSection, kRedScreenModeEntry, RedScreenModeValue());
     if (observer_.changedByUser()) WriteObserverSettings(*app, observer_.choices());
+    if (nightFilter_.changedByUser()) WriteNightFilterSettings(*app, nightFilter_.choices());
   }
   CDialog::OnDestroy();
 }
@@ -112,6 +117,7 @@ void CSkyMapDlg::DescribeState(DumpObject& state) const {
   state.Set("redScreenMode", RedScreenModeValue());
   state.Set("template", Template().id);
   if (observer_.choices().on) observerSky_.Describe(state, observer_);
+  if (nightFilter_.choices().on) state.Set("nightFilterLevel", int(nightFilter_.choices().level));
 }
 
 }  // namespace vespera

@@ -7,7 +7,8 @@
 //
 // Its code is split by concern: construction, initialisation and end
 // (SkyMapDlg.cpp), the loader thread (SkyMapLoader.cpp), commands and keys
-// (SkyMapCommands.cpp), the program menu (SkyMapMenu.cpp), painting
+// (SkyMapCommands.cpp), the program menu (SkyMapMenu.cpp), the night filter
+// (SkyMapNightFilter.cpp), painting
 // (SkyMapPaint.cpp), taps and the selection (SkyMapTap.cpp), drags and the
 // wheel (SkyMapPointer.cpp) and the search result (SkyMapSearch.cpp).
 
@@ -22,6 +23,7 @@
 #include "platform/framework/Framework.h"
 #include "shell/CommandButtons.h"
 #include "shell/LoaderCompletion.h"
+#include "shell/NightFilter.h"
 #include "shell/Observer.h"
 #include "shell/ObserverSky.h"
 #include "shell/SearchChoice.h"
@@ -128,6 +130,10 @@ class CSkyMapDlg : public CDialog {
   // Paints the map again without a new projection.
   void RepaintMap();
 
+  // The display's night filter (SkyMapNightFilter.cpp).
+  void OnToggleNightFilter();
+  void OnNightFilterLevel(UINT id);
+
   // Search.
   void OnSearchCommand();
   SearchChoice RunSearchWindow();
@@ -148,6 +154,7 @@ class CSkyMapDlg : public CDialog {
   Selection selection_;
   CFont mapFont_;
   Observer observer_;
+  NightFilter nightFilter_;
   // The brightest named stars, made the first time star names are drawn.
   std::vector<NamedStar> namedStars_;
   // zone1970.tab's cities, read when the Place window first opens.

@@ -56,6 +56,10 @@ void CSkyMapDlg::ShowMapContextMenu(POINT point) {
   popup->CheckMenuItem(kCommandStarNames, CheckedIf(choices.starNames));
   popup->CheckMenuItem(kCommandAltAzGrid, CheckedIf(choices.altAzGrid));
   popup->CheckMenuItem(kCommandNow, CheckedIf(observer_.FollowsNow()));
+  const NightFilterChoices& filter = nightFilter_.choices();
+  popup->CheckMenuItem(kCommandNightFilter, CheckedIf(filter.on));
+  for (std::size_t i = 0; i < kNightFilterMenuLevels.size(); ++i)
+    popup->CheckMenuItem(kCommandNightFilterLevel25 + UINT(i), CheckedIf(filter.level == kNightFilterMenuLevels[i]));
   ClientToScreen(&point);
   popup->TrackPopupMenuEx(0, point.x, point.y, this);
 }

@@ -13,6 +13,9 @@ struct ProgramOptionSpec {
   std::string name;       // "--place"
   std::string valueName;  // "LAT,LON"; empty for a switch
   std::string help;       // its usage text; a '\n' starts a continuation line
+  // The value may be left out; it is then only taken after '=' ("--name=VALUE"),
+  // and the option alone gives the program an empty value.
+  bool valueOptional = false;
 };
 
 struct ProgramDescription {

@@ -335,8 +335,14 @@ LRESULT Desktop::Dispatch(const MSG& message) {
 }
 
 void Desktop::WaitForInput(std::optional<DWORD> deadline) {
-  if (compositor_.Changed()) backend_.Present(compositor_.Compose());
+  if (compositor_.Changed()) backend_.Present(ShownScreen());
   backend_.WaitForInput(*this, deadline);
+}
+
+void Desktop::SetDisplayFilterLevel(UINT level) {
+  if (level == displayFilter_.Level()) return;
+  displayFilter_.SetLevel(level);
+  compositor_.MarkChanged();
 }
 
 void Desktop::Quit(int exitCode) {

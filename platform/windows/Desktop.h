@@ -20,6 +20,7 @@
 #include "platform/windows/Clock.h"
 #include "platform/windows/TimerTable.h"
 #include "platform/windows/Compositor.h"
+#include "platform/windows/DisplayFilter.h"
 #include "platform/windows/DebugOutput.h"
 #include "platform/windows/InputRouter.h"
 #include "platform/windows/MenuStore.h"
@@ -73,6 +74,12 @@ class Desktop {
   MessageQueue& Queue() { return queue_; }
   InputRouter& Input() { return input_; }
   Compositor& Screen() { return compositor_; }
+  // The screen as the display shows it: composed, then through the display
+  // filter when one is set.
+  const Surface& ShownScreen() { return displayFilter_.Apply(compositor_.Compose()); }
+  UINT DisplayFilterLevel() const { return displayFilter_.Level(); }
+  // Window thread only; the screen is presented again.
+  void SetDisplayFilterLevel(UINT level);
   BackgroundWork& Background() { return background_; }
   FontEngine& Fonts() { return fonts_; }
   MenuStore& Menus() { return menus_; }
@@ -150,6 +157,7 @@ class Desktop {
   InputRouter input_;
   LPARAM messageExtraInfo_ = 0;
   Compositor compositor_;
+  DisplayFilter displayFilter_;
   FontEngine fonts_;
   MenuStore menus_;
   DebugOutput debug_;

@@ -104,6 +104,18 @@ BOOL SetSysColorScheme(UINT scheme) {
   return TRUE;
 }
 
+BOOL SetDisplayFilter(UINT level) {
+  Desktop* desktop = Desktop::Current();
+  if (!desktop || !desktop->OnWindowThread() || level > kDisplayFilterMaxLevel) return FALSE;
+  desktop->SetDisplayFilterLevel(level);
+  return TRUE;
+}
+
+UINT GetDisplayFilter() {
+  const Desktop* desktop = Desktop::Current();
+  return desktop ? desktop->DisplayFilterLevel() : kDisplayFilterOff;
+}
+
 HBRUSH GetSysColorBrush(int index) {
   Desktop* desktop = Desktop::Current();
   if (!desktop || !desktop->OnWindowThread()) return nullptr;

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "platform/runtime/WinTypes.h"
+#include "platform/windows/DisplayFilter.h"
 #include "platform/windows/SystemColours.h"
 #include "platform/windows/WindowHandles.h"
 
@@ -83,3 +84,10 @@ HBRUSH GetSysColorBrush(int index);
 // a desktop, off the window thread or for an unknown scheme.
 BOOL SetSysColorScheme(UINT scheme);
 UINT GetSysColorScheme();
+// The display's night filter: from `level` 1 to 100 (kDisplayFilterMaxLevel)
+// everything shown is its brightness in red only, white at that percentage
+// of full red; kDisplayFilterOff (0) shows the screen as drawn. The screen's
+// pixels do not change, only what the display and screenshots show. False
+// without a desktop, off the window thread or for a level over 100.
+BOOL SetDisplayFilter(UINT level);
+UINT GetDisplayFilter();

@@ -1,8 +1,13 @@
 // Red-screen mode: the skin, the caption title and the status line turn red;
-// not one pixel of the map changes, and nothing is projected again.
+// not one pixel of the map changes, and nothing is projected again. With the
+// night filter on as well, everything shown is red only and no brighter than
+// the filter's level; without red-screen mode the filter shows nothing.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "resources/CommandIds.h"
 #include "tests/e2e/ProgramRun.h"
 
 using namespace vespera;
@@ -119,6 +124,56 @@ TEST(RedScreenSkin, AMissingRedSkinIsReportedAndTheChromeKeepsTheNormalColours) 
   const Surface back = run.Shot("back.png");
   for (LONG y = 0; y < 320; ++y)
     for (LONG x = 0; x < 240; ++x) ASSERT_EQ(normal.GetPixel(x, y), back.GetPixel(x, y)) << x << "," << y;
+}
+
+// The pixels with any red; fails at the first pixel with green or blue or
+// with more red than `brightest`.
+int LitRedOnlyPixels(const Surface& shot, BYTE brightest) {
+  int lit = 0;
+  for (LONG y = 0; y < shot.Height(); ++y) {
+    for (LONG x = 0; x < shot.Width(); ++x) {
+      const COLORREF pixel = shot.GetPixel(x, y);
+      EXPECT_EQ(pixel & 0xFFFF00, 0u) << x << "," << y;
+      EXPECT_LE(GetRValue(pixel), brightest) << x << "," << y;
+      if (pixel & 0xFFFF00 || GetRValue(pixel) > brightest) return -1;
+      lit += GetRValue(pixel) != 0;
+    }
+  }
+  return lit;
+}
+
+TEST(NightFilter, ShowsEverythingInDimRedOnlyInRedScreenMode) {
+  ProgramRun run;
+  run.WriteCatalogue(Sky());
+  ASSERT_EQ(run.Run("wait\nshot plain.png\n", kWidePocketPc).status, 0);
+  ASSERT_EQ(run.Run("wait\nshot day.png\nkey RETURN\nkey R\nshot red.png\n", kWidePocketPc, "--night-filter=25")
+                .status,
+            0);
+  EXPECT_TRUE(std::ranges::equal(run.Shot("day.png").Bytes(), run.Shot("plain.png").Bytes()));
+  // White at a quarter: 64 of 255. The map's stars, the chrome and the text all show.
+  EXPECT_GT(LitRedOnlyPixels(run.Shot("red.png"), 64), 480 * 32);
+  // A level from the command line is for the run only.
+  for (const auto& [name, value] : run.Settings()) EXPECT_FALSE(name.starts_with("NightFilter/")) << name;
+}
+
+TEST(NightFilter, TheMenuChoiceIsKeptForTheNextStart) {
+  ProgramRun run;
+  run.WriteCatalogue(Sky());
+  // "Night filter &brightness", "&75%", then "Night &filter".
+  ASSERT_EQ(run.Run("wait\nrtap 120 150\nkey B\nkey 7\nrtap 120 150\nkey F\nrtap 120 150\ndump menu.json\n").status,
+            0);
+  const nlohmann::json menu = run.Dump("menu.json");
+  const nlohmann::json& items = TopWindowOfClass(menu, "Menu")->at("items");
+  EXPECT_EQ(MenuItemWithId(items, kCommandNightFilter)->at("checked"), true);
+  EXPECT_EQ(MenuItemWithId(items, kCommandNightFilterLevel75)->at("checked"), true);
+  EXPECT_EQ(MenuItemWithId(items, kCommandNightFilterLevel50)->at("checked"), false);
+  const auto settings = run.Settings();
+  EXPECT_NE(std::ranges::find(settings, std::pair<std::string, std::uint32_t>{"NightFilter/On", 1}), settings.end());
+  EXPECT_NE(std::ranges::find(settings, std::pair<std::string, std::uint32_t>{"NightFilter/Level", 75}), settings.end());
+
+  ASSERT_EQ(run.Run("wait\nkey RETURN\nkey R\nshot red.png\ndump red.json\n").status, 0);
+  EXPECT_EQ(MainState(run.Dump("red.json")).at("nightFilterLevel"), 75);
+  EXPECT_GT(LitRedOnlyPixels(run.Shot("red.png"), 191), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, RedScreen, ::testing::Values(kPocketPc, kWidePocketPc),

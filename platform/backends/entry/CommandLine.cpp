@@ -72,6 +72,12 @@ std::string ApplyScale(PlatformOptions& options, const std::string& value) {
   return {};
 }
 
+std::string ApplyPhone(PlatformOptions& options, const std::string& value) {
+  if (value != "yes" && value != "no") return "expected yes or no, got \"" + value + "\"";
+  options.phoneDisplay = value == "yes";
+  return {};
+}
+
 std::string ApplyScript(PlatformOptions& options, const std::string& value) {
   if (value.empty()) return "expected a file name or '-'";
   options.scriptPath = value;
@@ -95,6 +101,11 @@ constexpr std::array kPlatformOptions{
     PlatformOptionSpec{"--profile", "", "FILE", "settings file", ApplyProfile},
     PlatformOptionSpec{"--scale", "", "N", "window magnification (window only; default fits the desktop, at most 3)",
                        ApplyScale},
+    PlatformOptionSpec{"--phone", "", "yes|no",
+                       "full screen at a whole magnification that makes the screen\n"
+                       "240 to 480 wide (window only; default: yes on an upright\n"
+                       "display of 200 dpi or more)",
+                       ApplyPhone},
     PlatformOptionSpec{"--headless", "", "", "no window; requires --script",
                        [](PlatformOptions& o, const std::string&) { return (o.headless = true, std::string()); }},
     PlatformOptionSpec{"--script", "", "FILE", "replay the commands in FILE ('-' reads standard input)", ApplyScript},
@@ -141,8 +152,12 @@ std::string UsageText(const ProgramDescription& program) {
       help += " (default " + program.settingsFileDefault + ")";
     AppendUsage(text, option.shortName, option.name, option.valueName, help);
   }
-  for (const ProgramOptionSpec& option : program.options)
-    AppendUsage(text, {}, option.name, option.valueName, option.help);
+  for (const ProgramOptionSpec& option : program.options) {
+    if (option.valueOptional)
+      AppendUsage(text, {}, option.name + "[=" + option.valueName + "]", {}, option.help);
+    else
+      AppendUsage(text, {}, option.name, option.valueName, option.help);
+  }
   text += "\nExit status: 0 after a normal end, 2 for a bad option or script, 1 otherwise.\n";
   return text;
 }
@@ -173,11 +188,12 @@ CommandLine ParseCommandLine(std::span<const std::string> arguments, const Progr
       return fail("unexpected argument \"" + name + "\" (the program takes no arguments)");
     }
 
+    const bool valueOptional = programOption && programOption->valueOptional;
     const bool takesValue = platformOption ? !platformOption->valueName.empty() : !programOption->valueName.empty();
-    if (takesValue && !value) {
+    if (takesValue && !value && !valueOptional) {
       if (i + 1 >= arguments.size()) return fail(name + ": missing value");
       value = arguments[++i];
-    } else if (!takesValue && value) {
+    } else if (!takesValue && value && !valueOptional) {
       return fail(name + ": takes no value");
     }
     if (platformOption) {

@@ -17,6 +17,7 @@ struct PlatformOptions {
   bool fullscreen = false;
   std::string profileFile;
   int scale = 0;  // 0: fit the desktop
+  std::optional<bool> phoneDisplay;  // --phone yes|no; else the display's density decides
   bool headless = false;
   std::string scriptPath;  // "-" reads standard input
   bool help = false;

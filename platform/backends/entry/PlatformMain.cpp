@@ -85,6 +85,7 @@ int RunWindowed(const PlatformOptions& options, const ProgramDescription& progra
   window.screenGiven = options.screenGiven;
   window.fullscreen = options.fullscreen;
   window.scale = options.scale;
+  if (options.phoneDisplay) window.phone = *options.phoneDisplay ? PhoneRule::Always : PhoneRule::Never;
   window.title = program.displayName.empty() ? std::filesystem::path(modulePath).stem().string() : program.displayName;
   window.iconPath = FindApplicationIcon(modulePath);
   std::string error;

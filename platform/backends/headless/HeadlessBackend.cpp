@@ -95,7 +95,7 @@ bool HeadlessBackend::Play(Desktop& desktop, const ScriptStep& step) {
     case ScriptStep::Kind::Settle:
       return false;
     case ScriptStep::Kind::Shot:
-      if (!SaveSurfacePng(desktop.Screen().Compose(), step.path)) {
+      if (!SaveSurfacePng(desktop.ShownScreen(), step.path)) {
         Fail(desktop, where + "cannot write the screenshot " + step.path);
         return false;
       }

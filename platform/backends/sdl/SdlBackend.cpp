@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "platform/backends/sdl/DisplayQuery.h"
 #include "platform/backends/sdl/SdlInput.h"
 #include "platform/gdi/ImageFiles.h"
 #include "platform/runtime/CodePage.h"
@@ -98,7 +99,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(const SdlWindowOptions& options, st
   if (options.screenGiven) request.screen = SIZE{options.width, options.height};
   request.fullscreen = options.fullscreen;
   request.scale = options.scale;
-  const WindowChoice choice = ChooseWindow(request, UsableDesktop());
+  const WindowChoice choice = ChooseWindowForDisplay(request, UsableDesktop(), QueryDisplay(), options.phone);
   std::unique_ptr<SdlBackend> backend(new SdlBackend(options));
   const std::string& title = options.title;
   const SIZE window = choice.fullscreen ? DisplaySize() : SIZE{choice.screen->cx * choice.scale, choice.screen->cy * choice.scale};

@@ -5,6 +5,8 @@
 //   displays); the window can be resized and maximised;
 // - the display's own size as the screen, full screen, where the default
 //   screen does not fit the desktop or --fullscreen asks for it;
+// - on a phone's dense display, full screen with the display's pixels in
+//   whole blocks (PhoneDisplay.h);
 // - the mouse as the stylus (down, up, and moves while the button is held),
 //   mapped through the same placement as the picture;
 // - a lone finger on a touch screen as the stylus too, its messages marked as
@@ -27,6 +29,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/backends/sdl/PhoneDisplay.h"
 #include "platform/backends/sdl/SdlInput.h"
 #include "platform/gdi/Surface.h"
 #include "platform/windows/Backend.h"
@@ -45,6 +48,7 @@ struct SdlWindowOptions {
   bool screenGiven = false;  // else the display's size where the default does not fit
   bool fullscreen = false;
   int scale = 0;  // 0: fit the desktop
+  PhoneRule phone = PhoneRule::ByDisplay;
   std::string title;
   std::string iconPath;  // a PNG or BMP; empty for none
 };

@@ -1,10 +1,15 @@
 // The day and night system colours: the night scheme leaks no green or blue
 // and stays legible, and a switch reaches and repaints every open window.
+// The display's night filter: what is shown is red only, no brighter than
+// its level, while the screen's own pixels stay as drawn.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
+#include <vector>
 
+#include "platform/windows/DisplayFilter.h"
 #include "platform/windows/SystemApi.h"
 #include "tests/platform/windows/RecordingWindow.h"
 #include "tests/platform/windows/TestDesktop.h"
@@ -89,9 +94,56 @@ TEST_F(SchemeFixture, AnUnknownSchemeOrAnotherThreadIsRefused) {
   for (const auto& window : created) EXPECT_EQ(window->Count(WM_SYSCOLORCHANGE), 0);
 }
 
+TEST(DisplayFilter, ShowsTheBrightnessInRedOnlyAtMostTheLevel) {
+  struct Case {
+    COLORREF in;
+    UINT level;
+    BYTE red;
+  };
+  const Case cases[] = {{RGB(255, 255, 255), 100, 255}, {RGB(255, 255, 255), 50, 128}, {RGB(255, 255, 255), 25, 64},
+                        {RGB(0, 0, 0), 100, 0},         {RGB(0, 255, 0), 100, 149},    {RGB(0, 0, 255), 100, 28},
+                        {RGB(255, 0, 0), 50, 38},       {RGB(255, 255, 255), 250, 255}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::hex << c.in << std::dec << " at " << c.level);
+    EXPECT_EQ(FilterPixelForDisplay(c.in, c.level), RGB(c.red, 0, 0));
+  }
+  // A 16-bit screen is shown through the same function, at 32 bits.
+  Surface sixteen(2, 1, 16);
+  sixteen.SetPixel(0, 0, RGB(255, 255, 255));
+  sixteen.SetPixel(1, 0, RGB(0, 255, 0));
+  DisplayFilter filter;
+  filter.SetLevel(50);
+  const Surface& shown = filter.Apply(sixteen);
+  EXPECT_EQ(shown.BitsPerPixel(), 32);
+  EXPECT_EQ(shown.GetPixel(0, 0), FilterPixelForDisplay(RGB(255, 255, 255), 50));
+  EXPECT_EQ(shown.GetPixel(1, 0), FilterPixelForDisplay(RGB(0, 255, 0), 50));
+  filter.SetLevel(kDisplayFilterOff);
+  EXPECT_EQ(&filter.Apply(sixteen), &sixteen);
+}
+
+TEST_F(SchemeFixture, TheDisplayFilterChangesWhatIsShownButNotTheScreen) {
+  test.desktop.Screen().PixelsFor(top)->Fill({0, 0, 60, 40}, RGB(40, 200, 90));
+  const std::vector<BYTE> drawn(test.desktop.ShownScreen().Bytes().begin(), test.desktop.ShownScreen().Bytes().end());
+  const int presents = test.backend.Presents();
+  EXPECT_FALSE(SetDisplayFilter(kDisplayFilterMaxLevel + 1));
+  ASSERT_TRUE(SetDisplayFilter(40));
+  EXPECT_EQ(GetDisplayFilter(), 40u);
+  test.RunUntilIdle();
+  EXPECT_GT(test.backend.Presents(), presents);
+  EXPECT_TRUE(std::ranges::equal(test.desktop.Screen().Screen().Bytes(), drawn));
+  const Surface& shown = test.desktop.ShownScreen();
+  EXPECT_FALSE(std::ranges::equal(shown.Bytes(), drawn));
+  for (LONG y = 0; y < shown.Height(); ++y)
+    for (LONG x = 0; x < shown.Width(); ++x)
+      ASSERT_EQ(shown.GetPixel(x, y), FilterPixelForDisplay(test.desktop.Screen().Screen().GetPixel(x, y), 40));
+  ASSERT_TRUE(SetDisplayFilter(kDisplayFilterOff));
+  EXPECT_TRUE(std::ranges::equal(test.desktop.ShownScreen().Bytes(), drawn));
+}
+
 TEST(SystemColours, WithoutADesktopTheDaySchemeAnswersAndNothingSwitches) {
   EXPECT_EQ(GetSysColorScheme(), SYSCOLORSCHEME_DAY);
   EXPECT_FALSE(SetSysColorScheme(SYSCOLORSCHEME_NIGHT));
+  EXPECT_FALSE(SetDisplayFilter(50));
   EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(255, 255, 255));
 }
 

@@ -43,6 +43,8 @@ TEST(CommandLine, BadOptionsNameTheProblem) {
   EXPECT_EQ(Parse({"--depth", "24"}).error, "--depth: expected 16 or 32, got \"24\"");
   EXPECT_EQ(Parse({"--scale"}).error, "--scale: missing value");
   EXPECT_FALSE(Parse({"--scale", "0"}).options);
+  EXPECT_EQ(Parse({"--phone", "maybe"}).error, "--phone: expected yes or no, got \"maybe\"");
+  EXPECT_EQ(Parse({"--phone=no"}).options->phoneDisplay, false);
   EXPECT_EQ(Parse({"--headless"}).error, "--headless requires --script FILE");
   EXPECT_EQ(Parse({"--fast"}).error, "unknown option --fast");
   EXPECT_EQ(Parse({"--help=yes"}).error, "--help: takes no value");
@@ -55,7 +57,9 @@ TEST(CommandLine, TheProgramsOwnOptionsAreParsedWithThePlatformsAndListedInItsUs
   program.commandName = "skyprog";
   program.summary = "A test program.";
   program.settingsFileDefault = "~/.skyprog.ini";
-  program.options = {{"--place", "LAT,LON", "where the observer is"}, {"--night", "", "start at night"}};
+  program.options = {{"--place", "LAT,LON", "where the observer is"},
+                     {"--night", "", "start at night"},
+                     {"--dim", "PERCENT", "dim the screen", true}};
 
   const CommandLine line = ParseCommandLine(std::vector<std::string>{"--place", "48.8,2.3", "--night", "--depth=16"},
                                             program);
@@ -65,6 +69,12 @@ TEST(CommandLine, TheProgramsOwnOptionsAreParsedWithThePlatformsAndListedInItsUs
   EXPECT_EQ(line.options->device.bitsPerPixel, 16);
   EXPECT_EQ(ParseCommandLine(std::vector<std::string>{"--place"}, program).error, "--place: missing value");
   EXPECT_EQ(ParseCommandLine(std::vector<std::string>{"--night=1"}, program).error, "--night: takes no value");
+  // An optional value comes only after '=': the next argument stays an option of its own.
+  const CommandLine dim = ParseCommandLine(std::vector<std::string>{"--dim", "--night"}, program);
+  ASSERT_TRUE(dim.options) << dim.error;
+  EXPECT_EQ(dim.options->programOptions.at("--dim"), "");
+  EXPECT_EQ(dim.options->programOptions.count("--night"), 1u);
+  EXPECT_EQ(ParseCommandLine(std::vector<std::string>{"--dim=30"}, program).options->programOptions.at("--dim"), "30");
   // Without the program's description the platform knows no such option.
   EXPECT_EQ(Parse({"--night"}).error, "unknown option --night");
 
@@ -73,6 +83,7 @@ TEST(CommandLine, TheProgramsOwnOptionsAreParsedWithThePlatformsAndListedInItsUs
   EXPECT_NE(usage.find("  --profile FILE     settings file (default ~/.skyprog.ini)\n"), std::string::npos);
   EXPECT_NE(usage.find("  --place LAT,LON    where the observer is\n"), std::string::npos);
   EXPECT_NE(usage.find("  --night            start at night\n"), std::string::npos);
+  EXPECT_NE(usage.find("  --dim[=PERCENT]    dim the screen\n"), std::string::npos);
   EXPECT_NE(usage.find("  --screen WxH       screen size in pixels (default 480x640; in a window, the\n"
                        "                     display's own size where 480x640 does not fit)\n"),
             std::string::npos);

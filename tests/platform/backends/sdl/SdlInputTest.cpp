@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "platform/backends/sdl/SdlBackend.h"
+#include "platform/backends/sdl/PhoneDisplay.h"
 #include "platform/backends/sdl/SdlInput.h"
 #include "platform/windows/VirtualKeys.h"
 
@@ -83,6 +84,47 @@ TEST(SdlInput, TheDefaultScreenOpensWhereItFitsElseTheDisplaysOwnFullScreen) {
       EXPECT_EQ(got.scale, c.want.scale);
     }
   }
+}
+
+TEST(SdlInput, APhoneDisplayShowsItsPixelsInWholeBlocksFullScreenADesktopKeepsItsWindow) {
+  struct Case {
+    DisplayFacts display;
+    PhoneRule rule;
+    WindowChoice want;
+  };
+  const SIZE desktop{1920, 1050};
+  const Case cases[] = {
+      {{{720, 1440}, 300}, PhoneRule::ByDisplay, {true, SIZE{360, 720}, 2}},
+      {{{1080, 2340}, 400}, PhoneRule::ByDisplay, {true, SIZE{360, 780}, 3}},
+      {{{1440, 3200}, 500}, PhoneRule::ByDisplay, {true, SIZE{480, 1066}, 3}},
+      {{{480, 800}, 250}, PhoneRule::ByDisplay, {true, SIZE{480, 800}, 1}},
+      // A desktop monitor, a dense laptop lying wide, a display of unknown density.
+      {{{1920, 1080}, 96}, PhoneRule::ByDisplay, {false, SIZE{480, 640}, 1}},
+      {{{2880, 1800}, 220}, PhoneRule::ByDisplay, {false, SIZE{480, 640}, 1}},
+      {{{1080, 1920}, 0}, PhoneRule::ByDisplay, {false, SIZE{480, 640}, 1}},
+      {{{1920, 1080}, 96}, PhoneRule::Always, {true, SIZE{480, 270}, 4}},
+      {{{720, 1440}, 300}, PhoneRule::Never, {false, SIZE{480, 640}, 1}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.display.pixels.cx << "x" << c.display.pixels.cy << " at " << c.display.dpi);
+    const WindowChoice got = ChooseWindowForDisplay({}, desktop, c.display, c.rule);
+    EXPECT_EQ(got.fullscreen, c.want.fullscreen);
+    EXPECT_EQ(got.screen.value_or(SIZE{}), c.want.screen.value_or(SIZE{}));
+    EXPECT_EQ(got.scale, c.want.scale);
+    // Shown full screen, the screen fills the display at that scale and a
+    // display pixel maps back into its block.
+    if (!got.fullscreen) continue;
+    const ScreenPlacement placed = PlaceScreen(*got.screen, c.display.pixels);
+    EXPECT_EQ(placed.scale, got.scale);
+    EXPECT_EQ(OutputToScreen(2 * got.scale * 10 + got.scale - 1 + placed.origin.x, got.scale * 7 + placed.origin.y,
+                             placed, *got.screen),
+              (POINT{20, 7}));
+  }
+  // A size, scale or full screen the user asked for stands on a phone too.
+  const DisplayFacts phone{{720, 1440}, 300};
+  EXPECT_EQ(ChooseWindowForDisplay({SIZE{240, 320}, false, 0}, {720, 1440}, phone).screen.value_or(SIZE{}),
+            (SIZE{240, 320}));
+  EXPECT_FALSE(ChooseWindowForDisplay({std::nullopt, true, 0}, {720, 1440}, phone).screen);
 }
 
 TEST(SdlInput, TheScreenSitsCentredAtTheLargestWholeScaleAndPointsMapThroughIt) {

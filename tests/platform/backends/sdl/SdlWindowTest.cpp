@@ -306,4 +306,27 @@ TEST_F(SdlSmallDisplay, WithoutAScreenSizeTheProgramTakesTheWholeDisplayAtItsOwn
   EXPECT_EQ(app.seen.tapY, 99);
 }
 
+// A phone's display: upright and dense. Xvfb's outputs report no size in
+// millimetres to SDL, so this also proves the X screen's own size is asked.
+class SdlPhoneDisplay : public SdlWindow {
+ protected:
+  static void SetUpTestSuite() {
+    server = std::make_unique<XvfbServer>("720x1440x24", std::vector<std::string>{"-dpi", "300"});
+  }
+};
+
+TEST_F(SdlPhoneDisplay, TheProgramGoesFullScreenAtAWholeScaleAndTapsMapBackThroughIt) {
+  const int status = RunWindow({}, {720, 1440}, [&](XUser& x, XWindowId window) {
+    EXPECT_TRUE(Eventually([&] { return x.Title(window) == "Demo"; }));
+    x.Click(window, 2 * 61 + 1, 2 * 99 + 1);
+    EXPECT_TRUE(Eventually([&] { return app.seen.tapX >= 0; }));
+    x.Close(window);
+  });
+  EXPECT_EQ(status, 0) << err.str();
+  EXPECT_EQ(app.seen.screenWidth, 360);
+  EXPECT_EQ(app.seen.screenHeight, 720);
+  EXPECT_EQ(app.seen.tapX, 61);
+  EXPECT_EQ(app.seen.tapY, 99);
+}
+
 }  // namespace

@@ -17,13 +17,14 @@ extern char** environ;
 
 class XvfbServer {
  public:
-  // `screen` as Xvfb takes it: WxHxDEPTH.
-  explicit XvfbServer(const std::string& screen = "1280x1024x24") {
+  // `screen` as Xvfb takes it: WxHxDEPTH; `more` are further arguments ("-dpi", "300").
+  explicit XvfbServer(const std::string& screen = "1280x1024x24", const std::vector<std::string>& more = {}) {
     int fds[2];
     if (pipe(fds) != 0) return;
     fcntl(fds[0], F_SETFD, FD_CLOEXEC);
     const std::string fd = std::to_string(fds[1]);
     std::vector<std::string> args{"Xvfb", "-displayfd", fd, "-screen", "0", screen, "-nolisten", "tcp"};
+    args.insert(args.end(), more.begin(), more.end());
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
