@@ -21,6 +21,9 @@ constexpr std::array kObserverItems{
     MenuCommand(kCommandDayBack, u"-1 d&ay"),
     MenuSeparator(),
     MenuCommand(kCommandPlace, u"&Place..."),
+    MenuSeparator(),
+    MenuCommand(kCommandTonight, u"&Tonight..."),
+    MenuCommand(kCommandAboutObject, u"&About this object"),
 };
 
 constexpr std::array kContextBar{MenuPopup(u"Map", kObserverItems)};

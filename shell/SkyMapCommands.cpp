@@ -48,7 +48,9 @@ const MessageMap* CSkyMapDlg::GetMessageMap() const {
           .OnCommand(kCommandLookUp, &CSkyMapDlg::OnLookUp)
           .OnCommand(kCommandPlace, &CSkyMapDlg::OnPlace)
           .OnCommand(kCommandNow, &CSkyMapDlg::OnNow)
-          .OnCommandRange(kCommandHourBack, kCommandDayOn, &CSkyMapDlg::OnStepTime);
+          .OnCommandRange(kCommandHourBack, kCommandDayOn, &CSkyMapDlg::OnStepTime)
+          .OnCommand(kCommandTonight, &CSkyMapDlg::OnTonight)
+          .OnCommand(kCommandAboutObject, &CSkyMapDlg::OnAboutObject);
   return &map;
 }
 

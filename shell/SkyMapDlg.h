@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "catalog/CatalogLoader.h"
+#include "catalog/CatalogueNumbers.h"
+#include "ephemeris/ConstellationBounds.h"
 #include "ephemeris/ZoneCities.h"
 #include "search/SearchIndex.h"
 #include "platform/framework/Framework.h"
@@ -26,6 +28,7 @@
 #include "shell/ObserverSky.h"
 #include "shell/SearchChoice.h"
 #include "shell/SkinButton.h"
+#include "shell/SkyPageText.h"
 #include "skymap/MapLayout.h"
 #include "skymap/MapRenderer.h"
 #include "skymap/Selection.h"
@@ -128,6 +131,15 @@ class CSkyMapDlg : public CDialog {
   // Paints the map again without a new projection.
   void RepaintMap();
 
+  // The observer's pages: Tonight and "About this object" (SkyMapPages.cpp).
+  void OnTonight();
+  void OnAboutObject();
+  // Shows the page; a link the user followed is followed here.
+  void RunSkyPage(std::u16string_view title, WideString page);
+  void FollowSkyPageLink(const SkyPageLink& link);
+  const std::vector<ListedObject>& ListedObjects();
+  const ConstellationBounds* Constellations();
+
   // Search.
   void OnSearchCommand();
   SearchChoice RunSearchWindow();
@@ -155,6 +167,14 @@ class CSkyMapDlg : public CDialog {
   // "Look up" keeps the view on the zenith while the time is "now", until the
   // user moves the map: the view it set, which any pan or zoom changes.
   std::optional<ViewState> zenithView_;
+  // The Messier and Caldwell entries of the deep-sky objects and the
+  // constellation outlines, read the first time a page needs them.
+  std::optional<std::vector<ListedObject>> listedObjects_;
+  std::optional<ConstellationBounds> constellationBounds_;
+  bool constellationBoundsRead_ = false;
+  // The object under the pointer where the context menu last opened, else
+  // the selection then: the object "About this object" describes.
+  Selection contextObject_;
   // A cache of the horizon frame, refreshed by the dump too.
   mutable ObserverSky observerSky_;
 
