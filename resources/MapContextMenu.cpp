@@ -23,7 +23,7 @@ constexpr std::array kObserverItems{
     MenuCommand(kCommandPlace, u"&Place..."),
     MenuSeparator(),
     MenuCommand(kCommandTonight, u"&Tonight..."),
-    MenuCommand(kCommandAboutObject, u"&About this object"),
+    MenuCommand(kCommandAboutObject, u"A&bout this object"),
 };
 
 constexpr std::array kContextBar{MenuPopup(u"Map", kObserverItems)};
