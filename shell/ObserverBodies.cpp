@@ -34,6 +34,19 @@ ShownBody ShownBodyOf(const BodyPosition& position, const BodyPosition& sun) {
   return shown;
 }
 
+BodySymbol SymbolOf(const ShownBody& body) {
+  BodySymbol symbol;
+  symbol.kind = body.body == Body::Sun    ? BodySymbolKind::Sun
+                : body.body == Body::Moon ? BodySymbolKind::Moon
+                                          : BodySymbolKind::Planet;
+  symbol.place = body.place;
+  symbol.label = Utf8ToWide(NameOf(body.body));
+  symbol.magnitude = body.magnitude.value_or(0.0);
+  symbol.illuminatedFraction = body.illuminatedFraction;
+  symbol.brightLimbAngle = body.brightLimbAngle;
+  return symbol;
+}
+
 }  // namespace
 
 double MoonMagnitude(double phaseAngle) {
@@ -46,6 +59,7 @@ void ObserverBodies::Update(const Observer& observer, ObserverSky& sky) {
   if (key_ == key) return;
   key_ = key;
   bodies_.clear();
+  symbols_.clear();
   const HorizonFrame* frame = sky.FrameFor(observer);
   const Expected<TimeScales> time = TimeScalesAt(key.minute);
   if (!frame || !time) return;
@@ -56,11 +70,14 @@ void ObserverBodies::Update(const Observer& observer, ObserverSky& sky) {
   const BodyPosition& sun = Of(*system, Body::Sun);
   bodies_.reserve(kBodyCount);
   for (const BodyPosition& position : *system) bodies_.push_back(ShownBodyOf(position, sun));
+  symbols_.reserve(kBodyCount);
+  for (const ShownBody& body : bodies_) symbols_.push_back(SymbolOf(body));
 }
 
 void ObserverBodies::Clear() {
   key_.reset();
   bodies_.clear();
+  symbols_.clear();
 }
 
 const ShownBody* ObserverBodies::Find(Body body) const {

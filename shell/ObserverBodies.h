@@ -13,6 +13,7 @@
 #include "platform/runtime/WinTypes.h"
 #include "shell/Observer.h"
 #include "shell/ObserverSky.h"
+#include "skymap/BodySymbols.h"
 
 namespace vespera {
 
@@ -40,6 +41,8 @@ class ObserverBodies {
   // In the order of kAllBodies; empty while nothing is kept.
   std::span<const ShownBody> bodies() const { return bodies_; }
   const ShownBody* Find(Body body) const;
+  // The same bodies as the map draws them, made with them.
+  std::span<const BodySymbol> symbols() const { return symbols_; }
 
  private:
   struct Key {
@@ -49,6 +52,7 @@ class ObserverBodies {
   };
   std::optional<Key> key_;
   std::vector<ShownBody> bodies_;
+  std::vector<BodySymbol> symbols_;
 };
 
 // The visual magnitude of the full Moon is about -12.7; this follows its phase
