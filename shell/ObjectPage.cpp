@@ -42,18 +42,51 @@ std::string PlaceNow(const ObjectPageInputs& inputs, const Vector3& direction) {
   return AltitudeDirectionText(horizontal) + azimuth;
 }
 
+std::string CommonLines(const ObjectPageInputs& inputs, const Vector3& direction, std::string_view magnitude,
+                        const Expected<DailyEvents>& events) {
+  std::string lines = Line("J2000", J2000Text(direction));
+  if (inputs.constellations) {
+    const std::string_view constellation = inputs.constellations->Find(direction);
+    if (!constellation.empty()) lines += Line("Constellation", constellation);
+  }
+  lines += Line("Magnitude", magnitude);
+  lines += Line("Now", PlaceNow(inputs, direction));
+  lines += Line("Tonight", events ? DayCourseText(*events) : "unknown");
+  return lines;
+}
+
+WideString Finished(const ObjectPageInputs& inputs, const std::string& body) {
+  WideString page = StyledPageHeader(inputs.redScreen);
+  page += Utf8ToWide(body);
+  page += kHelpPageCloseLink;
+  return page;
+}
+
+WideString BodyPage(const ObjectPageInputs& inputs, const ShownBody& shown) {
+  std::string magnitude = "unknown";
+  if (shown.magnitude) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.1f", *shown.magnitude);
+    magnitude = text;
+  }
+  return Finished(inputs, "<b>" + std::string(NameOf(shown.body)) + "</b><BR>" +
+                              CommonLines(inputs, shown.direction, magnitude,
+                                          EventsOfBody(shown.body, TonightStart(inputs.shown, inputs.place),
+                                                       inputs.place)));
+}
+
 }  // namespace
 
 WideString BuildObjectPage(const ObjectPageInputs& inputs) {
+  if (inputs.object.kind == SelectionKind::Body) {
+    if (inputs.body) return BodyPage(inputs, *inputs.body);
+    return Finished(inputs, "The body is no longer shown.<BR>");
+  }
   const bool deepSky = inputs.object.kind == SelectionKind::DeepSky;
   const CatalogStore& catalog = deepSky ? inputs.catalogs->deepSkyCatalog : inputs.catalogs->starCatalog;
-  WideString page = StyledPageHeader(inputs.redScreen);
   const std::int32_t index = inputs.object.index;
-  if (index < 0 || static_cast<std::size_t>(index) >= catalog.objects.count()) {
-    page += u"The object is not in the catalogue.<BR>";
-    page += kHelpPageCloseLink;
-    return page;
-  }
+  if (index < 0 || static_cast<std::size_t>(index) >= catalog.objects.count())
+    return Finished(inputs, "The object is not in the catalogue.<BR>");
   const SkyObjectRecord& record = catalog.objects[static_cast<std::size_t>(index)];
   WideString name;
   const std::string designation = DesignationOf(record, deepSky);
@@ -62,16 +95,8 @@ WideString BuildObjectPage(const ObjectPageInputs& inputs) {
 
   std::string body = "<b>" + EscapeHtml(named ? WideToUtf8(name) : designation) + "</b><BR>";
   body += Line("Designation", EscapeHtml(designation.empty() ? "none" : designation));
-  body += Line("J2000", J2000Text(direction));
-  if (inputs.constellations) {
-    const std::string_view constellation = inputs.constellations->Find(direction);
-    if (!constellation.empty()) body += Line("Constellation", constellation);
-  }
-  body += Line("Magnitude", MagnitudeText(record.magnitude()));
-  body += Line("Now", PlaceNow(inputs, direction));
-  const Expected<DailyEvents> events =
-      EventsOfDirection(direction, TonightStart(inputs.shown, inputs.place), inputs.place);
-  body += Line("Tonight", events ? DayCourseText(*events) : "unknown");
+  body += CommonLines(inputs, direction, MagnitudeText(record.magnitude()),
+                      EventsOfDirection(direction, TonightStart(inputs.shown, inputs.place), inputs.place));
   if (deepSky && inputs.listed) {
     if (const std::optional<ListedObject> entry = ListEntryOf(*inputs.listed, index)) {
       const std::string label = WideToUtf8(ListLabel(*entry));
@@ -79,9 +104,7 @@ WideString BuildObjectPage(const ObjectPageInputs& inputs) {
               "<BR>";
     }
   }
-  page += Utf8ToWide(body);
-  page += kHelpPageCloseLink;
-  return page;
+  return Finished(inputs, body);
 }
 
 }  // namespace vespera

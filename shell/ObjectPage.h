@@ -11,6 +11,7 @@
 #include "ephemeris/ConstellationBounds.h"
 #include "ephemeris/Place.h"
 #include "ephemeris/TimeScales.h"
+#include "shell/ObserverBodies.h"
 #include "skymap/Selection.h"
 
 namespace vespera {
@@ -23,9 +24,12 @@ struct ObjectPageInputs {
   const SkyCatalogs* catalogs = nullptr;  // loaded
   const std::vector<ListedObject>* listed = nullptr;
   const ConstellationBounds* constellations = nullptr;  // may be null
+  // For a selected body: the body as the map shows it, when it is kept.
+  const ShownBody* body = nullptr;
 };
 
-// An object the catalogue does not hold gives a page that says so.
+// A body is described from its kept place; an object the catalogue does not
+// hold (or a body no longer kept) gives a page that says so.
 WideString BuildObjectPage(const ObjectPageInputs& inputs);
 
 }  // namespace vespera

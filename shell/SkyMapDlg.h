@@ -25,6 +25,7 @@
 #include "shell/CommandButtons.h"
 #include "shell/LoaderCompletion.h"
 #include "shell/Observer.h"
+#include "shell/ObserverBodies.h"
 #include "shell/ObserverSky.h"
 #include "shell/SearchChoice.h"
 #include "shell/SkinButton.h"
@@ -57,6 +58,12 @@ class CSkyMapDlg : public CDialog {
   const StatusLine& status() const { return status_; }
   const MapLayout& layout() const { return layout_; }
   bool dataLoaded() const { return catalogs_.IsLoaded(); }
+  // The Sun, Moon and planets of the shown minute; empty while the observer's sky is off.
+  const ObserverBodies& observerBodies() const { return observerBodies_; }
+
+  // Turns the observer's sky on if it is off, centres the map on the body as
+  // it is at the shown minute, selects it and describes it in the status line.
+  void ShowBodyOnMap(Body body);
 
  private:
   // Start-up and end.
@@ -104,6 +111,8 @@ class CSkyMapDlg : public CDialog {
   void OnMapTap(UINT flags, CPoint point);
   void OnDoubleTap(UINT flags, CPoint point);
   void ShowSelectionInfo();
+  // The status line's words for the selection, a body's included.
+  WideString SelectionText() const;
   void OnCenterObject();
 
   // Dragging the map and the wheel.
@@ -130,6 +139,10 @@ class CSkyMapDlg : public CDialog {
   void FollowObserverClock();
   // Paints the map again without a new projection.
   void RepaintMap();
+  void TurnObserverOn();
+  // Brings the kept bodies to the shown minute and place (or drops them while
+  // the feature is off) and moves a selected body with them.
+  void UpdateBodies();
 
   // The observer's pages: Tonight and "About this object" (SkyMapPages.cpp).
   void OnTonight();
@@ -177,6 +190,7 @@ class CSkyMapDlg : public CDialog {
   Selection contextObject_;
   // A cache of the horizon frame, refreshed by the dump too.
   mutable ObserverSky observerSky_;
+  ObserverBodies observerBodies_;
 
   // A press on the map while the stylus is held: where, on which view, and
   // whether it has moved far enough to drag the map.

@@ -52,6 +52,8 @@ void CSkyMapDlg::OnAboutObject() {
     return;
   }
   ObjectPageInputs inputs{observer_.CurrentPlace(), observer_.ShownTime(), IsRedScreenOn(), *object, &catalogs_};
+  if (object->kind == SelectionKind::Body)
+    inputs.body = observerBodies_.Find(static_cast<Body>(object->index));
   inputs.listed = &ListedObjects();
   inputs.constellations = Constellations();
   RunSkyPage(u"About object", BuildObjectPage(inputs));
@@ -76,11 +78,8 @@ void CSkyMapDlg::FollowSkyPageLink(const SkyPageLink& link) {
     case SkyPageLink::Kind::DeepSky: {
       if (!catalogs_.IsLoaded()) return;
       const bool turnedOn = !observer_.choices().on;
-      if (turnedOn) {
-        observer_.choices().on = true;
-        observer_.NoteUserChange();
-        FollowObserverClock();
-      }
+      TurnObserverOn();
+      UpdateBodies();
       if (ApplySearchChoice({kSearchShowDeepSky, link.number}, view_, selection_, catalogs_))
         RedrawMap();
       else if (turnedOn)
@@ -88,6 +87,7 @@ void CSkyMapDlg::FollowSkyPageLink(const SkyPageLink& link) {
       return;
     }
     case SkyPageLink::Kind::Body:
+      if (link.number < kBodyCount) ShowBodyOnMap(kAllBodies[static_cast<std::size_t>(link.number)]);
       return;
   }
 }

@@ -24,7 +24,7 @@ void CSkyMapDlg::OnMapTap(UINT /*flags*/, CPoint point) {
   CClientDC dc(this);
   // No re-projection: the paint moves the marker to the new selection.
   RenderMap(dc);
-  status_.statusText = DescribeSelection(selection_, catalogs_);
+  status_.statusText = SelectionText();
   DrawStatusLine(dc);
   // A held press keeps the selection it made and opens the map's context menu instead of a drag.
   if (IsHeldOnMap(point)) {
@@ -38,7 +38,14 @@ void CSkyMapDlg::OnMapTap(UINT /*flags*/, CPoint point) {
 void CSkyMapDlg::OnDoubleTap(UINT /*flags*/, CPoint /*point*/) { Default(); }
 
 void CSkyMapDlg::ShowSelectionInfo() {
-  MessageBox(m_hWnd, DescribeSelection(selection_, catalogs_), u"Selected object(s)", MB_OK);
+  MessageBox(m_hWnd, SelectionText(), u"Selected object(s)", MB_OK);
+}
+
+WideString CSkyMapDlg::SelectionText() const {
+  if (selection_ && selection_->kind == SelectionKind::Body) {
+    if (const ShownBody* body = observerBodies_.Find(static_cast<Body>(selection_->index))) return DescribeBody(*body);
+  }
+  return DescribeSelection(selection_, catalogs_);
 }
 
 void CSkyMapDlg::OnCenterObject() {

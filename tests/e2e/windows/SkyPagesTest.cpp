@@ -40,13 +40,15 @@ std::string PageOf(const nlohmann::json& dump) {
 
 bool Holds(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-TEST(SkyPages, TonightIsTheSameRunAfterRunAndItsDeepSkyLinkShowsTheObjectWithTheSkyOn) {
+TEST(SkyPages, TonightIsTheSameRunAfterRunAndItsLinksShowTheObjectOrBodyWithTheSkyOn) {
   ProgramRun run;
   run.WriteCatalogue(ListSky());
   run.CopyStagedFile("CBounds.dat");
   // The wheel brings the page's end, the deep-sky objects, into the view.
   const std::string openAndScroll = "wait\nkey T\nwheel -30 240 320\n";
-  ASSERT_EQ(run.Run(openAndScroll + "dump first.json\n", kWidePocketPc, kParisEvening).status, 0);
+  ASSERT_EQ(run.Run("wait\nkey T\ndump top.json\nwheel -30 240 320\ndump first.json\n", kWidePocketPc,
+                    kParisEvening).status,
+            0);
   const nlohmann::json first = run.Dump("first.json");
   const std::string page = PageOf(first);
   // The object with no list entry never shows, however bright; the list one does.
@@ -67,6 +69,14 @@ TEST(SkyPages, TonightIsTheSameRunAfterRunAndItsDeepSkyLinkShowsTheObjectWithThe
   EXPECT_NEAR(map.at("centerRa").get<double>(), 34.75 + 180, 0.02);
   EXPECT_NEAR(map.at("centerDec").get<double>(), 180 - 57.13, 0.02);
   EXPECT_EQ(map.count("observerLatitude"), 1u);
+
+  const nlohmann::json top = run.Dump("top.json");
+  const std::string moon = TapLink(HtmlViewOf(WindowOfClass(top, "CSkyPageDlg")), "BODY_1");
+  ASSERT_EQ(run.Run("wait\nkey T\n" + moon + "dump body.json\n", kWidePocketPc, kParisEvening).status, 0);
+  const nlohmann::json body = MainState(run.Dump("body.json"));
+  EXPECT_EQ(body.at("selectionKind"), 2);
+  EXPECT_EQ(body.at("selectionIndex"), 1);
+  EXPECT_EQ(body.count("observerLatitude"), 1u);
 }
 
 TEST(SkyPages, AtEightyNorthTheSunStaysUpInJuneAndDownInDecemberAndSmallScreensShowEveryLink) {
