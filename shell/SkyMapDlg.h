@@ -108,6 +108,9 @@ class CSkyMapDlg : public CDialog {
   void OnMapTap(UINT flags, CPoint point);
   void OnDoubleTap(UINT flags, CPoint point);
   void ShowSelectionInfo();
+  // Selects the body whose symbol, widened by `reach` pixels, is under the
+  // point; false while none is (or the feature is off).
+  bool SelectBodyAt(POINT point, int reach);
   // The status line's words for the selection, a body's included.
   WideString SelectionText() const;
   void OnCenterObject();
