@@ -86,6 +86,27 @@ const ShownBody* ObserverBodies::Find(Body body) const {
   return nullptr;
 }
 
+SelectedObject SelectionOf(const ShownBody& body) {
+  return SelectedObject{SelectionKind::Body, static_cast<std::int32_t>(body.body), body.place.ra, body.place.dec};
+}
+
+DumpArray DescribeBodies(const ObserverBodies& bodies, const ViewProjection& projection, const MapGeometry& geometry) {
+  DumpArray described;
+  for (std::size_t i = 0; i < bodies.bodies().size(); ++i) {
+    const ShownBody& body = bodies.bodies()[i];
+    DumpObject entry;
+    entry.Set("name", std::string(NameOf(body.body)));
+    entry.Set("ra", static_cast<double>(body.place.ra));
+    entry.Set("dec", static_cast<double>(body.place.dec));
+    if (const std::optional<POINT> centre = BodySymbolCentre(projection, geometry, bodies.symbols()[i])) {
+      entry.Set("x", static_cast<int>(centre->x));
+      entry.Set("y", static_cast<int>(centre->y));
+    }
+    described.emplace_back(std::move(entry));
+  }
+  return described;
+}
+
 WideString DescribeBody(const ShownBody& body) {
   const WideString name = Utf8ToWide(NameOf(body.body));
   switch (body.body) {

@@ -11,9 +11,11 @@
 
 #include "ephemeris/Bodies.h"
 #include "platform/runtime/WinTypes.h"
+#include "platform/windows/DumpValue.h"
 #include "shell/Observer.h"
 #include "shell/ObserverSky.h"
 #include "skymap/BodySymbols.h"
+#include "skymap/Selection.h"
 
 namespace vespera {
 
@@ -41,7 +43,7 @@ class ObserverBodies {
   // In the order of kAllBodies; empty while nothing is kept.
   std::span<const ShownBody> bodies() const { return bodies_; }
   const ShownBody* Find(Body body) const;
-  // The same bodies as the map draws them, made with them.
+  // The same bodies as the map draws them, in the same order.
   std::span<const BodySymbol> symbols() const { return symbols_; }
 
  private:
@@ -55,9 +57,16 @@ class ObserverBodies {
   std::vector<BodySymbol> symbols_;
 };
 
+// The body as the map's selection: its place is moved on as the kept bodies change.
+SelectedObject SelectionOf(const ShownBody& body);
+
 // The visual magnitude of the full Moon is about -12.7; this follows its phase
 // angle (radians) by the usual approximation for the Moon's phase curve.
 double MoonMagnitude(double phaseAngle);
+
+// The bodies for the automation dump: name, J2000 place in degrees, and the
+// window pixel of the symbol's centre ("x", "y") when it lies on the map area.
+DumpArray DescribeBodies(const ObserverBodies& bodies, const ViewProjection& projection, const MapGeometry& geometry);
 
 // The status line's words for a body: "Planet: Jupiter, mag: -2.5",
 // "Moon: 63% lit", "Sun".

@@ -111,6 +111,9 @@ class CSkyMapDlg : public CDialog {
   void OnMapTap(UINT flags, CPoint point);
   void OnDoubleTap(UINT flags, CPoint point);
   void ShowSelectionInfo();
+  // Selects the body whose symbol, widened by `reach` pixels, is under the
+  // point; false while none is (or the feature is off).
+  bool SelectBodyAt(POINT point, int reach);
   // The status line's words for the selection, a body's included.
   WideString SelectionText() const;
   void OnCenterObject();
@@ -150,6 +153,8 @@ class CSkyMapDlg : public CDialog {
   // Shows the page; a link the user followed is followed here.
   void RunSkyPage(std::u16string_view title, WideString page);
   void FollowSkyPageLink(const SkyPageLink& link);
+  // What a tap at the point would select; the selection stays as it is.
+  Selection ObjectUnderPointer(POINT point);
   const std::vector<ListedObject>& ListedObjects();
   const ConstellationBounds* Constellations();
 

@@ -56,10 +56,9 @@ void CSkyMapDlg::ShowMapContextMenu(POINT point) {
   popup->CheckMenuItem(kCommandStarNames, CheckedIf(choices.starNames));
   popup->CheckMenuItem(kCommandAltAzGrid, CheckedIf(choices.altAzGrid));
   popup->CheckMenuItem(kCommandNow, CheckedIf(observer_.FollowsNow()));
-  // The object under the pointer, else the selected one. The hit caches are
-  // empty until the catalogue is loaded, so this reads no store before then.
-  Selection underPointer;
-  contextObject_ = SelectAt(underPointer, catalogs_, picture_.hits, point.x, point.y) ? underPointer : selection_;
+  // The object under the pointer, else the selected one.
+  contextObject_ = ObjectUnderPointer(point);
+  if (!contextObject_) contextObject_ = selection_;
   popup->EnableMenuItem(kCommandAboutObject, EnabledIf(contextObject_.has_value()));
   ClientToScreen(&point);
   popup->TrackPopupMenuEx(0, point.x, point.y, this);

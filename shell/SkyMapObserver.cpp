@@ -76,7 +76,7 @@ void CSkyMapDlg::ShowBodyOnMap(Body body) {
     RepaintMap();
     return;
   }
-  selection_ = SelectedObject{SelectionKind::Body, static_cast<std::int32_t>(body), shown->place.ra, shown->place.dec};
+  selection_ = SelectionOf(*shown);
   CenterOn(view_, shown->place.ra, shown->place.dec);
   CClientDC dc(this);
   view_.needsReprojection = true;

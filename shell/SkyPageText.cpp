@@ -6,6 +6,7 @@
 
 #include "ephemeris/TimeText.h"
 #include "platform/runtime/CodePage.h"
+#include "search/BodySearch.h"
 #include "search/SearchEngine.h"
 
 namespace vespera {
@@ -72,7 +73,7 @@ std::string Link(std::string_view target, long number, std::string_view text) {
 
 }  // namespace
 
-std::string BodyLink(Body body) { return Link(kBodyLinkPrefix, static_cast<long>(body), NameOf(body)); }
+std::string BodyLink(Body body) { return Link(WideToUtf8(kBodyLinkPrefix), static_cast<long>(body), NameOf(body)); }
 
 std::string DeepSkyLink(std::int32_t index, std::string_view name) {
   return Link(WideToUtf8(kDeepSkyLinkPrefix), index, name);
@@ -85,9 +86,10 @@ std::string ListPageLink(const ListedObject& entry, std::string_view text) {
 std::optional<SkyPageLink> ParseSkyPageLink(std::u16string_view target) {
   const std::string text = WideToUtf8(target);
   const std::string deepSkyPrefix = WideToUtf8(kDeepSkyLinkPrefix);
+  const std::string bodyPrefix = WideToUtf8(kBodyLinkPrefix);
   const std::pair<std::string_view, SkyPageLink::Kind> prefixes[] = {
       {deepSkyPrefix, SkyPageLink::Kind::DeepSky},
-      {kBodyLinkPrefix, SkyPageLink::Kind::Body},
+      {bodyPrefix, SkyPageLink::Kind::Body},
       {kMessierPageLinkPrefix, SkyPageLink::Kind::MessierPage},
       {kCaldwellPageLinkPrefix, SkyPageLink::Kind::CaldwellPage},
   };

@@ -16,10 +16,9 @@
 
 namespace vespera {
 
-// Link targets of the pages: a deep-sky object by its table index (the
-// search page's own "DSOLINK_" form), a body by its place in kAllBodies,
-// and a Messier or Caldwell information page by its number.
-inline constexpr std::string_view kBodyLinkPrefix = "BODY_";
+// Link targets of the pages: a deep-sky object by its table index and a
+// body by its place in kAllBodies (the search page's own "DSOLINK_" and
+// "BODYLINK_" forms), and a Messier or Caldwell information page by its number.
 inline constexpr std::string_view kMessierPageLinkPrefix = "MESSIER_";
 inline constexpr std::string_view kCaldwellPageLinkPrefix = "CALDWELL_";
 
@@ -38,7 +37,7 @@ std::string AltitudeDirectionText(const Horizontal& horizontal);
 // "05h 35.3m, -05° 23'" for a J2000 direction.
 std::string J2000Text(const Vector3& direction);
 
-// "<A HREF=\"BODY_2\">Mercury</A>" and the like; names are escaped.
+// "<A HREF=\"BODYLINK_2\">Mercury</A>" and the like; names are escaped.
 std::string BodyLink(Body body);
 std::string DeepSkyLink(std::int32_t index, std::string_view name);
 std::string ListPageLink(const ListedObject& entry, std::string_view text);

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "resources/CommandIds.h"
@@ -168,6 +169,44 @@ TEST(Observer, TheMoonsLitSideFacesTheSun) {
   }
 }
 
+const nlohmann::json& BodyNamed(const nlohmann::json& state, const std::string& name) {
+  for (const nlohmann::json& body : state.at("bodies"))
+    if (body.at("name") == name) return body;
+  throw std::runtime_error("no " + name + " in the dump");
+}
+
+// A second apart, so that no two taps make a double tap.
+std::string TapAt(const nlohmann::json& body, int dx = 0) {
+  return "sleep 1000\ntap " + std::to_string(body.at("x").get<int>() + dx) + " " + std::to_string(body.at("y").get<int>()) + "\n";
+}
+
+// A tap on a body's symbol describes the body, but a star under the tap wins,
+// and with the feature off the symbol is gone and so is its selection.
+TEST(Observer, ATapOnABodysSymbolDescribesTheBodyUnlessAStarIsUnderIt) {
+  ProgramRun run;
+  run.WriteCatalogue(Sky());
+  ASSERT_EQ(run.Run("wait\nkey Z\ndump up.json\n", kPocketPc, kParis).status, 0);
+  const nlohmann::json up = MainState(run.Dump("up.json"));
+  const nlohmann::json& moon = BodyNamed(up, "Moon");
+  const nlohmann::json& jupiter = BodyNamed(up, "Jupiter");
+  // A star exactly where the Moon is drawn.
+  CatalogueFixture sky = Sky();
+  sky.stars.push_back(MakeObjectRecord(moon.at("ra").get<float>(), moon.at("dec").get<float>(), 3.5f, "alp Tst"));
+  sky.starNames.push_back(MakeNameRecord("alp Tst", "Behind"));
+  run.WriteCatalogue(sky);
+  ASSERT_EQ(run.Run("wait\nkey Z\n" + TapAt(moon) + "dump star.json\n" + TapAt(moon, 4) + "dump moon.json\n" +
+                    TapAt(jupiter) + "dump jupiter.json\nkey H\n" + TapAt(moon, 4) + "dump off.json\n",
+                    kPocketPc, kParis)
+                .status,
+            0);
+  EXPECT_EQ(MainState(run.Dump("star.json")).at("statusText"), "Star: Behind, mag: 3.50");
+  EXPECT_EQ(MainState(run.Dump("moon.json")).at("statusText"), "Moon: 84% lit");
+  EXPECT_EQ(MainState(run.Dump("jupiter.json")).at("statusText"), "Planet: Jupiter, mag: -2.1");
+  const nlohmann::json off = MainState(run.Dump("off.json"));
+  EXPECT_EQ(off.at("hasSelection"), 0);
+  EXPECT_EQ(off.at("statusText"), "No objects found at this position");
+}
+
 bool MenuIsOpen(const nlohmann::json& dump) {
   const nlohmann::json* menu = TopWindowOfClass(dump, "Menu");
   return menu && MenuItemWithId(menu->at("items"), kCommandObserver) != nullptr;
@@ -236,6 +275,7 @@ TEST(Observer, ItemsWorkByKeyAndTheDumpReportsTheFeatureOnlyWhileOn) {
                 .status,
             0);
   EXPECT_EQ(MainState(run.Dump("off.json")).count("observerLatitude"), 0u);
+  EXPECT_EQ(MainState(run.Dump("off.json")).count("bodies"), 0u);
   const nlohmann::json on = MainState(run.Dump("on.json"));
   EXPECT_EQ(on.at("observerLatitude"), 90.0);
   // A headless run's clock starts at noon on 2000-01-01 and follows the script.

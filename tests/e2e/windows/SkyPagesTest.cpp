@@ -71,7 +71,7 @@ TEST(SkyPages, TonightIsTheSameRunAfterRunAndItsLinksShowTheObjectOrBodyWithTheS
   EXPECT_EQ(map.count("observerLatitude"), 1u);
 
   const nlohmann::json top = run.Dump("top.json");
-  const std::string moon = TapLink(HtmlViewOf(WindowOfClass(top, "CSkyPageDlg")), "BODY_1");
+  const std::string moon = TapLink(HtmlViewOf(WindowOfClass(top, "CSkyPageDlg")), "BODYLINK_1");
   ASSERT_EQ(run.Run("wait\nkey T\n" + moon + "dump body.json\n", kWidePocketPc, kParisEvening).status, 0);
   const nlohmann::json body = MainState(run.Dump("body.json"));
   EXPECT_EQ(body.at("selectionKind"), 2);
