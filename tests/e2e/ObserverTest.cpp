@@ -1,8 +1,9 @@
 // The sky for the observer's place and time, run as a user would: "look up"
 // puts the horizon on the map's rim, the overlay stays red and on the map in
 // red-screen mode, the map's context menu opens only on a right-click or a
-// held press, the minute timer repaints without a rebuild, and a run that
-// never touches the feature writes nothing of it.
+// held press, the minute timer repaints without a rebuild, the Moon is lit on
+// its Sun side, a tap on a body describes it, and a run that never touches
+// the feature writes nothing of it.
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // The search window opened from the program menu: its prompt page, a search
 // by "Go" and by Enter, "Match case" and its saved value, the links that show
-// an object on the map, and every way of closing without a choice.
+// an object on the map (and, while the map shows them, the Sun, Moon and
+// planets), and every way of closing without a choice.
 
 #include <gtest/gtest.h>
 
