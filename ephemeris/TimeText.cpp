@@ -24,6 +24,13 @@ bool ReadDigits(std::string_view text, std::size_t at, std::size_t count, int& v
   return true;
 }
 
+// localtime_r reads TZ only once per process; tzset makes a changed TZ count.
+bool LocalTimeOf(UtcInstant instant, std::tm& local) {
+  const std::time_t seconds = static_cast<std::time_t>(instant.time_since_epoch().count());
+  tzset();
+  return localtime_r(&seconds, &local) != nullptr;
+}
+
 }  // namespace
 
 Expected<UtcInstant> ParseUtcTime(std::string_view text) {
@@ -55,17 +62,6 @@ std::string UtcOffsetText(long secondsEast) {
     std::snprintf(text, sizeof text, "UTC%c%ld:%02ld", sign, minutes / 60, minutes % 60);
   return text;
 }
-
-namespace {
-
-// localtime_r reads TZ only once per process; tzset makes a changed TZ count.
-bool LocalTimeOf(UtcInstant instant, std::tm& local) {
-  const std::time_t seconds = static_cast<std::time_t>(instant.time_since_epoch().count());
-  tzset();
-  return localtime_r(&seconds, &local) != nullptr;
-}
-
-}  // namespace
 
 std::string FormatLocalClock(UtcInstant instant) {
   std::tm local{};
