@@ -161,7 +161,7 @@ WideString BuildTonightPage(const TonightInputs& inputs) {
   const Expected<TimeScales> time = TimeScalesAt(inputs.shown);
   const Expected<SolarSystem> bodies = time ? ComputeBodies(*time) : Expected<SolarSystem>(Failure("no time"));
   const Expected<Twilights> twilights = TwilightsOf(start, inputs.place);
-  body += Heading("Sun") + SunLines(EventsOfBody(Body::Sun, start, inputs.place), twilights);
+  body += Heading(BodyLink(Body::Sun)) + SunLines(EventsOfBody(Body::Sun, start, inputs.place), twilights);
   if (time && bodies) {
     const HorizonFrame frame(*time, inputs.place);
     body += Heading("Moon") + MoonLines(Of(*bodies, Body::Moon), Of(*bodies, Body::Sun),
