@@ -24,6 +24,13 @@ bool ReadDigits(std::string_view text, std::size_t at, std::size_t count, int& v
   return true;
 }
 
+// localtime_r reads TZ only once per process; tzset makes a changed TZ count.
+bool LocalTimeOf(UtcInstant instant, std::tm& local) {
+  const std::time_t seconds = static_cast<std::time_t>(instant.time_since_epoch().count());
+  tzset();
+  return localtime_r(&seconds, &local) != nullptr;
+}
+
 }  // namespace
 
 Expected<UtcInstant> ParseUtcTime(std::string_view text) {
@@ -56,15 +63,19 @@ std::string UtcOffsetText(long secondsEast) {
   return text;
 }
 
-std::string FormatLocalTime(UtcInstant instant) {
-  const std::time_t seconds = static_cast<std::time_t>(instant.time_since_epoch().count());
-  // localtime_r reads TZ only once per process; tzset makes a changed TZ count.
-  tzset();
+std::string FormatLocalClock(UtcInstant instant) {
   std::tm local{};
-  if (localtime_r(&seconds, &local) == nullptr) return "--:-- UTC";
+  if (!LocalTimeOf(instant, local)) return "--:--";
   char clock[8];
   std::snprintf(clock, sizeof clock, "%02d:%02d", local.tm_hour, local.tm_min);
-  return std::string(clock) + " " + UtcOffsetText(local.tm_gmtoff);
+  return clock;
 }
+
+std::string LocalOffsetText(UtcInstant instant) {
+  std::tm local{};
+  return LocalTimeOf(instant, local) ? UtcOffsetText(local.tm_gmtoff) : "UTC";
+}
+
+std::string FormatLocalTime(UtcInstant instant) { return FormatLocalClock(instant) + " " + LocalOffsetText(instant); }
 
 }  // namespace vespera

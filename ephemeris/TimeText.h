@@ -17,6 +17,9 @@ Expected<UtcInstant> ParseUtcTime(std::string_view text);
 // instant, with the offset the C library gives for that instant (so a summer
 // time shows its own offset). Follows the TZ environment variable.
 std::string FormatLocalTime(UtcInstant instant);
+// The two halves of it: "21:30" and "UTC+1".
+std::string FormatLocalClock(UtcInstant instant);
+std::string LocalOffsetText(UtcInstant instant);
 
 // "UTC", "UTC+1", "UTC-3:30", "UTC+5:45" for an offset east of Greenwich in seconds.
 std::string UtcOffsetText(long secondsEast);

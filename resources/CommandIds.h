@@ -61,6 +61,8 @@ enum ObserverCommandId : UINT {
   kCommandDayBack = 32807,
   kCommandDayOn = 32808,
   kCommandPlace = 32809,
+  kCommandTonight = 32810,
+  kCommandAboutObject = 32811,
 };
 
 // The display's night filter: the map's context menu.

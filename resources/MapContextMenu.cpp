@@ -28,6 +28,9 @@ constexpr std::array kObserverItems{
     MenuSeparator(),
     MenuCommand(kCommandPlace, u"&Place..."),
     MenuSeparator(),
+    MenuCommand(kCommandTonight, u"&Tonight..."),
+    MenuCommand(kCommandAboutObject, u"About th&is object"),
+    MenuSeparator(),
     MenuCommand(kCommandNightFilter, u"Night &filter"),
     MenuPopup(u"Night filter &brightness", kNightFilterLevels),
 };

@@ -34,7 +34,7 @@ struct KeyCommand {
 // keyboard's plus, minus and page keys zoom as 3 and 1 do; Enter opens the
 // program menu. Letters and brackets reach the sky for the observer's place
 // and time: H on or off, Z looks up, N now, [ and ] an hour back and on,
-// L the Place window.
+// L the Place window, T the Tonight page.
 inline constexpr KeyCommand kMainWindowKeys[] = {
     {VK_RETURN, kCommandProgramMenu, KeyDelivery::Posted},
     {VK_RIGHT, kCommandPanRight, KeyDelivery::WhileHeld},
@@ -59,6 +59,7 @@ inline constexpr KeyCommand kMainWindowKeys[] = {
     {VK_OEM_4, kCommandHourBack, KeyDelivery::Posted},
     {VK_OEM_6, kCommandHourOn, KeyDelivery::Posted},
     {'L', kCommandPlace, KeyDelivery::Posted},
+    {'T', kCommandTonight, KeyDelivery::Posted},
 };
 
 // For a key-down message whose key is in `keys`: delivers its command to

@@ -55,7 +55,7 @@ BOOL CObjectDataDlg::OnInitDialog() {
   SetTitle(book.title);
   FillList();
   LoadPageFile(GetProgramDirectory() + book.fileName, sections_);
-  list_.SetCurSel(0);
+  list_.SetCurSel(firstEntry >= 0 && firstEntry <= entryCount_ ? firstEntry : 0);
   ShowSelectedPage();
   // The framework gives the focus to the first tab stop, the list.
   return TRUE;

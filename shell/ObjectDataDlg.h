@@ -29,8 +29,10 @@ class CObjectDataDlg : public CSecondaryWindow {
   BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   void DescribeState(DumpObject& state) const override;
 
-  // Set by the opener before the window runs.
+  // Set by the opener before the window runs: the catalogue, and the entry
+  // shown first (0 "Main info", else the object's number; out of range is 0).
   int mode = kMessierMode;
+  int firstEntry = 0;
 
  private:
   void FillList();

@@ -17,6 +17,8 @@ enum SearchResultCode : std::intptr_t {
   kSearchShowStar = 1001,
   kSearchShowDeepSky = 1002,
   kSearchShowConstellation = 1003,
+  // The main window shows the body itself (CSkyMapDlg::ShowBodyOnMap); the index is the body's number.
+  kSearchShowBody = 1004,
 };
 
 struct SearchChoice {

@@ -68,7 +68,9 @@ void CSearchDlg::RunSearch() {
     return;
   }
   CWaitCursor wait;
-  ShowHtmlPage(htmlView_, BuildSearchPage(query, matchCase != 0, *searchIndex));
+  WideString page = bodies.empty() ? WideString() : WriteBodySection(bodies, query);
+  page += BuildSearchPage(query, matchCase != 0, *searchIndex);
+  ShowHtmlPage(htmlView_, page);
   // The result links are then reachable with the keys.
   if (htmlView_) ::SetFocus(htmlView_);
   wait.Restore();

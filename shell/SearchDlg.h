@@ -7,6 +7,9 @@
 // window" and OK away from the inputs close with 1, "X" and Escape with 2.
 // "Match case" is remembered between openings, the query is not.
 
+#include <vector>
+
+#include "search/BodySearch.h"
 #include "search/SearchIndex.h"
 #include "shell/SecondaryWindow.h"
 
@@ -37,6 +40,8 @@ class CSearchDlg : public CSecondaryWindow {
 
   // Set by the caller before the window runs; the search reads it only.
   const SearchIndex* searchIndex = nullptr;
+  // The bodies the map shows, searched first; empty while it shows none.
+  std::vector<SearchableBody> bodies;
 
   WideString query;
   int matchCase = 1;

@@ -3,6 +3,7 @@
 #include <array>
 #include <limits>
 
+#include "search/BodySearch.h"
 #include "search/SearchEngine.h"
 
 namespace vespera {
@@ -28,10 +29,11 @@ struct LinkKind {
   SearchResultCode code;
 };
 
-constexpr std::array<LinkKind, 3> kLinkKinds{{
+constexpr std::array<LinkKind, 4> kLinkKinds{{
     {kStarLinkPrefix, kSearchShowStar},
     {kDeepSkyLinkPrefix, kSearchShowDeepSky},
     {kConstellationLinkPrefix, kSearchShowConstellation},
+    {kBodyLinkPrefix, kSearchShowBody},
 }};
 
 }  // namespace

@@ -50,7 +50,9 @@ const MessageMap* CSkyMapDlg::GetMessageMap() const {
           .OnCommand(kCommandNow, &CSkyMapDlg::OnNow)
           .OnCommandRange(kCommandHourBack, kCommandDayOn, &CSkyMapDlg::OnStepTime)
           .OnCommand(kCommandNightFilter, &CSkyMapDlg::OnToggleNightFilter)
-          .OnCommandRange(kCommandNightFilterLevel25, kCommandNightFilterLevel75, &CSkyMapDlg::OnNightFilterLevel);
+          .OnCommandRange(kCommandNightFilterLevel25, kCommandNightFilterLevel75, &CSkyMapDlg::OnNightFilterLevel)
+          .OnCommand(kCommandTonight, &CSkyMapDlg::OnTonight)
+          .OnCommand(kCommandAboutObject, &CSkyMapDlg::OnAboutObject);
   return &map;
 }
 

@@ -116,7 +116,10 @@ void CSkyMapDlg::DescribeState(DumpObject& state) const {
   state.Set("selectionIndex", selected.index);
   state.Set("redScreenMode", RedScreenModeValue());
   state.Set("template", Template().id);
-  if (observer_.choices().on) observerSky_.Describe(state, observer_);
+  if (observer_.choices().on) {
+    observerSky_.Describe(state, observer_);
+    state.Set("bodies", DescribeBodies(observerBodies_, ViewProjection(view_, layout_.geometry), layout_.geometry));
+  }
   if (nightFilter_.choices().on) state.Set("nightFilterLevel", int(nightFilter_.choices().level));
 }
 

@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "catalog/CatalogLoader.h"
+#include "catalog/CatalogueNumbers.h"
+#include "ephemeris/ConstellationBounds.h"
 #include "ephemeris/ZoneCities.h"
 #include "search/SearchIndex.h"
 #include "platform/framework/Framework.h"
@@ -25,9 +27,11 @@
 #include "shell/LoaderCompletion.h"
 #include "shell/NightFilter.h"
 #include "shell/Observer.h"
+#include "shell/ObserverBodies.h"
 #include "shell/ObserverSky.h"
 #include "shell/SearchChoice.h"
 #include "shell/SkinButton.h"
+#include "shell/SkyPageText.h"
 #include "skymap/MapLayout.h"
 #include "skymap/MapRenderer.h"
 #include "skymap/Selection.h"
@@ -56,6 +60,12 @@ class CSkyMapDlg : public CDialog {
   const StatusLine& status() const { return status_; }
   const MapLayout& layout() const { return layout_; }
   bool dataLoaded() const { return catalogs_.IsLoaded(); }
+  // The Sun, Moon and planets of the shown minute; empty while the observer's sky is off.
+  const ObserverBodies& observerBodies() const { return observerBodies_; }
+
+  // Turns the observer's sky on if it is off, centres the map on the body as
+  // it is at the shown minute, selects it and describes it in the status line.
+  void ShowBodyOnMap(Body body);
 
  private:
   // Start-up and end.
@@ -103,6 +113,11 @@ class CSkyMapDlg : public CDialog {
   void OnMapTap(UINT flags, CPoint point);
   void OnDoubleTap(UINT flags, CPoint point);
   void ShowSelectionInfo();
+  // Selects the body whose symbol, widened by `reach` pixels, is under the
+  // point; false while none is (or the feature is off).
+  bool SelectBodyAt(POINT point, int reach);
+  // The status line's words for the selection, a body's included.
+  WideString SelectionText() const;
   void OnCenterObject();
 
   // Dragging the map and the wheel.
@@ -129,6 +144,21 @@ class CSkyMapDlg : public CDialog {
   void FollowObserverClock();
   // Paints the map again without a new projection.
   void RepaintMap();
+  void TurnObserverOn();
+  // Brings the kept bodies to the shown minute and place (or drops them while
+  // the feature is off) and moves a selected body with them.
+  void UpdateBodies();
+
+  // The observer's pages: Tonight and "About this object" (SkyMapPages.cpp).
+  void OnTonight();
+  void OnAboutObject();
+  // Shows the page; a link the user followed is followed here.
+  void RunSkyPage(std::u16string_view title, WideString page);
+  void FollowSkyPageLink(const SkyPageLink& link);
+  // What a tap at the point would select; the selection stays as it is.
+  Selection ObjectUnderPointer(POINT point);
+  const std::vector<ListedObject>& ListedObjects();
+  const ConstellationBounds* Constellations();
 
   // The display's night filter (SkyMapNightFilter.cpp).
   void OnToggleNightFilter();
@@ -162,8 +192,17 @@ class CSkyMapDlg : public CDialog {
   // "Look up" keeps the view on the zenith while the time is "now", until the
   // user moves the map: the view it set, which any pan or zoom changes.
   std::optional<ViewState> zenithView_;
+  // The Messier and Caldwell entries of the deep-sky objects and the
+  // constellation outlines, read the first time a page needs them.
+  std::optional<std::vector<ListedObject>> listedObjects_;
+  std::optional<ConstellationBounds> constellationBounds_;
+  bool constellationBoundsRead_ = false;
+  // The object under the pointer where the context menu last opened, else
+  // the selection then: the object "About this object" describes.
+  Selection contextObject_;
   // A cache of the horizon frame, refreshed by the dump too.
   mutable ObserverSky observerSky_;
+  ObserverBodies observerBodies_;
 
   // A press on the map while the stylus is held: where, on which view, and
   // whether it has moved far enough to drag the map.

@@ -60,6 +60,10 @@ void CSkyMapDlg::ShowMapContextMenu(POINT point) {
   popup->CheckMenuItem(kCommandNightFilter, CheckedIf(filter.on));
   for (std::size_t i = 0; i < kNightFilterMenuLevels.size(); ++i)
     popup->CheckMenuItem(kCommandNightFilterLevel25 + UINT(i), CheckedIf(filter.level == kNightFilterMenuLevels[i]));
+  // The object under the pointer, else the selected one.
+  contextObject_ = ObjectUnderPointer(point);
+  if (!contextObject_) contextObject_ = selection_;
+  popup->EnableMenuItem(kCommandAboutObject, EnabledIf(contextObject_.has_value()));
   ClientToScreen(&point);
   popup->TrackPopupMenuEx(0, point.x, point.y, this);
 }

@@ -1,6 +1,7 @@
 // The main window's sky for the observer's place and time: turning it on and
 // off, the drawing choices, the shown time and the minute timer that moves
-// the horizon on with the clock. While the feature is off nothing here runs.
+// the horizon and the bodies on with the clock, and showing a body. While the
+// feature is off nothing here runs.
 
 #include <cstdint>
 
@@ -37,7 +38,52 @@ std::chrono::seconds TimeStepOf(UINT id) {
 }  // namespace
 
 void CSkyMapDlg::StartObserver() {
-  if (observer_.choices().on) FollowObserverClock();
+  if (!observer_.choices().on) return;
+  FollowObserverClock();
+  UpdateBodies();
+}
+
+void CSkyMapDlg::TurnObserverOn() {
+  if (observer_.choices().on) return;
+  observer_.choices().on = true;
+  observer_.NoteUserChange();
+  FollowObserverClock();
+}
+
+void CSkyMapDlg::UpdateBodies() {
+  const bool bodySelected = selection_ && selection_->kind == SelectionKind::Body;
+  if (!observer_.choices().on) {
+    observerBodies_.Clear();
+    // Its symbol is gone with the feature; a marker on empty sky would mislead.
+    if (bodySelected) ClearSelection(selection_);
+    return;
+  }
+  observerBodies_.Update(observer_, observerSky_);
+  if (!bodySelected) return;
+  if (const ShownBody* body = observerBodies_.Find(static_cast<Body>(selection_->index))) {
+    selection_->ra = body->place.ra;
+    selection_->dec = body->place.dec;
+  } else {
+    ClearSelection(selection_);
+  }
+}
+
+void CSkyMapDlg::ShowBodyOnMap(Body body) {
+  TurnObserverOn();
+  UpdateBodies();
+  const ShownBody* shown = observerBodies_.Find(body);
+  if (!shown) {
+    RepaintMap();
+    return;
+  }
+  selection_ = SelectionOf(*shown);
+  CenterOn(view_, shown->place.ra, shown->place.dec);
+  CClientDC dc(this);
+  view_.needsReprojection = true;
+  RenderMap(dc);
+  // After the rebuild, which writes its drawing time there.
+  status_.statusText = SelectionText();
+  DrawStatusLine(dc);
 }
 
 void CSkyMapDlg::FollowObserverClock() {
@@ -51,6 +97,7 @@ void CSkyMapDlg::OnToggleObserver() {
   observer_.choices().on = !observer_.choices().on;
   observer_.NoteUserChange();
   FollowObserverClock();
+  UpdateBodies();
   RepaintMap();
 }
 
@@ -84,11 +131,8 @@ void CSkyMapDlg::CentreOnZenith() {
 
 // Looking up turns the feature on: the horizon is what tells the rim.
 void CSkyMapDlg::OnLookUp() {
-  if (!observer_.choices().on) {
-    observer_.choices().on = true;
-    observer_.NoteUserChange();
-    FollowObserverClock();
-  }
+  TurnObserverOn();
+  UpdateBodies();
   CentreOnZenith();
 }
 
@@ -105,22 +149,26 @@ void CSkyMapDlg::OnPlace() {
   if (!window.chosen()) return;
   observer_.choices().place = *window.chosen();
   observer_.NoteUserChange();
+  UpdateBodies();
   if (observer_.choices().on) RepaintMap();
 }
 
 void CSkyMapDlg::OnNow() {
   observer_.ReturnToNow();
+  UpdateBodies();
   if (observer_.choices().on) RepaintMap();
 }
 
 void CSkyMapDlg::OnStepTime(UINT id) {
   observer_.StepTime(TimeStepOf(id));
+  UpdateBodies();
   if (observer_.choices().on) RepaintMap();
 }
 
 LRESULT CSkyMapDlg::OnTimer(WPARAM id, LPARAM) {
   if (id != kObserverClockTimer || !observer_.choices().on) return 0;
   FollowObserverClock();
+  UpdateBodies();
   if (!dataLoaded()) return 0;
   // Only "now" moves the zenith on its own; a shown time set by hand stays put in the view.
   if (FollowingZenith() && observer_.FollowsNow())

@@ -43,6 +43,8 @@ MapOverlay CSkyMapDlg::Overlay() {
   MapOverlay overlay{CurrentStatusColours(), SelectionMarkerPoint(selection_), std::nullopt};
   if (!observer_.choices().on) return overlay;
   overlay.horizon = observerSky_.OverlayFor(observer_, IsRedScreenOn());
+  // Computed by the commands that change the shown time or place; the paint only draws them.
+  if (!observerBodies_.symbols().empty()) overlay.bodies = BodyOverlay{observerBodies_.symbols(), IsRedScreenOn()};
   if (overlay.horizon && observer_.choices().starNames && catalogs_.IsLoaded()) {
     if (namedStars_.empty()) namedStars_ = BrightestNamedStars(catalogs_.starCatalog, kNamedStarsKept);
     overlay.horizon->starNames = namedStars_;

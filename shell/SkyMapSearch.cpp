@@ -1,6 +1,7 @@
 // The Search command: runs the search window over the loaded catalogues and
-// shows the object the user chose.
+// shows the object (or, while the map shows them, the body) the user chose.
 
+#include "platform/runtime/CodePage.h"
 #include "shell/SearchDlg.h"
 #include "shell/SkyMapDlg.h"
 
@@ -13,7 +14,13 @@ void CSkyMapDlg::OnSearchCommand() {
     MessageBeep(MB_OK);
     return;
   }
-  if (ApplySearchChoice(RunSearchWindow(), view_, selection_, catalogs_)) RedrawMap();
+  const SearchChoice choice = RunSearchWindow();
+  if (choice.resultCode == kSearchShowBody) {
+    if (choice.resultIndex >= 0 && choice.resultIndex < kBodyCount)
+      ShowBodyOnMap(kAllBodies[static_cast<std::size_t>(choice.resultIndex)]);
+    return;
+  }
+  if (ApplySearchChoice(choice, view_, selection_, catalogs_)) RedrawMap();
 }
 
 SearchChoice CSkyMapDlg::RunSearchWindow() {
@@ -21,6 +28,9 @@ SearchChoice CSkyMapDlg::RunSearchWindow() {
     searchIndex_.emplace(catalogs_.starCatalog, catalogs_.deepSkyCatalog, catalogs_.constellationLabelCatalog);
   CSearchDlg search;
   search.searchIndex = &*searchIndex_;
+  // Nothing is kept while the observer's sky is off, and the page is then as it always was.
+  for (const ShownBody& body : observerBodies_.bodies())
+    search.bodies.push_back({static_cast<std::int32_t>(body.body), Utf8ToWide(NameOf(body.body)), body.magnitude});
   const INT_PTR code = search.DoModal();
   return {code, search.resultIndex};
 }

@@ -9,6 +9,25 @@
 
 namespace vespera {
 
+namespace {
+
+// As far beyond a body's disc as the stylus's box reaches beyond a star.
+constexpr int kStylusReach = 2;
+
+}  // namespace
+
+bool CSkyMapDlg::SelectBodyAt(POINT point, int reach) {
+  // Nothing is kept while the feature is off.
+  const std::span<const BodySymbol> symbols = observerBodies_.symbols();
+  if (symbols.empty()) return false;
+  const ViewProjection projection(view_, layout_.geometry);
+  const std::optional<std::size_t> found =
+      FindBodySymbolAt(projection, layout_.geometry, symbols, point.x, point.y, reach);
+  if (!found) return false;
+  selection_ = SelectionOf(observerBodies_.bodies()[*found]);
+  return true;
+}
+
 void CSkyMapDlg::OnMapTap(UINT /*flags*/, CPoint point) {
   Default();
   if (IsStartMenuCorner(point, layout_.geometry.mapTop)) {
@@ -17,14 +36,18 @@ void CSkyMapDlg::OnMapTap(UINT /*flags*/, CPoint point) {
   }
   if (!IsMapTap(layout_, point.x, point.y)) return;
   // A finger covers far more than the stylus's box: when the box holds
-  // nothing, a touch takes the nearest object within a finger's reach.
-  if (!SelectAt(selection_, catalogs_, picture_.hits, point.x, point.y) && IsTouchInput(GetMessageExtraInfo()))
-    SelectNearest(selection_, catalogs_, picture_.hits, point.x, point.y,
-                  FingerReachPixels(ScreenDpi()));
+  // nothing, a touch takes the nearest object within a finger's reach. A
+  // star or deep-sky object under the tap wins over a body's symbol; the
+  // symbol under the tap wins over a star a finger's reach away.
+  if (!SelectAt(selection_, catalogs_, picture_.hits, point.x, point.y) && !SelectBodyAt(point, kStylusReach) &&
+      IsTouchInput(GetMessageExtraInfo())) {
+    const int reach = FingerReachPixels(ScreenDpi());
+    if (!SelectNearest(selection_, catalogs_, picture_.hits, point.x, point.y, reach)) SelectBodyAt(point, reach);
+  }
   CClientDC dc(this);
   // No re-projection: the paint moves the marker to the new selection.
   RenderMap(dc);
-  status_.statusText = DescribeSelection(selection_, catalogs_);
+  status_.statusText = SelectionText();
   DrawStatusLine(dc);
   // A held press keeps the selection it made and opens the map's context menu instead of a drag.
   if (IsHeldOnMap(point)) {
@@ -38,7 +61,14 @@ void CSkyMapDlg::OnMapTap(UINT /*flags*/, CPoint point) {
 void CSkyMapDlg::OnDoubleTap(UINT /*flags*/, CPoint /*point*/) { Default(); }
 
 void CSkyMapDlg::ShowSelectionInfo() {
-  MessageBox(m_hWnd, DescribeSelection(selection_, catalogs_), u"Selected object(s)", MB_OK);
+  MessageBox(m_hWnd, SelectionText(), u"Selected object(s)", MB_OK);
+}
+
+WideString CSkyMapDlg::SelectionText() const {
+  if (selection_ && selection_->kind == SelectionKind::Body) {
+    if (const ShownBody* body = observerBodies_.Find(static_cast<Body>(selection_->index))) return DescribeBody(*body);
+  }
+  return DescribeSelection(selection_, catalogs_);
 }
 
 void CSkyMapDlg::OnCenterObject() {

@@ -8,6 +8,7 @@
 #include "resources/ObjectDataTemplates.h"
 #include "resources/PlaceTemplates.h"
 #include "resources/SearchTemplates.h"
+#include "resources/SkyPageTemplates.h"
 
 namespace vespera {
 
@@ -40,6 +41,9 @@ WindowLayouts LayoutsOf(ProgramWindow window) {
               &kObjectDataQvgaPhoneTemplate};
     case ProgramWindow::Place:
       return {&kPlaceTemplate, &kPlaceHeight240Template, &kPlaceSmallPhoneTemplate, &kPlaceQvgaPhoneTemplate};
+    case ProgramWindow::SkyPage:
+      return {&kSkyPageTemplate, &kSkyPageHeight240Template, &kSkyPageSmallPhoneTemplate,
+              &kSkyPageQvgaPhoneTemplate};
   }
   // Only a value outside the enum gets here.
   return {&kMainTemplate, nullptr, nullptr, nullptr};

@@ -7,7 +7,7 @@
 
 namespace vespera {
 
-enum class ProgramWindow { Main, About, Help, Search, ObjectData, Place };
+enum class ProgramWindow { Main, About, Help, Search, ObjectData, Place, SkyPage };
 
 // The first of the classes height 240, small phone and QVGA phone (in that
 // order) that the screen is in and the window has a layout for; otherwise the

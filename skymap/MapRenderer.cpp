@@ -39,6 +39,7 @@ void RenderMap(CDC& dc, const SkyMapParts& parts, const MapOverlay& overlay, con
                            parts.view.constellationNameStyle, parts.mapFont);
   }
   if (overlay.horizon) DrawHorizonOverlay(dc, projection, geometry, *overlay.horizon, parts.mapFont);
+  if (overlay.bodies) DrawBodySymbols(dc, projection, geometry, *overlay.bodies, parts.mapFont);
   DrawStatusLine(dc, parts.status.statusText, layout, overlay.statusColours);
   if (overlay.marker) DrawMapMarker(dc, projection, geometry, *overlay.marker);
 }

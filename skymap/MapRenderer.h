@@ -13,6 +13,7 @@
 
 #include "catalog/CatalogLoader.h"
 #include "platform/gdi/DeviceContext.h"
+#include "skymap/BodySymbols.h"
 #include "skymap/HorizonOverlay.h"
 #include "skymap/MapLayout.h"
 #include "skymap/MapMarker.h"
@@ -51,6 +52,8 @@ struct MapOverlay {
   std::optional<SkyPoint> marker;
   // The observer's horizon, while that feature is on.
   std::optional<HorizonOverlay> horizon{};
+  // The Sun, the Moon and the planets, while that feature is on.
+  std::optional<BodyOverlay> bodies{};
 };
 
 // Paints the map on `dc`. Until the catalogues are loaded only the status line

@@ -21,7 +21,7 @@ bool SelectRecord(Selection& selection, const CatalogStore& catalog, SelectionKi
 // The selected record, or null when the selection names none (nothing
 // selected, or an index its catalogue does not hold).
 const SkyObjectRecord* SelectedRecord(const Selection& selection, const SkyCatalogs& catalogs) {
-  if (!selection) return nullptr;
+  if (!selection || selection->kind == SelectionKind::Body) return nullptr;
   const CatalogStore& catalog = selection->kind == SelectionKind::DeepSky ? catalogs.deepSkyCatalog : catalogs.starCatalog;
   if (selection->index < 0 || static_cast<std::size_t>(selection->index) >= catalog.objects.count()) return nullptr;
   return &catalog.objects[static_cast<std::size_t>(selection->index)];

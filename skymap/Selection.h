@@ -19,6 +19,7 @@ namespace vespera {
 enum class SelectionKind : std::int32_t {
   Star = 0,     // index into starCatalog.objects
   DeepSky = 1,  // index into deepSkyCatalog.objects
+  Body = 2,     // the Sun, the Moon or a planet: its place in kAllBodies; the window describes it
 };
 
 // The picked object. The position is copied when the object is selected:
@@ -43,7 +44,7 @@ void ClearSelection(Selection& selection);
 
 // The status line's text for the selection: the common name when the names
 // table has one, magnitudes with two decimals; "No objects found at this
-// position" when nothing is selected.
+// position" when nothing is selected (or a body, which no catalogue holds).
 WideString DescribeSelection(const Selection& selection, const SkyCatalogs& catalogs);
 
 // The selected object's position for the marker, when there is a selection.

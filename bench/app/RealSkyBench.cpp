@@ -4,7 +4,8 @@
 // without rebuild; the arc functions alone of a full rebuild; a tap looked up
 // in the hit caches; a one-letter search without regard to case; the
 // observer's overlay (horizon, letters, caption; then with the alt-az grid and
-// star names) over a "look up" view.
+// star names) over a "look up" view, the Sun, Moon and planets drawn over the
+// same view, and the update of the bodies the main window keeps.
 
 #include <benchmark/benchmark.h>
 
@@ -19,6 +20,7 @@
 #include "ephemeris/HorizonFrame.h"
 #include "ephemeris/TimeText.h"
 #include "search/SearchEngine.h"
+#include "shell/ObserverBodies.h"
 #include "skymap/MapLayout.h"
 #include "skymap/Projection.h"
 #include "skymap/Selection.h"
@@ -100,6 +102,47 @@ void BM_HorizonOverlay(benchmark::State& state) {
   if (state.range(0) != 0) overlay.starNames = names;
   window.DrawHorizon(overlay);
   for (auto _ : state) window.DrawHorizon(overlay);
+}
+
+// The bodies as the main window keeps them for that evening, looked up at:
+// the gibbous Moon high in the south-west, Jupiter low in the west, the Sun
+// and the other planets below the horizon.
+Observer ParisOnTheEquinox() {
+  Observer observer;
+  observer.choices().on = true;
+  observer.choices().place = Place{48.85, 2.35};
+  if (const Expected<UtcInstant> instant = ParseUtcTime("2024-03-20T21:30Z")) observer.ShowTime(*instant);
+  return observer;
+}
+
+void BM_BodySymbols(benchmark::State& state) {
+  MapWindowFixture window(480, 640, RealSky(), 6);
+  if (!CheckLoaded(state, window.catalogs())) return;
+  const Observer observer = ParisOnTheEquinox();
+  ObserverSky sky;
+  ObserverBodies bodies;
+  bodies.Update(observer, sky);
+  const HorizonFrame* frame = sky.FrameFor(observer);
+  if (!frame || bodies.symbols().empty()) return state.SkipWithError("no bodies for the evening");
+  const SkyPoint zenith = SkyPointOf(frame->Zenith());
+  window.view().centerRa = zenith.ra + 180.0;
+  window.view().centerDec = 180.0 - zenith.dec;
+  window.Paint(true);
+  const BodyOverlay overlay{bodies.symbols(), false};
+  window.DrawBodies(overlay);
+  for (auto _ : state) window.DrawBodies(overlay);
+}
+
+// One update of the kept bodies, a minute on each time as the clock moves.
+void BM_ObserverBodiesUpdate(benchmark::State& state) {
+  Observer observer = ParisOnTheEquinox();
+  ObserverSky sky;
+  ObserverBodies bodies;
+  for (auto _ : state) {
+    observer.StepTime(std::chrono::minutes(1));
+    bodies.Update(observer, sky);
+    benchmark::DoNotOptimize(bodies.bodies().data());
+  }
 }
 
 // The look-up of a tap, with the star cache full (limit 20): a tap on empty
@@ -203,6 +246,8 @@ BENCHMARK(BM_RebuildPlainLoop)
 BENCHMARK(BM_ArcFunctionsOfVisibleStars)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Paint)->ArgNames({"w", "h"})->Args({240, 320})->Args({480, 640})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HorizonOverlay)->ArgName("extras")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BodySymbols)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ObserverBodiesUpdate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Tap)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SearchOneLetter)->ArgName("letter")->Arg('a')->Arg('V')->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchOneLetterPlainScan)->ArgName("letter")->Arg('a')->Arg('V')->Unit(benchmark::kMillisecond);

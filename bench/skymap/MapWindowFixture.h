@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "skymap/BodySymbols.h"
 #include "skymap/ConstellationNames.h"
 #include "skymap/HorizonOverlay.h"
 #include "skymap/MapRenderer.h"
@@ -49,6 +50,11 @@ class MapWindowFixture {
   // The observer's overlay alone, as a paint draws it over the copied picture.
   void DrawHorizon(const HorizonOverlay& overlay) {
     DrawHorizonOverlay(dc_, ViewProjection(view_, layout_.geometry), layout_.geometry, overlay, mapFont_);
+    benchmark::DoNotOptimize(screen_.Bytes().data());
+  }
+  // The Sun, Moon and planets alone, as a paint draws them over the copied picture.
+  void DrawBodies(const BodyOverlay& overlay) {
+    DrawBodySymbols(dc_, ViewProjection(view_, layout_.geometry), layout_.geometry, overlay, mapFont_);
     benchmark::DoNotOptimize(screen_.Bytes().data());
   }
   ViewState& view() { return view_; }

@@ -1,8 +1,9 @@
 // The sky for the observer's place and time, run as a user would: "look up"
 // puts the horizon on the map's rim, the overlay stays red and on the map in
 // red-screen mode, the map's context menu opens only on a right-click or a
-// held press, the minute timer repaints without a rebuild, and a run that
-// never touches the feature writes nothing of it.
+// held press, the minute timer repaints without a rebuild, the Moon is lit on
+// its Sun side, a tap on a body describes it, and a run that never touches
+// the feature writes nothing of it.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "resources/CommandIds.h"
@@ -19,8 +21,13 @@ using namespace vespera;
 
 namespace {
 
-// The overlay's day colours (skymap/HorizonOverlay.cpp).
+// The overlay's day colours (skymap/HorizonOverlay.cpp, skymap/BodySymbols.cpp).
 constexpr COLORREF kHorizonColour = RGB(40, 170, 90);
+constexpr COLORREF kSunColour = RGB(255, 215, 60);
+constexpr COLORREF kMoonLitColour = RGB(235, 235, 215);
+constexpr COLORREF kMoonDarkColour = RGB(70, 70, 80);
+// The Sun's and the Moon's lit side in red-screen mode: nothing else is this bright.
+constexpr COLORREF kRedSunAndMoonColour = RGB(160, 0, 0);
 
 CatalogueFixture Sky() {
   CatalogueFixture sky;
@@ -96,12 +103,13 @@ TEST_P(ObserverScreens, InRedScreenModeEverythingDrawnIsDimRedAndOnTheMap) {
   const Surface on = run.Shot("on.png");
   const Surface off = run.Shot("off.png");
   const MapArea map = MapAreaOf(device);
-  int drawn = 0;
+  int drawn = 0, moon = 0;
   for (int y = 0; y < device.height; ++y) {
     for (int x = 0; x < device.width; ++x) {
       const COLORREF pixel = on.GetPixel(x, y);
       if (pixel == off.GetPixel(x, y)) continue;
       ++drawn;
+      moon += pixel == kRedSunAndMoonColour;
       ASSERT_TRUE(y >= map.top && y < map.top + map.height) << x << "," << y;
       ASSERT_EQ(GetGValue(pixel), 0) << x << "," << y;
       ASSERT_EQ(GetBValue(pixel), 0) << x << "," << y;
@@ -109,12 +117,96 @@ TEST_P(ObserverScreens, InRedScreenModeEverythingDrawnIsDimRedAndOnTheMap) {
     }
   }
   EXPECT_GT(drawn, 4 * map.radius);
+  // The waxing Moon stands high over Paris that evening: the bodies were among what was checked.
+  EXPECT_GT(moon, 20);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, ObserverScreens, ::testing::Values(kSmallPhone, kPocketPc, kWidePocketPc),
                          [](const auto& info) {
                            return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
                          });
+
+struct Centroid {
+  double x = 0.0, y = 0.0;
+  int count = 0;
+  void Add(int px, int py) {
+    x += px, y += py;
+    ++count;
+  }
+  double X() const { return x / count; }
+  double Y() const { return y / count; }
+};
+
+// Looking up at a first quarter in the afternoon and a waning crescent in the
+// morning, Sun and Moon both up: the lit part of the Moon's disc lies on its
+// Sun side, seen as the direction from the disc's middle to the lit pixels'.
+TEST(Observer, TheMoonsLitSideFacesTheSun) {
+  for (const char* time : {"2024-03-17T16:30Z", "2024-04-05T07:00Z"}) {
+    SCOPED_TRACE(time);
+    ProgramRun run;
+    run.WriteCatalogue(Sky());
+    ASSERT_EQ(run.Run("wait\nkey Z\nshot up.png\n", kWidePocketPc, std::string("--place 48.85,2.35 --time ") + time)
+                  .status,
+              0);
+    const Surface up = run.Shot("up.png");
+    Centroid sun, disc, lit;
+    for (int y = 0; y < kWidePocketPc.height; ++y) {
+      for (int x = 0; x < kWidePocketPc.width; ++x) {
+        const COLORREF pixel = up.GetPixel(x, y);
+        if (pixel == kSunColour) sun.Add(x, y);
+        if (pixel == kMoonLitColour || pixel == kMoonDarkColour) disc.Add(x, y);
+        if (pixel == kMoonLitColour) lit.Add(x, y);
+      }
+    }
+    ASSERT_GT(sun.count, 100);
+    ASSERT_GT(disc.count, 300);
+    ASSERT_GT(lit.count, 20);
+    // Both are shown whole: no part of either disc lies in the other's colours.
+    ASSERT_LT(disc.count, 500);
+    const double litX = lit.X() - disc.X(), litY = lit.Y() - disc.Y();
+    const double sunX = sun.X() - disc.X(), sunY = sun.Y() - disc.Y();
+    const double cosine = (litX * sunX + litY * sunY) / (std::hypot(litX, litY) * std::hypot(sunX, sunY));
+    EXPECT_GT(cosine, 0.9);
+  }
+}
+
+const nlohmann::json& BodyNamed(const nlohmann::json& state, const std::string& name) {
+  for (const nlohmann::json& body : state.at("bodies"))
+    if (body.at("name") == name) return body;
+  throw std::runtime_error("no " + name + " in the dump");
+}
+
+// A second apart, so that no two taps make a double tap.
+std::string TapAt(const nlohmann::json& body, int dx = 0) {
+  return "sleep 1000\ntap " + std::to_string(body.at("x").get<int>() + dx) + " " + std::to_string(body.at("y").get<int>()) + "\n";
+}
+
+// A tap on a body's symbol describes the body, but a star under the tap wins,
+// and with the feature off the symbol is gone and so is its selection.
+TEST(Observer, ATapOnABodysSymbolDescribesTheBodyUnlessAStarIsUnderIt) {
+  ProgramRun run;
+  run.WriteCatalogue(Sky());
+  ASSERT_EQ(run.Run("wait\nkey Z\ndump up.json\n", kPocketPc, kParis).status, 0);
+  const nlohmann::json up = MainState(run.Dump("up.json"));
+  const nlohmann::json& moon = BodyNamed(up, "Moon");
+  const nlohmann::json& jupiter = BodyNamed(up, "Jupiter");
+  // A star exactly where the Moon is drawn.
+  CatalogueFixture sky = Sky();
+  sky.stars.push_back(MakeObjectRecord(moon.at("ra").get<float>(), moon.at("dec").get<float>(), 3.5f, "alp Tst"));
+  sky.starNames.push_back(MakeNameRecord("alp Tst", "Behind"));
+  run.WriteCatalogue(sky);
+  ASSERT_EQ(run.Run("wait\nkey Z\n" + TapAt(moon) + "dump star.json\n" + TapAt(moon, 4) + "dump moon.json\n" +
+                    TapAt(jupiter) + "dump jupiter.json\nkey H\n" + TapAt(moon, 4) + "dump off.json\n",
+                    kPocketPc, kParis)
+                .status,
+            0);
+  EXPECT_EQ(MainState(run.Dump("star.json")).at("statusText"), "Star: Behind, mag: 3.50");
+  EXPECT_EQ(MainState(run.Dump("moon.json")).at("statusText"), "Moon: 84% lit");
+  EXPECT_EQ(MainState(run.Dump("jupiter.json")).at("statusText"), "Planet: Jupiter, mag: -2.1");
+  const nlohmann::json off = MainState(run.Dump("off.json"));
+  EXPECT_EQ(off.at("hasSelection"), 0);
+  EXPECT_EQ(off.at("statusText"), "No objects found at this position");
+}
 
 bool MenuIsOpen(const nlohmann::json& dump) {
   const nlohmann::json* menu = TopWindowOfClass(dump, "Menu");
@@ -184,6 +276,7 @@ TEST(Observer, ItemsWorkByKeyAndTheDumpReportsTheFeatureOnlyWhileOn) {
                 .status,
             0);
   EXPECT_EQ(MainState(run.Dump("off.json")).count("observerLatitude"), 0u);
+  EXPECT_EQ(MainState(run.Dump("off.json")).count("bodies"), 0u);
   const nlohmann::json on = MainState(run.Dump("on.json"));
   EXPECT_EQ(on.at("observerLatitude"), 90.0);
   // A headless run's clock starts at noon on 2000-01-01 and follows the script.

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <cstring>
 #include <string>
 
+#include "search/BodySearch.h"
 #include "tests/search/SearchRecords.h"
 
 using namespace vespera;
@@ -209,6 +212,23 @@ TEST_F(SearchEngine, LimitCountsAcrossSections) {
   EXPECT_NE(page.find(u"CONSTL_0\""), WideString::npos);
   EXPECT_EQ(page.find(u"CONSTL_1\""), WideString::npos);
   EXPECT_NE(page.find(tooMany), WideString::npos);
+}
+
+// The bodies' section: a name is found by its beginning or as a word of the
+// query, whatever the case; a body without a magnitude shows none.
+TEST(BodySearch, FindsANameByItsBeginningOrAsAWordOfTheQuery) {
+  for (const char16_t* query : {u"Jupiter", u"jup", u"JUP", u"  jupiter ", u"planet jupiter"})
+    EXPECT_TRUE(BodyNameMatches(u"Jupiter", query));
+  for (const char16_t* query : {u"", u"  ", u"piter", u"jupiters", u"jup saturn"})
+    EXPECT_FALSE(BodyNameMatches(u"Jupiter", query));
+
+  const std::array<SearchableBody, 3> bodies{{{0, u"Sun", std::nullopt}, {1, u"Moon", -12.1}, {5, u"Jupiter", -2.14}}};
+  EXPECT_EQ(WriteBodySection(bodies, u"moon"),
+            u"<h3>Solar system search</h3>Moon<BR>Magnitude: -12.1<BR>"
+            u"<div align=\"left\"><A HREF=\"BODYLINK_1\">Show on map</A></div><BR>");
+  EXPECT_EQ(WriteBodySection(bodies, u"sun"),
+            u"<h3>Solar system search</h3>Sun<BR><div align=\"left\"><A HREF=\"BODYLINK_0\">Show on map</A></div><BR>");
+  EXPECT_EQ(WriteBodySection(bodies, u"M31"), u"<h3>Solar system search</h3>No objects found<BR>");
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ TEST(SearchLinksTest, EachPrefixNamesItsCatalogueAndTheNumberItsRecord) {
   ExpectChoice(u"STARLINK_118215", kSearchShowStar, 118215);
   ExpectChoice(u"DSOLINK_42", kSearchShowDeepSky, 42);
   ExpectChoice(u"CONSTL_87", kSearchShowConstellation, 87);
+  ExpectChoice(u"BODYLINK_5", kSearchShowBody, 5);
   // Wherever the prefix stands, and whatever follows the digits.
   ExpectChoice(u"about:STARLINK_12#top", kSearchShowStar, 12);
   ExpectChoice(u"DSOLINK_7x9", kSearchShowDeepSky, 7);

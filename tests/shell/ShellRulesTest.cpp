@@ -1,12 +1,14 @@
 // The main window's small rules that need no window: the name switches, the
-// Start-menu corner, the navigation command ids and what a search result does
-// to the view.
+// Start-menu corner, the navigation command ids, what a search result does
+// to the view and the bodies kept for the observer's shown minute.
 
 #include <gtest/gtest.h>
 
 #include "shell/DisplayToggles.h"
 #include "shell/FullScreen.h"
+#include "ephemeris/TimeText.h"
 #include "shell/NavigationCommands.h"
+#include "shell/ObserverBodies.h"
 #include "shell/SearchChoice.h"
 #include "tests/skymap/SkyFixtures.h"
 
@@ -138,6 +140,45 @@ TEST_F(SearchChoiceTest, NoChoiceOrAnIndexTheCatalogueLacksChangesNothing) {
   EXPECT_EQ(view.magnitudeLimit, before.magnitudeLimit);
   EXPECT_EQ(view.centerRa, before.centerRa);
   EXPECT_FALSE(selection.has_value());
+}
+
+// The kept bodies are those of the shown minute and place: computed again
+// when either changes, the Moon moved to the observer.
+TEST(ObserverBodies, FollowTheShownMinuteAndPlace) {
+  Observer observer;
+  observer.choices().place = Place{48.85, 2.35};
+  // Half a minute in, so the clock running on during the test keeps the minute.
+  const UtcInstant shown = *ParseUtcTime("2024-03-20T21:30Z") + std::chrono::seconds(30);
+  observer.ShowTime(shown);
+  ObserverSky sky;
+  ObserverBodies bodies;
+  bodies.Update(observer, sky);
+  ASSERT_EQ(bodies.bodies().size(), std::size_t{kBodyCount});
+  const TimeScales minute = *TimeScalesAt(std::chrono::floor<std::chrono::minutes>(shown));
+  const ShownBody& jupiter = *bodies.Find(Body::Jupiter);
+  EXPECT_EQ(jupiter.place, SkyPointOf(ComputeBody(Body::Jupiter, minute)->astrometric));
+  EXPECT_EQ(DescribeBody(jupiter).substr(0, 22), u"Planet: Jupiter, mag: ");
+  EXPECT_NEAR(*jupiter.magnitude, -2.1, 0.2);
+  EXPECT_EQ(DescribeBody(*bodies.Find(Body::Sun)), u"Sun");
+  // A waxing gibbous Moon: the lit limb faces the Sun, west of the Moon.
+  const ShownBody moon = *bodies.Find(Body::Moon);
+  EXPECT_EQ(DescribeBody(moon), u"Moon: 84% lit");
+  EXPECT_GT(moon.brightLimbAngle, kPi);
+  EXPECT_GT(*moon.magnitude, MoonMagnitude(0.0));
+  // From Paris the Moon stands most of a degree off its geocentric place.
+  const Vector3 geocentric = ComputeBody(Body::Moon, minute)->astrometric;
+  EXPECT_GT(AngleBetween(moon.direction, geocentric), 0.3 * kRadiansPerDegree);
+
+  const SkyPoint moonInParis = moon.place;
+  observer.choices().place = Place{-33.9, 151.2};
+  bodies.Update(observer, sky);
+  EXPECT_NE(bodies.Find(Body::Moon)->place, moonInParis);
+  observer.StepTime(std::chrono::days(1));
+  bodies.Update(observer, sky);
+  EXPECT_GT(AngleBetween(bodies.Find(Body::Moon)->direction, moon.direction), 10 * kRadiansPerDegree);
+  bodies.Clear();
+  EXPECT_TRUE(bodies.bodies().empty());
+  EXPECT_EQ(bodies.Find(Body::Moon), nullptr);
 }
 
 }  // namespace

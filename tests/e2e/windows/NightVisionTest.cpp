@@ -2,7 +2,8 @@
 // program can show, no pixel outside the sky map has any green or blue. One
 // run a screen walks through the main window, the menu and a sub-menu, the
 // selection's message box, the search window (prompt, typing, results), the
-// object data list, About and Help; a second run meets the skin error box.
+// object data list, About and Help, the Tonight and "About this object"
+// pages; a second run meets the skin error box.
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,8 @@ namespace {
 
 constexpr const char* kPictures[] = {"main.png",    "menu.png",       "submenu.png", "info.png",
                                      "prompt.png",  "typing.png",     "results.png", "objectlist.png",
-                                     "about.png",   "help.png",       "context.png", "place.png"};
+                                     "about.png",   "help.png",       "context.png", "place.png",
+                                     "tonight.png", "aboutobject.png"};
 
 // Pixels with green or blue, leaving out the map where it shows as in
 // `mapShot`, the main window's picture: the map, its names and the white
@@ -85,7 +87,9 @@ TEST_P(NightVision, NothingOutsideTheMapHasGreenOrBlue) {
       OpenFromMenu('M') + "key 0x73\nshot objectlist.png\ndump objectlist.json\nkey ESCAPE\nkey ESCAPE\n" +
       OpenFromMenu('A') + "shot about.png\nkey ESCAPE\n" +
       OpenFromMenu('P') + "shot help.png\nkey ESCAPE\n" +
-      "rtap " + star + "\nshot context.png\nkey ESCAPE\nkey L\nshot place.png\ndump place.json\nkey ESCAPE\n";
+      "rtap " + star + "\nshot context.png\nkey ESCAPE\nkey L\nshot place.png\ndump place.json\nkey ESCAPE\n" +
+      "key T\nshot tonight.png\ndump tonight.json\nkey ESCAPE\nrtap " + star + "\nkey B\nshot aboutobject.png\n" +
+      "dump aboutobject.json\nkey ESCAPE\n";
   const RunResult result = run.Run(script, device);
   ASSERT_EQ(result.status, 0) << result.errors;
 
@@ -96,11 +100,14 @@ TEST_P(NightVision, NothingOutsideTheMapHasGreenOrBlue) {
   EXPECT_NE(results.find("STARLINK_1"), std::string::npos);
   EXPECT_NE(TopWindowOfClass(run.Dump("objectlist.json"), "ComboLBox"), nullptr);
   EXPECT_NE(TopWindowOfClass(run.Dump("place.json"), "CPlaceDlg"), nullptr);
+  EXPECT_NE(TopWindowOfClass(run.Dump("tonight.json"), "CSkyPageDlg"), nullptr);
+  EXPECT_NE(TopWindowOfClass(run.Dump("aboutobject.json"), "CSkyPageDlg"), nullptr);
 
   const Surface mainWindow = run.Shot("main.png");
   for (const char* picture : kPictures) ExpectNoLeak(run, picture, mainWindow, map);
   KeepPictures(run, device, {"menu.png", "submenu.png", "info.png", "prompt.png", "typing.png", "results.png",
-                             "objectlist.png", "about.png", "help.png", "context.png", "place.png"});
+                             "objectlist.png", "about.png", "help.png", "context.png", "place.png",
+                             "tonight.png", "aboutobject.png"});
 }
 
 TEST_P(NightVision, TheBoxAboutAMissingRedSkinIsRedToo) {

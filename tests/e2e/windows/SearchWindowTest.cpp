@@ -1,6 +1,7 @@
 // The search window opened from the program menu: its prompt page, a search
 // by "Go" and by Enter, "Match case" and its saved value, the links that show
-// an object on the map, and every way of closing without a choice.
+// an object on the map (and, while the map shows them, the Sun, Moon and
+// planets), and every way of closing without a choice.
 
 #include <gtest/gtest.h>
 
@@ -148,6 +149,35 @@ TEST_F(SearchWindowTest, ConstellationLinkCentresOnItsLabelWithoutSelecting) {
   // North up over the pole, as for a star: right ascension 283 + 180.
   EXPECT_NEAR(std::fmod(state.at("centerRa").get<double>(), 360.0), 103.0, 1e-4);
   EXPECT_NEAR(state.at("centerDec").get<double>(), 144.0, 1e-4);
+}
+
+// While the map shows the Sun, the Moon and the planets, the page opens with
+// the bodies the query names, and a body's link centres the map on it.
+TEST_F(SearchWindowTest, WithTheBodiesShownAPlanetIsListedFirstAndItsLinkCentresOnIt) {
+  run.WriteFile("settings.ini", "[Observer]\nOn=1\n");
+  const std::string sky = "--place 48.85,2.35 --time 2024-03-20T21:30Z";
+  ASSERT_EQ(run.Run(OpenFromMenu('S') + "type Jupiter\nkey RETURN\ndump search.json\n", kPocketPc, sky).status, 0);
+  const nlohmann::json found = run.Dump("search.json");
+  const std::string html = HtmlViewOf(WindowOfClass(found, "CSearchDlg")).at("html");
+  EXPECT_EQ(html.rfind("<h3>Solar system search</h3>Jupiter<BR>Magnitude: -2.1<BR>"
+                       "<div align=\"left\"><A HREF=\"BODYLINK_5\">Show on map</A></div><BR>"
+                       "<h3>Stars catalog search</h3>",
+                       0),
+            0u)
+      << html;
+  const std::string tap = TapLink(HtmlViewOf(WindowOfClass(found, "CSearchDlg")), "BODYLINK_5");
+  const RunResult result = run.Run(OpenFromMenu('S') + "type Jupiter\nkey RETURN\n" + tap + "dump map.json\n", kPocketPc, sky);
+  ASSERT_EQ(result.status, 0) << result.errors;
+  const nlohmann::json state = MainState(run.Dump("map.json"));
+  EXPECT_EQ(state.at("statusText"), "Planet: Jupiter, mag: -2.1");
+  EXPECT_EQ(state.at("selectionKind"), 2);
+  const nlohmann::json* jupiter = nullptr;
+  for (const nlohmann::json& body : state.at("bodies"))
+    if (body.at("name") == "Jupiter") jupiter = &body;
+  ASSERT_NE(jupiter, nullptr);
+  // North up: the view writes the centre (ra, dec) as (ra + 180, 180 - dec).
+  EXPECT_NEAR(std::fmod(state.at("centerRa").get<double>() - 180.0 + 360.0, 360.0), jupiter->at("ra").get<double>(), 0.02);
+  EXPECT_NEAR(180.0 - state.at("centerDec").get<double>(), jupiter->at("dec").get<double>(), 0.02);
 }
 
 TEST_F(SearchWindowTest, CloseLinkXAndEscapeCloseWithNothingChanged) {
