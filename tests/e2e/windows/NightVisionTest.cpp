@@ -88,7 +88,7 @@ TEST_P(NightVision, NothingOutsideTheMapHasGreenOrBlue) {
       OpenFromMenu('A') + "shot about.png\nkey ESCAPE\n" +
       OpenFromMenu('P') + "shot help.png\nkey ESCAPE\n" +
       "rtap " + star + "\nshot context.png\nkey ESCAPE\nkey L\nshot place.png\ndump place.json\nkey ESCAPE\n" +
-      "key T\nshot tonight.png\ndump tonight.json\nkey ESCAPE\nrtap " + star + "\nkey B\nshot aboutobject.png\n" +
+      "key T\nshot tonight.png\ndump tonight.json\nkey ESCAPE\nrtap " + star + "\nkey I\nshot aboutobject.png\n" +
       "dump aboutobject.json\nkey ESCAPE\n";
   const RunResult result = run.Run(script, device);
   ASSERT_EQ(result.status, 0) << result.errors;

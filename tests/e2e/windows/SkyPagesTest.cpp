@@ -122,7 +122,7 @@ TEST(SkyPages, AboutTheObjectUnderThePointerGivesItsPlaceAndCourseAndOpensItsMes
   int x = 0, y = 0;
   ASSERT_TRUE(ProjectToScreen(view, layout.geometry, kM42Ra, kM42Dec, x, y));
   const std::string centre = std::to_string(x + layout.geometry.mapLeft) + " " + std::to_string(y + layout.geometry.mapTop);
-  ASSERT_EQ(run.Run("wait\nrtap " + centre + "\ndump menu.json\nkey B\ndump about.json\n", kPocketPc, kParisEvening)
+  ASSERT_EQ(run.Run("wait\nrtap " + centre + "\ndump menu.json\nkey I\ndump about.json\n", kPocketPc, kParisEvening)
                 .status,
             0);
   const nlohmann::json menu = run.Dump("menu.json");
@@ -137,7 +137,7 @@ TEST(SkyPages, AboutTheObjectUnderThePointerGivesItsPlaceAndCourseAndOpensItsMes
   EXPECT_TRUE(Holds(page, "Tonight: rises ") || Holds(page, "Tonight: always up")) << page;
 
   const std::string tap = TapLink(HtmlViewOf(WindowOfClass(about, "CSkyPageDlg")), "MESSIER_42");
-  ASSERT_EQ(run.Run("wait\nrtap " + centre + "\nkey B\n" + tap + "dump messier.json\n", kPocketPc, kParisEvening)
+  ASSERT_EQ(run.Run("wait\nrtap " + centre + "\nkey I\n" + tap + "dump messier.json\n", kPocketPc, kParisEvening)
                 .status,
             0);
   const nlohmann::json messier = run.Dump("messier.json");
