@@ -40,4 +40,10 @@ std::string IsoUtcText(UtcInstant instant) {
   return text;
 }
 
+UtcInstant MinuteOf(UtcInstant instant) { return std::chrono::floor<std::chrono::minutes>(instant); }
+
+ShownMinute ShownMinuteOf(const Observer& observer) {
+  return {MinuteOf(observer.ShownTime()), observer.CurrentPlace()};
+}
+
 }  // namespace vespera

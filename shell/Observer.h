@@ -58,6 +58,16 @@ class Observer {
   mutable bool defaultFoundCity_ = false;
 };
 
+// The shown time to the whole minute and the place: what the horizon frame and
+// the bodies are kept for, so both are computed again only when it changes.
+struct ShownMinute {
+  UtcInstant minute;
+  Place place;
+  friend bool operator==(const ShownMinute&, const ShownMinute&) = default;
+};
+UtcInstant MinuteOf(UtcInstant instant);
+ShownMinute ShownMinuteOf(const Observer& observer);
+
 // "2000-01-01T12:00:00Z".
 std::string IsoUtcText(UtcInstant instant);
 

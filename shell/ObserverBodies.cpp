@@ -13,7 +13,6 @@ namespace {
 // The Sun's apparent visual magnitude; its distance changes it by under 0.04.
 constexpr double kSunMagnitude = -26.7;
 
-UtcInstant MinuteOf(UtcInstant instant) { return std::chrono::floor<std::chrono::minutes>(instant); }
 
 std::optional<double> MagnitudeOf(const BodyPosition& position) {
   switch (position.body) {
@@ -55,7 +54,7 @@ double MoonMagnitude(double phaseAngle) {
 }
 
 void ObserverBodies::Update(const Observer& observer, ObserverSky& sky) {
-  const Key key{MinuteOf(observer.ShownTime()), observer.CurrentPlace()};
+  const ShownMinute key = ShownMinuteOf(observer);
   if (key_ == key) return;
   key_ = key;
   bodies_.clear();

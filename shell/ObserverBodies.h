@@ -47,12 +47,7 @@ class ObserverBodies {
   std::span<const BodySymbol> symbols() const { return symbols_; }
 
  private:
-  struct Key {
-    UtcInstant minute;
-    Place place;
-    friend bool operator==(const Key&, const Key&) = default;
-  };
-  std::optional<Key> key_;
+  std::optional<ShownMinute> key_;
   std::vector<ShownBody> bodies_;
   std::vector<BodySymbol> symbols_;
 };

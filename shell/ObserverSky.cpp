@@ -8,12 +8,6 @@
 
 namespace vespera {
 
-namespace {
-
-UtcInstant MinuteOf(UtcInstant instant) { return std::chrono::floor<std::chrono::minutes>(instant); }
-
-}  // namespace
-
 std::string PlaceText(const Place& place) {
   char text[48];
   std::snprintf(text, sizeof text, "%.2f%c %.2f%c", std::fabs(place.latitudeDegrees),
@@ -23,7 +17,7 @@ std::string PlaceText(const Place& place) {
 }
 
 const HorizonFrame* ObserverSky::FrameFor(const Observer& observer) {
-  const Key key{MinuteOf(observer.ShownTime()), observer.CurrentPlace()};
+  const ShownMinute key = ShownMinuteOf(observer);
   if (key_ != key) {
     key_ = key;
     frame_.reset();

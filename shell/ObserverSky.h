@@ -24,12 +24,7 @@ class ObserverSky {
   void Describe(DumpObject& state, const Observer& observer);
 
  private:
-  struct Key {
-    UtcInstant minute;
-    Place place;
-    friend bool operator==(const Key&, const Key&) = default;
-  };
-  std::optional<Key> key_;
+  std::optional<ShownMinute> key_;
   std::optional<HorizonFrame> frame_;
 };
 
