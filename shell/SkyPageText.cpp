@@ -21,8 +21,13 @@ std::string DayCourseText(const DailyEvents& events) {
     case DayCourse::AlwaysUp: return "always up";
     case DayCourse::RisesAndSets: break;
   }
-  return "rises " + ClockText(events.rise) + ", transit " + ClockText(events.transit) + ", sets " +
-         ClockText(events.set);
+  // An event outside the night's 24 hours (the Moon's transit, a day in
+  // fifty or so) is named as missing rather than shown as a blank clock.
+  const auto part = [](std::string_view happens, std::string_view missing, const std::optional<UtcInstant>& instant) {
+    return instant ? std::string(happens) + " " + ClockText(instant) : std::string(missing);
+  };
+  return part("rises", "no rise", events.rise) + ", " + part("transit", "no transit", events.transit) + ", " +
+         part("sets", "no set", events.set);
 }
 
 std::string_view CompassPoint(double azimuthRadians) {

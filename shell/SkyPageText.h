@@ -25,7 +25,8 @@ inline constexpr std::string_view kCaldwellPageLinkPrefix = "CALDWELL_";
 // "21:30" in local time, or "--:--" when the event does not happen.
 std::string ClockText(const std::optional<UtcInstant>& instant);
 
-// "rises 18:02, transit 23:40, sets 05:10", "never rises", "always up".
+// "rises 18:02, transit 23:40, sets 05:10" ("no transit" for one outside
+// the span searched), "never rises", "always up".
 std::string DayCourseText(const DailyEvents& events);
 
 // The nearest of the sixteen compass points: "N", "NNE" ... "NNW".
