@@ -17,7 +17,6 @@ constexpr int kLabelGap = 3;
 // north points on the screen: far enough to be many table steps away at zoom
 // 1, near enough to stay on the map at any zoom where the Moon is.
 constexpr double kNorthProbeDegrees = 0.5;
-constexpr double kBeyondAnyScreen = 1 << 24;
 
 struct BodyColours {
   COLORREF sun;
@@ -37,15 +36,18 @@ bool OnMap(const MapGeometry& geometry, int x, int y) {
          y < geometry.mapTop + geometry.mapHeight;
 }
 
-struct MapOffsets {
-  double x;
-  double y;
-};
+using MapOffsets = ViewProjection::Offsets;
 
 std::optional<MapOffsets> MapPositionOf(const ViewProjection& projection, const SkyPoint& point) {
-  const std::optional<ViewProjection::Offsets> at = projection.MapPositionOf(point.ra, point.dec);
-  if (!at || !(std::abs(at->x) < kBeyondAnyScreen && std::abs(at->y) < kBeyondAnyScreen)) return std::nullopt;
-  return MapOffsets{at->x, at->y};
+  return projection.MapPositionOf(point.ra, point.dec);
+}
+
+// The window pixel of a map position, when it lies on the map.
+std::optional<POINT> CentreOnMap(const MapGeometry& geometry, MapOffsets at) {
+  const POINT centre{geometry.mapLeft + static_cast<LONG>(std::lround(at.x)),
+                     geometry.mapTop + static_cast<LONG>(std::lround(at.y))};
+  if (!OnMap(geometry, centre.x, centre.y)) return std::nullopt;
+  return centre;
 }
 
 // The screen direction (x right, y down, unit length) of the lit limb: the
@@ -126,10 +128,7 @@ std::optional<POINT> BodySymbolCentre(const ViewProjection& projection, const Ma
                                       const BodySymbol& symbol) {
   const std::optional<MapOffsets> at = MapPositionOf(projection, symbol.place);
   if (!at) return std::nullopt;
-  const POINT centre{geometry.mapLeft + static_cast<LONG>(std::lround(at->x)),
-                     geometry.mapTop + static_cast<LONG>(std::lround(at->y))};
-  if (!OnMap(geometry, centre.x, centre.y)) return std::nullopt;
-  return centre;
+  return CentreOnMap(geometry, *at);
 }
 
 std::optional<std::size_t> FindBodySymbolAt(const ViewProjection& projection, const MapGeometry& geometry,
@@ -157,8 +156,9 @@ void DrawBodySymbols(CDC& dc, const ViewProjection& projection, const MapGeometr
   const int previousMode = dc.SetBkMode(TRANSPARENT);
   for (const BodySymbol& symbol : overlay.symbols) {
     const std::optional<MapOffsets> at = MapPositionOf(projection, symbol.place);
-    const std::optional<POINT> centre = BodySymbolCentre(projection, geometry, symbol);
-    if (!at || !centre) continue;
+    if (!at) continue;
+    const std::optional<POINT> centre = CentreOnMap(geometry, *at);
+    if (!centre) continue;
     const int radius = BodySymbolRadius(symbol, geometry);
     switch (symbol.kind) {
       case BodySymbolKind::Sun: DrawDisc(dc, geometry, *centre, radius, colours.sun); break;

@@ -29,8 +29,6 @@ constexpr int kLetterHalfWidth = 8;
 constexpr int kLetterHalfHeight = 9;
 constexpr int kCaptionMargin = 2;
 
-constexpr double kBeyondAnyScreen = 1 << 24;
-
 struct MapPoint {
   double x;
   double y;
@@ -50,8 +48,7 @@ Vector3 DirectionAt(const HorizonOverlay& overlay, double altitude, double azimu
 std::optional<MapPoint> ProjectDirection(const ViewProjection& projection, const Vector3& direction) {
   const SkyPoint point = SkyPointOf(direction);
   const std::optional<ViewProjection::Offsets> at = projection.MapPositionOf(point.ra, point.dec);
-  // Far beyond the map (a high zoom) a position is of no use and could overflow once rounded.
-  if (!at || !(std::abs(at->x) < kBeyondAnyScreen && std::abs(at->y) < kBeyondAnyScreen)) return std::nullopt;
+  if (!at) return std::nullopt;
   return MapPoint{at->x, at->y};
 }
 

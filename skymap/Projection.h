@@ -136,14 +136,18 @@ class ViewProjection {
   }
 
   // The map position of a point on the near hemisphere without the truncation
-  // to a pixel, for lines drawn over the picture (the horizon), whose ends are
-  // then rounded to the nearest pixel; nothing otherwise.
+  // to a pixel, for what is drawn over the picture (the horizon, the bodies),
+  // rounded to the nearest pixel by its caller; nothing otherwise, nor for a
+  // point so far off the map (a high zoom) that it is of no use and could
+  // overflow once rounded.
   std::optional<Offsets> MapPositionOf(float ra, float dec) const {
     if (!std::isfinite(ra) || !std::isfinite(dec)) return std::nullopt;
     const DeclinationTerms terms = DeclinationTermsOf(dec);
     const Approach approach = ApproachOf(ra, terms);
     if (!(approach.cosDistance >= 0.0)) return std::nullopt;
     const Offsets offsets = OffsetsOf(ArcsOf(ArcArgumentsOf(approach, terms)));
+    constexpr double kBeyondAnyScreen = 1 << 24;
+    if (!(std::abs(offsets.x) < kBeyondAnyScreen && std::abs(offsets.y) < kBeyondAnyScreen)) return std::nullopt;
     return Offsets{offsets.x + halfWidth_, offsets.y + halfHeight_};
   }
 
