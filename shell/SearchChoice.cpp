@@ -14,12 +14,7 @@ bool HoldsIndex(const Table& table, std::int32_t index) {
 bool ShowObject(const CatalogStore& catalog, std::int32_t index, ViewState& view, Selection& selection,
                 const SkyCatalogs& catalogs, bool deepSky) {
   if (!HoldsIndex(catalog.objects, index)) return false;
-  const float magnitude = catalog.objects[static_cast<std::size_t>(index)].magnitude();
-  const double limit = view.magnitudeLimit;
-  RevealObject(view, magnitude);
-  // A placeholder is no magnitude: the object is selected and centred with its
-  // marker, and the limit (and so the limit saved with the view) stays as it was.
-  if (IsPlaceholderMagnitude(magnitude)) view.magnitudeLimit = limit;
+  RevealObject(view, catalog.objects[static_cast<std::size_t>(index)].magnitude());
   if (deepSky)
     SelectDeepSky(selection, catalogs, index);
   else

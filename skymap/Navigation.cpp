@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "catalog/SkyRecords.h"
+
 namespace vespera {
 
 namespace {
@@ -90,9 +92,10 @@ bool ApplyNavigation(ViewState& view, NavigationStep step) {
 
 void RevealObject(ViewState& view, float magnitude) {
   const float limit = static_cast<float>(std::floor(static_cast<double>(magnitude)) + 1.0);
-  // A damaged record's NaN or infinite magnitude must not become the limit
-  // that is saved with the view.
-  if (std::isfinite(limit) && limit > view.magnitudeLimit) view.magnitudeLimit = limit;
+  // Neither a damaged record's NaN or infinite magnitude nor the placeholder
+  // must become the limit that is saved with the view.
+  if (std::isfinite(limit) && !IsPlaceholderMagnitude(magnitude) && limit > view.magnitudeLimit)
+    view.magnitudeLimit = limit;
   if (view.zoom < kRevealZoom) view.zoom = kRevealZoom;
 }
 

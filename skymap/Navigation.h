@@ -72,6 +72,8 @@ enum class NavigationStep {
 // Showing a star or deep-sky object found by the search: the magnitude limit
 // rises to the next whole magnitude above the object (floor(m) + 1, rounded to
 // single precision) and the zoom to at least 3, so the object is surely drawn.
+// A placeholder is no magnitude: the limit (and so the limit saved with the
+// view) then stays as it was, and the object is shown by its marker.
 void RevealObject(ViewState& view, float magnitude);
 // Showing a constellation: zoomed out to at most 3 so the figure fits.
 void RevealConstellation(ViewState& view);

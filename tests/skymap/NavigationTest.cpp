@@ -4,6 +4,8 @@
 
 #include <limits>
 
+#include "catalog/SkyRecords.h"
+
 using namespace vespera;
 
 namespace {
@@ -113,6 +115,8 @@ TEST(Navigation, RevealingADamagedObjectKeepsAUsableLimit) {
   ViewState view;
   RevealObject(view, std::numeric_limits<float>::quiet_NaN());
   RevealObject(view, std::numeric_limits<float>::infinity());
+  // Nor does the placeholder of an object no reference gives a magnitude.
+  RevealObject(view, kPlaceholderMagnitude);
   EXPECT_EQ(view.magnitudeLimit, 4.0);
   EXPECT_EQ(view.zoom, 3.0);
 }
