@@ -113,9 +113,11 @@ class CSkyMapDlg : public CDialog {
   void OnMapTap(UINT flags, CPoint point);
   void OnDoubleTap(UINT flags, CPoint point);
   void ShowSelectionInfo();
-  // Selects the body whose symbol, widened by `reach` pixels, is under the
-  // point; false while none is (or the feature is off).
-  bool SelectBodyAt(POINT point, int reach);
+  // Selects into `into` the body whose symbol, widened by `reach` pixels, is
+  // under the point; false while none is (or the feature is off).
+  bool SelectBodyAt(Selection& into, POINT point, int reach);
+  // As far beyond a body's disc as the stylus's box reaches beyond a star.
+  static constexpr int kStylusReach = 2;
   // The status line's words for the selection, a body's included.
   WideString SelectionText() const;
   void OnCenterObject();
