@@ -5,7 +5,6 @@
 
 #include "ephemeris/DailyEvents.h"
 #include "ephemeris/HorizonFrame.h"
-#include "info/PageTemplate.h"
 #include "platform/runtime/CodePage.h"
 #include "shell/SkyPageText.h"
 #include "shell/TonightPage.h"
@@ -13,10 +12,6 @@
 namespace vespera {
 
 namespace {
-
-std::string Line(std::string_view label, std::string_view value) {
-  return std::string(label) + ": " + std::string(value) + "<BR>";
-}
 
 // The deep-sky table keeps NGC objects under their bare number.
 std::string DesignationOf(const SkyObjectRecord& record, bool deepSky) {
@@ -55,13 +50,6 @@ std::string CommonLines(const ObjectPageInputs& inputs, const Vector3& direction
   return lines;
 }
 
-WideString Finished(const ObjectPageInputs& inputs, const std::string& body) {
-  WideString page = StyledPageHeader(inputs.redScreen);
-  page += Utf8ToWide(body);
-  page += kHelpPageCloseLink;
-  return page;
-}
-
 WideString BodyPage(const ObjectPageInputs& inputs, const ShownBody& shown) {
   std::string magnitude = "unknown";
   if (shown.magnitude) {
@@ -69,7 +57,7 @@ WideString BodyPage(const ObjectPageInputs& inputs, const ShownBody& shown) {
     std::snprintf(text, sizeof text, "%.1f", *shown.magnitude);
     magnitude = text;
   }
-  return Finished(inputs, "<b>" + std::string(NameOf(shown.body)) + "</b><BR>" +
+  return FinishedSkyPage(inputs.redScreen, "<b>" + std::string(NameOf(shown.body)) + "</b><BR>" +
                               CommonLines(inputs, shown.direction, magnitude,
                                           EventsOfBody(shown.body, TonightStart(inputs.shown, inputs.place),
                                                        inputs.place)));
@@ -80,13 +68,13 @@ WideString BodyPage(const ObjectPageInputs& inputs, const ShownBody& shown) {
 WideString BuildObjectPage(const ObjectPageInputs& inputs) {
   if (inputs.object.kind == SelectionKind::Body) {
     if (inputs.body) return BodyPage(inputs, *inputs.body);
-    return Finished(inputs, "The body is no longer shown.<BR>");
+    return FinishedSkyPage(inputs.redScreen, "The body is no longer shown.<BR>");
   }
   const bool deepSky = inputs.object.kind == SelectionKind::DeepSky;
   const CatalogStore& catalog = deepSky ? inputs.catalogs->deepSkyCatalog : inputs.catalogs->starCatalog;
   const std::int32_t index = inputs.object.index;
   if (index < 0 || static_cast<std::size_t>(index) >= catalog.objects.count())
-    return Finished(inputs, "The object is not in the catalogue.<BR>");
+    return FinishedSkyPage(inputs.redScreen, "The object is not in the catalogue.<BR>");
   const SkyObjectRecord& record = catalog.objects[static_cast<std::size_t>(index)];
   WideString name;
   const std::string designation = DesignationOf(record, deepSky);
@@ -104,7 +92,7 @@ WideString BuildObjectPage(const ObjectPageInputs& inputs) {
               "<BR>";
     }
   }
-  return Finished(inputs, body);
+  return FinishedSkyPage(inputs.redScreen, body);
 }
 
 }  // namespace vespera
