@@ -21,13 +21,6 @@ std::string DesignationOf(const SkyObjectRecord& record, bool deepSky) {
   return deepSky && bareNumber ? "NGC " + designation : designation;
 }
 
-std::string MagnitudeText(float magnitude) {
-  if (IsPlaceholderMagnitude(magnitude)) return "unknown";
-  char text[16];
-  std::snprintf(text, sizeof text, "%.2f", magnitude);
-  return text;
-}
-
 std::string PlaceNow(const ObjectPageInputs& inputs, const Vector3& direction) {
   const Expected<TimeScales> time = TimeScalesAt(inputs.shown);
   if (!time) return "unknown";
