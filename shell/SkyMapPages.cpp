@@ -95,7 +95,7 @@ void CSkyMapDlg::FollowSkyPageLink(const SkyPageLink& link) {
       return;
     }
     case SkyPageLink::Kind::Body:
-      if (link.number < kBodyCount) ShowBodyOnMap(kAllBodies[static_cast<std::size_t>(link.number)]);
+      if (const std::optional<Body> body = BodyOfNumber(link.number)) ShowBodyOnMap(*body);
       return;
   }
 }
