@@ -20,7 +20,6 @@
 #include "catalog/CatalogLoader.h"
 #include "catalog/CatalogueNumbers.h"
 #include "ephemeris/ConstellationBounds.h"
-#include "ephemeris/ZoneCities.h"
 #include "search/SearchIndex.h"
 #include "platform/framework/Framework.h"
 #include "shell/CommandButtons.h"
@@ -189,8 +188,6 @@ class CSkyMapDlg : public CDialog {
   NightFilter nightFilter_;
   // The brightest named stars, made the first time star names are drawn.
   std::vector<NamedStar> namedStars_;
-  // zone1970.tab's cities, read when the Place window first opens.
-  std::optional<std::vector<ZoneCity>> zoneCities_;
   // "Look up" keeps the view on the zenith while the time is "now", until the
   // user moves the map: the view it set, which any pan or zoom changes.
   std::optional<ViewState> zenithView_;
