@@ -1,12 +1,21 @@
 #include "catalog/SkyRecords.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "platform/runtime/CodePage.h"
 #include "platform/runtime/LittleEndian.h"
 
 namespace vespera {
+
+std::string MagnitudeText(float magnitude) {
+  if (IsPlaceholderMagnitude(magnitude)) return "unknown";
+  // 64 bytes hold even FLT_MAX.
+  char text[64];
+  const int length = std::snprintf(text, sizeof text, "%.2f", static_cast<double>(magnitude));
+  return std::string(text, static_cast<std::size_t>(std::clamp(length, 0, static_cast<int>(sizeof text) - 1)));
+}
 
 namespace {
 

@@ -24,6 +24,8 @@ inline constexpr std::size_t kFullNameUnits = 25;
 // change the limit.
 inline constexpr float kPlaceholderMagnitude = 20.0f;
 inline bool IsPlaceholderMagnitude(float magnitude) { return magnitude == kPlaceholderMagnitude; }
+// "%.2f" of the magnitude, or "unknown" for the placeholder; ASCII.
+std::string MagnitudeText(float magnitude);
 
 // Where each field starts within its record; every record is its fields back
 // to back, with no padding.

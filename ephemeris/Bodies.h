@@ -14,6 +14,7 @@
 // observer, which shifts it by up to a degree.
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "ephemeris/HorizonFrame.h"
@@ -27,6 +28,12 @@ inline constexpr int kBodyCount = 9;
 inline constexpr std::array<Body, kBodyCount> kAllBodies = {Body::Sun,     Body::Moon,   Body::Mercury,
                                                             Body::Venus,   Body::Mars,   Body::Jupiter,
                                                             Body::Saturn,  Body::Uranus, Body::Neptune};
+
+// The body at that place in kAllBodies; nothing for a number outside it.
+inline std::optional<Body> BodyOfNumber(int number) {
+  if (number < 0 || number >= kBodyCount) return std::nullopt;
+  return kAllBodies[static_cast<std::size_t>(number)];
+}
 
 std::string_view NameOf(Body body);
 bool IsPlanet(Body body);

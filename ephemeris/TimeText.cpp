@@ -31,6 +31,17 @@ bool LocalTimeOf(UtcInstant instant, std::tm& local) {
   return localtime_r(&seconds, &local) != nullptr;
 }
 
+// The two halves from one reading of the local time; null for an instant the
+// C library cannot place.
+std::string ClockText(const std::tm* local) {
+  if (!local) return "--:--";
+  char clock[8];
+  std::snprintf(clock, sizeof clock, "%02d:%02d", local->tm_hour, local->tm_min);
+  return clock;
+}
+
+std::string OffsetText(const std::tm* local) { return local ? UtcOffsetText(local->tm_gmtoff) : "UTC"; }
+
 }  // namespace
 
 Expected<UtcInstant> ParseUtcTime(std::string_view text) {
@@ -65,17 +76,18 @@ std::string UtcOffsetText(long secondsEast) {
 
 std::string FormatLocalClock(UtcInstant instant) {
   std::tm local{};
-  if (!LocalTimeOf(instant, local)) return "--:--";
-  char clock[8];
-  std::snprintf(clock, sizeof clock, "%02d:%02d", local.tm_hour, local.tm_min);
-  return clock;
+  return ClockText(LocalTimeOf(instant, local) ? &local : nullptr);
 }
 
 std::string LocalOffsetText(UtcInstant instant) {
   std::tm local{};
-  return LocalTimeOf(instant, local) ? UtcOffsetText(local.tm_gmtoff) : "UTC";
+  return OffsetText(LocalTimeOf(instant, local) ? &local : nullptr);
 }
 
-std::string FormatLocalTime(UtcInstant instant) { return FormatLocalClock(instant) + " " + LocalOffsetText(instant); }
+std::string FormatLocalTime(UtcInstant instant) {
+  std::tm local{};
+  const std::tm* known = LocalTimeOf(instant, local) ? &local : nullptr;
+  return ClockText(known) + " " + OffsetText(known);
+}
 
 }  // namespace vespera

@@ -1,7 +1,6 @@
 #include "search/SearchEngine.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 #include "platform/runtime/CaseFold.h"
@@ -102,17 +101,7 @@ class PageWriter {
  private:
   void AppendAscii(std::string_view ascii) { page_.append(ascii.begin(), ascii.end()); }
 
-  // "%.2f" of the magnitude widened to double; 64 bytes hold even FLT_MAX. The
-  // placeholder of an object no source gives a magnitude is not shown as one.
-  void AppendMagnitude(float magnitude) {
-    if (IsPlaceholderMagnitude(magnitude)) {
-      page_ += u"unknown";
-      return;
-    }
-    char text[64];
-    const int length = std::snprintf(text, sizeof text, "%.2f", static_cast<double>(magnitude));
-    AppendAscii(std::string_view(text, static_cast<std::size_t>(std::max(length, 0))));
-  }
+  void AppendMagnitude(float magnitude) { AppendAscii(MagnitudeText(magnitude)); }
 
   void AppendLink(std::u16string_view prefix, std::size_t index) {
     page_ += kResultLinkStart;

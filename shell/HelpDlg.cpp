@@ -28,10 +28,7 @@ BOOL CHelpDlg::OnInitDialog() {
 }
 
 BOOL CHelpDlg::PreTranslateMessage(MSG* message) {
-  if (message->message == WM_KEYDOWN && message->wParam == VK_RETURN) {
-    PostMessage(WM_COMMAND, IDOK, 0);
-    return TRUE;
-  }
+  if (PostOkOnEnter(*this, *message)) return TRUE;
   return CSecondaryWindow::PreTranslateMessage(message);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/framework/WinApp.h"
 #include "platform/htmlview/HtmlView.h"
 #include "platform/windows/MessageApi.h"
+#include "platform/windows/VirtualKeys.h"
 #include "platform/windows/WindowApi.h"
 
 namespace vespera {
@@ -60,6 +61,12 @@ BOOL HandleHtmlLinkNotify(CDialog& window, int viewId, LPARAM notification, LRES
   OnHtmlLink(window, *target);
   *result = 1;
   return TRUE;
+}
+
+bool PostOkOnEnter(CWnd& window, const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
+  window.PostMessage(WM_COMMAND, IDOK, 0);
+  return true;
 }
 
 }  // namespace vespera

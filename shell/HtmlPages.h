@@ -42,4 +42,8 @@ void OnHtmlLink(CDialog& window, std::u16string_view target);
 // itself) after OnHtmlLink; anything else is left to the framework.
 BOOL HandleHtmlLinkNotify(CDialog& window, int viewId, LPARAM notification, LRESULT* result);
 
+// Enter in a window that shows a page ends it as its close link does, by a
+// posted OK; true when the message was that key, which is then used up.
+bool PostOkOnEnter(CWnd& window, const MSG& message);
+
 }  // namespace vespera

@@ -5,7 +5,6 @@
 
 #include "ephemeris/DailyEvents.h"
 #include "ephemeris/HorizonFrame.h"
-#include "info/PageTemplate.h"
 #include "platform/runtime/CodePage.h"
 #include "shell/SkyPageText.h"
 #include "shell/TonightPage.h"
@@ -14,23 +13,12 @@ namespace vespera {
 
 namespace {
 
-std::string Line(std::string_view label, std::string_view value) {
-  return std::string(label) + ": " + std::string(value) + "<BR>";
-}
-
 // The deep-sky table keeps NGC objects under their bare number.
 std::string DesignationOf(const SkyObjectRecord& record, bool deepSky) {
   const std::string designation = WideToUtf8(DesignationText(record));
   const bool bareNumber = !designation.empty() && std::all_of(designation.begin(), designation.end(),
                                                                [](char c) { return c >= '0' && c <= '9'; });
   return deepSky && bareNumber ? "NGC " + designation : designation;
-}
-
-std::string MagnitudeText(float magnitude) {
-  if (IsPlaceholderMagnitude(magnitude)) return "unknown";
-  char text[16];
-  std::snprintf(text, sizeof text, "%.2f", magnitude);
-  return text;
 }
 
 std::string PlaceNow(const ObjectPageInputs& inputs, const Vector3& direction) {
@@ -55,13 +43,6 @@ std::string CommonLines(const ObjectPageInputs& inputs, const Vector3& direction
   return lines;
 }
 
-WideString Finished(const ObjectPageInputs& inputs, const std::string& body) {
-  WideString page = StyledPageHeader(inputs.redScreen);
-  page += Utf8ToWide(body);
-  page += kHelpPageCloseLink;
-  return page;
-}
-
 WideString BodyPage(const ObjectPageInputs& inputs, const ShownBody& shown) {
   std::string magnitude = "unknown";
   if (shown.magnitude) {
@@ -69,7 +50,7 @@ WideString BodyPage(const ObjectPageInputs& inputs, const ShownBody& shown) {
     std::snprintf(text, sizeof text, "%.1f", *shown.magnitude);
     magnitude = text;
   }
-  return Finished(inputs, "<b>" + std::string(NameOf(shown.body)) + "</b><BR>" +
+  return FinishedSkyPage(inputs.redScreen, "<b>" + std::string(NameOf(shown.body)) + "</b><BR>" +
                               CommonLines(inputs, shown.direction, magnitude,
                                           EventsOfBody(shown.body, TonightStart(inputs.shown, inputs.place),
                                                        inputs.place)));
@@ -80,13 +61,13 @@ WideString BodyPage(const ObjectPageInputs& inputs, const ShownBody& shown) {
 WideString BuildObjectPage(const ObjectPageInputs& inputs) {
   if (inputs.object.kind == SelectionKind::Body) {
     if (inputs.body) return BodyPage(inputs, *inputs.body);
-    return Finished(inputs, "The body is no longer shown.<BR>");
+    return FinishedSkyPage(inputs.redScreen, "The body is no longer shown.<BR>");
   }
   const bool deepSky = inputs.object.kind == SelectionKind::DeepSky;
   const CatalogStore& catalog = deepSky ? inputs.catalogs->deepSkyCatalog : inputs.catalogs->starCatalog;
   const std::int32_t index = inputs.object.index;
   if (index < 0 || static_cast<std::size_t>(index) >= catalog.objects.count())
-    return Finished(inputs, "The object is not in the catalogue.<BR>");
+    return FinishedSkyPage(inputs.redScreen, "The object is not in the catalogue.<BR>");
   const SkyObjectRecord& record = catalog.objects[static_cast<std::size_t>(index)];
   WideString name;
   const std::string designation = DesignationOf(record, deepSky);
@@ -104,7 +85,7 @@ WideString BuildObjectPage(const ObjectPageInputs& inputs) {
               "<BR>";
     }
   }
-  return Finished(inputs, body);
+  return FinishedSkyPage(inputs.redScreen, body);
 }
 
 }  // namespace vespera

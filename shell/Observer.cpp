@@ -15,13 +15,19 @@ UtcInstant Observer::ClockNow() {
 
 UtcInstant Observer::ShownTime() const { return ClockNow() + offset_; }
 
+const std::vector<ZoneCity>& Observer::ZoneCities() const {
+  if (!zoneCities_) {
+    Expected<std::vector<ZoneCity>> cities = ReadZoneCities();
+    zoneCities_ = cities ? std::move(*cities) : std::vector<ZoneCity>{};
+  }
+  return *zoneCities_;
+}
+
 const Place& Observer::CurrentPlace() const {
   if (choices_.place) return *choices_.place;
   if (!defaultPlace_) {
     // A missing or damaged table leaves no city to find: the place is 0, 0.
-    Expected<std::vector<ZoneCity>> cities = ReadZoneCities();
-    const DefaultPlace found =
-        DefaultPlaceOf(ZoneNameOf(ReadZoneSources()), cities ? *cities : std::vector<ZoneCity>{});
+    const DefaultPlace found = DefaultPlaceOf(ZoneNameOf(ReadZoneSources()), ZoneCities());
     defaultPlace_ = found.place;
     defaultFoundCity_ = found.foundCity;
   }

@@ -10,9 +10,11 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ephemeris/Place.h"
 #include "ephemeris/TimeScales.h"
+#include "ephemeris/ZoneCities.h"
 
 namespace vespera {
 
@@ -45,6 +47,9 @@ class Observer {
   // True when the place is latitude 0, longitude 0 because none was set and
   // the system's zone named no city.
   bool PlaceIsFallback() const { return !choices_.place && defaultPlace_ && !defaultFoundCity_; }
+  // The cities of the system's zone table, read once a run for both the
+  // default place and the place window; empty for a missing or damaged table.
+  const std::vector<ZoneCity>& ZoneCities() const;
 
   static UtcInstant ClockNow();
 
@@ -56,6 +61,7 @@ class Observer {
   // caller (the dump); the answer does not change during a run.
   mutable std::optional<Place> defaultPlace_;
   mutable bool defaultFoundCity_ = false;
+  mutable std::optional<std::vector<ZoneCity>> zoneCities_;
 };
 
 // The shown time to the whole minute and the place: what the horizon frame and

@@ -21,6 +21,7 @@ const HorizonFrame* ObserverSky::FrameFor(const Observer& observer) {
   if (key_ != key) {
     key_ = key;
     frame_.reset();
+    caption_ = Utf8ToWide(FormatLocalTime(key.minute) + " " + PlaceText(key.place));
     if (const Expected<TimeScales> time = TimeScalesAt(key.minute)) frame_.emplace(*time, key.place);
   }
   return frame_ ? &*frame_ : nullptr;
@@ -32,7 +33,7 @@ std::optional<HorizonOverlay> ObserverSky::OverlayFor(const Observer& observer, 
   HorizonOverlay overlay;
   overlay.altAzGrid = observer.choices().altAzGrid;
   overlay.redScreen = redScreen;
-  overlay.caption = Utf8ToWide(FormatLocalTime(MinuteOf(observer.ShownTime())) + " " + PlaceText(observer.CurrentPlace()));
+  overlay.caption = caption_;
   overlay.north = frame->CardinalPoint(Cardinal::North);
   overlay.east = frame->CardinalPoint(Cardinal::East);
   overlay.zenith = frame->Zenith();

@@ -2,11 +2,14 @@
 // The observer's sky for the main window: the horizon frame of the shown
 // time and place, kept from one paint to the next while the shown minute and
 // the place stay the same (the precession-nutation matrix is the costly part),
-// the overlay drawn from it and the observer's lines in the dump.
+// the overlay drawn from it and the observer's lines in the dump. The
+// overlay's caption is made with the frame, not on every paint: reading the
+// local time runs tzset.
 
 #include <optional>
 
 #include "ephemeris/HorizonFrame.h"
+#include "platform/runtime/CodePage.h"
 #include "platform/windows/DumpValue.h"
 #include "shell/Observer.h"
 #include "skymap/HorizonOverlay.h"
@@ -26,6 +29,7 @@ class ObserverSky {
  private:
   std::optional<ShownMinute> key_;
   std::optional<HorizonFrame> frame_;
+  WideString caption_;
 };
 
 // "48.85N 2.35E".

@@ -20,7 +20,6 @@
 #include "catalog/CatalogLoader.h"
 #include "catalog/CatalogueNumbers.h"
 #include "ephemeris/ConstellationBounds.h"
-#include "ephemeris/ZoneCities.h"
 #include "search/SearchIndex.h"
 #include "platform/framework/Framework.h"
 #include "shell/CommandButtons.h"
@@ -113,9 +112,11 @@ class CSkyMapDlg : public CDialog {
   void OnMapTap(UINT flags, CPoint point);
   void OnDoubleTap(UINT flags, CPoint point);
   void ShowSelectionInfo();
-  // Selects the body whose symbol, widened by `reach` pixels, is under the
-  // point; false while none is (or the feature is off).
-  bool SelectBodyAt(POINT point, int reach);
+  // Selects into `into` the body whose symbol, widened by `reach` pixels, is
+  // under the point; false while none is (or the feature is off).
+  bool SelectBodyAt(Selection& into, POINT point, int reach);
+  // As far beyond a body's disc as the stylus's box reaches beyond a star.
+  static constexpr int kStylusReach = 2;
   // The status line's words for the selection, a body's included.
   WideString SelectionText() const;
   void OnCenterObject();
@@ -187,8 +188,6 @@ class CSkyMapDlg : public CDialog {
   NightFilter nightFilter_;
   // The brightest named stars, made the first time star names are drawn.
   std::vector<NamedStar> namedStars_;
-  // zone1970.tab's cities, read when the Place window first opens.
-  std::optional<std::vector<ZoneCity>> zoneCities_;
   // "Look up" keeps the view on the zenith while the time is "now", until the
   // user moves the map: the view it set, which any pan or zoom changes.
   std::optional<ViewState> zenithView_;

@@ -137,14 +137,10 @@ void CSkyMapDlg::OnLookUp() {
 }
 
 void CSkyMapDlg::OnPlace() {
-  if (!zoneCities_) {
-    // A missing or damaged table leaves the list empty; the fields still work.
-    Expected<std::vector<ZoneCity>> cities = ReadZoneCities();
-    zoneCities_ = cities ? std::move(*cities) : std::vector<ZoneCity>{};
-  }
   // The place first: looking it up is what tells whether it is the fallback.
   const Place current = observer_.CurrentPlace();
-  CPlaceDlg window(current, observer_.PlaceIsFallback(), *zoneCities_);
+  // An empty list (a missing or damaged table) still leaves the fields working.
+  CPlaceDlg window(current, observer_.PlaceIsFallback(), observer_.ZoneCities());
   window.DoModal();
   if (!window.chosen()) return;
   observer_.choices().place = *window.chosen();

@@ -14,22 +14,11 @@
 
 namespace vespera {
 
-namespace {
-
-// How far beyond a body's disc the pointer reaches, as a stylus tap's.
-constexpr int kStylusReach = 2;
-
-}  // namespace
-
 Selection CSkyMapDlg::ObjectUnderPointer(POINT point) {
   // The hit caches are empty until the catalogue is loaded, so this reads no
   // store before then.
   Selection found;
-  if (SelectAt(found, catalogs_, picture_.hits, point.x, point.y)) return found;
-  // SelectBodyAt picks a body as a tap does, into the selection; that is put back.
-  const Selection kept = selection_;
-  if (SelectBodyAt(point, kStylusReach)) found = selection_;
-  selection_ = kept;
+  if (!SelectAt(found, catalogs_, picture_.hits, point.x, point.y)) SelectBodyAt(found, point, kStylusReach);
   return found;
 }
 
@@ -106,7 +95,7 @@ void CSkyMapDlg::FollowSkyPageLink(const SkyPageLink& link) {
       return;
     }
     case SkyPageLink::Kind::Body:
-      if (link.number < kBodyCount) ShowBodyOnMap(kAllBodies[static_cast<std::size_t>(link.number)]);
+      if (const std::optional<Body> body = BodyOfNumber(link.number)) ShowBodyOnMap(*body);
       return;
   }
 }

@@ -16,8 +16,7 @@ void CSkyMapDlg::OnSearchCommand() {
   }
   const SearchChoice choice = RunSearchWindow();
   if (choice.resultCode == kSearchShowBody) {
-    if (choice.resultIndex >= 0 && choice.resultIndex < kBodyCount)
-      ShowBodyOnMap(kAllBodies[static_cast<std::size_t>(choice.resultIndex)]);
+    if (const std::optional<Body> body = BodyOfNumber(choice.resultIndex)) ShowBodyOnMap(*body);
     return;
   }
   if (ApplySearchChoice(choice, view_, selection_, catalogs_)) RedrawMap();

@@ -9,14 +9,7 @@
 
 namespace vespera {
 
-namespace {
-
-// As far beyond a body's disc as the stylus's box reaches beyond a star.
-constexpr int kStylusReach = 2;
-
-}  // namespace
-
-bool CSkyMapDlg::SelectBodyAt(POINT point, int reach) {
+bool CSkyMapDlg::SelectBodyAt(Selection& into, POINT point, int reach) {
   // Nothing is kept while the feature is off.
   const std::span<const BodySymbol> symbols = observerBodies_.symbols();
   if (symbols.empty()) return false;
@@ -24,7 +17,7 @@ bool CSkyMapDlg::SelectBodyAt(POINT point, int reach) {
   const std::optional<std::size_t> found =
       FindBodySymbolAt(projection, layout_.geometry, symbols, point.x, point.y, reach);
   if (!found) return false;
-  selection_ = SelectionOf(observerBodies_.bodies()[*found]);
+  into = SelectionOf(observerBodies_.bodies()[*found]);
   return true;
 }
 
@@ -39,10 +32,10 @@ void CSkyMapDlg::OnMapTap(UINT /*flags*/, CPoint point) {
   // nothing, a touch takes the nearest object within a finger's reach. A
   // star or deep-sky object under the tap wins over a body's symbol; the
   // symbol under the tap wins over a star a finger's reach away.
-  if (!SelectAt(selection_, catalogs_, picture_.hits, point.x, point.y) && !SelectBodyAt(point, kStylusReach) &&
+  if (!SelectAt(selection_, catalogs_, picture_.hits, point.x, point.y) && !SelectBodyAt(selection_, point, kStylusReach) &&
       IsTouchInput(GetMessageExtraInfo())) {
     const int reach = FingerReachPixels(ScreenDpi());
-    if (!SelectNearest(selection_, catalogs_, picture_.hits, point.x, point.y, reach)) SelectBodyAt(point, reach);
+    if (!SelectNearest(selection_, catalogs_, picture_.hits, point.x, point.y, reach)) SelectBodyAt(selection_, point, reach);
   }
   CClientDC dc(this);
   // No re-projection: the paint moves the marker to the new selection.

@@ -20,10 +20,7 @@ BOOL CSkyPageDlg::OnInitDialog() {
 }
 
 BOOL CSkyPageDlg::PreTranslateMessage(MSG* message) {
-  if (message->message == WM_KEYDOWN && message->wParam == VK_RETURN) {
-    PostMessage(WM_COMMAND, IDOK, 0);
-    return TRUE;
-  }
+  if (PostOkOnEnter(*this, *message)) return TRUE;
   return CSecondaryWindow::PreTranslateMessage(message);
 }
 

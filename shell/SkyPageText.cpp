@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "ephemeris/TimeText.h"
+#include "info/PageTemplate.h"
 #include "platform/runtime/CodePage.h"
 #include "search/BodySearch.h"
 #include "search/SearchEngine.h"
@@ -68,6 +69,17 @@ std::string EscapeHtml(std::string_view text) {
     }
   }
   return escaped;
+}
+
+std::string Line(std::string_view label, std::string_view value) {
+  return std::string(label) + ": " + std::string(value) + "<BR>";
+}
+
+WideString FinishedSkyPage(bool redScreen, const std::string& body) {
+  WideString page = StyledPageHeader(redScreen);
+  page += Utf8ToWide(body);
+  page += kHelpPageCloseLink;
+  return page;
 }
 
 namespace {

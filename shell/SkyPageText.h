@@ -1,8 +1,8 @@
 #pragma once
 // The pieces of text the Tonight and "About this object" pages share: local
 // clock times, a rise-transit-set line, compass points, altitudes, J2000
-// places and the links that take the map to an object. UTF-8 in, the pages
-// turn it wide once.
+// places, the links that take the map to an object and the page around them.
+// UTF-8 in, turned wide once when the page is finished.
 
 #include <cstdint>
 #include <optional>
@@ -13,6 +13,7 @@
 #include "ephemeris/Bodies.h"
 #include "ephemeris/DailyEvents.h"
 #include "ephemeris/HorizonFrame.h"
+#include "platform/runtime/WinTypes.h"
 
 namespace vespera {
 
@@ -55,5 +56,11 @@ std::optional<SkyPageLink> ParseSkyPageLink(std::u16string_view target);
 
 // The text with &, < and > written as entities.
 std::string EscapeHtml(std::string_view text);
+
+// "Label: value<BR>", one line of a page.
+std::string Line(std::string_view label, std::string_view value);
+
+// The page around a body of UTF-8 text: the styled header and the close link.
+WideString FinishedSkyPage(bool redScreen, const std::string& body);
 
 }  // namespace vespera

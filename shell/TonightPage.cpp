@@ -8,7 +8,6 @@
 #include "ephemeris/HorizonFrame.h"
 #include "ephemeris/PlanetMagnitude.h"
 #include "ephemeris/TimeText.h"
-#include "info/PageTemplate.h"
 #include "platform/runtime/CodePage.h"
 #include "shell/ObserverSky.h"
 #include "shell/SkyPageText.h"
@@ -32,10 +31,6 @@ std::string NightDateText(UtcInstant start, const Place& place) {
 }
 
 std::string Heading(std::string_view text) { return "<BR><b>" + std::string(text) + "</b><BR>"; }
-
-std::string Line(std::string_view label, std::string_view value) {
-  return std::string(label) + ": " + std::string(value) + "<BR>";
-}
 
 std::string SunLines(const Expected<DailyEvents>& sun, const Expected<Twilights>& twilights) {
   if (!sun || !twilights) return "The Sun's course cannot be computed for this date.<BR>";
@@ -179,10 +174,7 @@ WideString BuildTonightPage(const TonightInputs& inputs) {
             FormatLocalClock(when) + (dark ? " (end of twilight)" : " (midnight)") + ":<BR>" +
             BrightestObjectLines(inputs, when);
   }
-  WideString page = StyledPageHeader(inputs.redScreen);
-  page += Utf8ToWide(body);
-  page += kHelpPageCloseLink;
-  return page;
+  return FinishedSkyPage(inputs.redScreen, body);
 }
 
 }  // namespace vespera

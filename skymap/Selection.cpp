@@ -47,8 +47,8 @@ WideString ShownDesignation(const WideString& designation) {
 
 // The placeholder of an object no source gives a magnitude is not shown as one.
 WideString DeepSkyMagnitudeText(float magnitude) {
-  if (IsPlaceholderMagnitude(magnitude)) return u"unknown";
-  return FormatWide(u"%.2f", {static_cast<double>(magnitude)});
+  const std::string text = MagnitudeText(magnitude);
+  return WideString(text.begin(), text.end());
 }
 
 WideString DescribeDeepSky(const SkyObjectRecord& record, const CatalogStore& deepSky) {
