@@ -14,9 +14,6 @@ namespace {
 constexpr std::size_t kBlockBytes = 64 * 1024;
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c < 0xDC00; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c < 0xE000; }
-
 std::FILE* OpenRegularFile(const std::string& path) {
   RegularFile opened = RegularFile::Open(path);
   if (!opened.is_open()) return nullptr;
