@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -51,9 +52,16 @@ Expected<void> ProfileStore::Read() {
   if (file.outcome() == RegularFile::Outcome::kCannotOpen) return Failure("the settings file cannot be opened");
   // Read like a missing file; saving says once that it is refused.
   if (!file.is_open()) return Failure("the settings file is not a regular file");
-  std::string text(kMaxFileBytes + 1, '\0');
+  // Room for the size found at opening and one byte more, so that the end is
+  // seen; a file that grows while it is read gets more room, up to one byte
+  // past the limit.
+  std::string text(static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), kMaxFileBytes)) + 1, '\0');
   std::size_t size = 0;
-  while (size < text.size()) {
+  for (;;) {
+    if (size == text.size()) {
+      if (size > kMaxFileBytes) break;
+      text.resize(std::min(text.size() * 2, kMaxFileBytes + 1));
+    }
     const ssize_t n = ::read(file.fd(), text.data() + size, text.size() - size);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
