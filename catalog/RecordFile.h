@@ -4,8 +4,6 @@
 // the table's storage. A damaged file keeps the whole records it holds and
 // answers with the reason it is damaged.
 
-#include <sys/stat.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -24,16 +22,21 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
+struct OpenedFile {
+  FileHandle file;
+  std::uint64_t size;  // in bytes, when opened
+};
+
 // The file at path if it is a regular file, opened without blocking on a FIFO
 // or a device; otherwise why not.
-Expected<FileHandle> OpenRegularFile(const std::string& path);
+Expected<OpenedFile> OpenRegularFile(const std::string& path);
 
-// How many records of recordSize bytes the file can hold after its count; a
-// count larger than this never reaches the allocator.
-std::uint64_t RecordsThatFit(std::FILE* file, std::size_t recordSize);
+// How many records of recordSize bytes a file of fileSize bytes can hold
+// after its count; a count larger than this never reaches the allocator.
+std::uint64_t RecordsThatFit(std::uint64_t fileSize, std::size_t recordSize);
 
 // The bytes after `count` records and the count, when the file is longer.
-std::uint64_t BytesAfterRecords(std::FILE* file, std::uint64_t count, std::size_t recordSize);
+std::uint64_t BytesAfterRecords(std::uint64_t fileSize, std::uint64_t count, std::size_t recordSize);
 
 }  // namespace catalog_file
 
@@ -42,15 +45,16 @@ std::uint64_t BytesAfterRecords(std::FILE* file, std::uint64_t count, std::size_
 // still answer with the reason, as they point at a damaged file.
 template <class Record>
 Expected<void> LoadRecordFile(const std::string& path, RecordTable<Record>& table) {
-  Expected<catalog_file::FileHandle> opened = catalog_file::OpenRegularFile(path);
+  Expected<catalog_file::OpenedFile> opened = catalog_file::OpenRegularFile(path);
   if (!opened) return Failure(opened.reason());
-  const catalog_file::FileHandle file = std::move(*opened);
+  const catalog_file::FileHandle file = std::move(opened->file);
+  const std::uint64_t fileSize = opened->size;
   unsigned char countBytes[4];
   if (std::fread(countBytes, 1, sizeof countBytes, file.get()) != sizeof countBytes)
     return Failure(std::ferror(file.get()) ? "the file cannot be read" : "the file ends inside its record count");
   const std::uint64_t declared = ReadLittleU32(countBytes);
   if (declared == 0) return Failure("the file declares no records");
-  const std::uint64_t fit = catalog_file::RecordsThatFit(file.get(), Record::kSize);
+  const std::uint64_t fit = catalog_file::RecordsThatFit(fileSize, Record::kSize);
   const std::uint64_t count = declared > fit ? fit : declared;
   table.Resize(static_cast<std::size_t>(count));
   const std::size_t bytesRead =
@@ -60,7 +64,7 @@ Expected<void> LoadRecordFile(const std::string& path, RecordTable<Record>& tabl
   table.Resize(bytesRead / Record::kSize);
   if (declared > fit) return Failure("the record count runs past the end of the file");
   if (table.count() < count) return Failure("the file shrank while it was read");
-  if (const std::uint64_t extra = catalog_file::BytesAfterRecords(file.get(), count, Record::kSize))
+  if (const std::uint64_t extra = catalog_file::BytesAfterRecords(fileSize, count, Record::kSize))
     return Failure(std::to_string(extra) + " bytes follow the last record");
   return {};
 }

@@ -20,10 +20,6 @@ int PlanetNumberOf(Body body) {
   return body <= Body::Venus ? fromMercury + 1 : fromMercury + 2;
 }
 
-Vector3 Scaled(const Vector3& v, double s) { return {v[0] * s, v[1] * s, v[2] * s}; }
-Vector3 Plus(const Vector3& a, const Vector3& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2]}; }
-Vector3 Minus(const Vector3& a, const Vector3& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
-
 double LightTimeDays(const Vector3& path) { return Length(path) * ERFA_AULT / ERFA_DAYSEC; }
 
 // What every body's place needs from the Earth at the instant.
@@ -48,8 +44,7 @@ EarthState EarthAt(const TimeScales& time) {
   earth.inverseLorentz = std::sqrt(1.0 - Dot(earth.velocityOverC, earth.velocityOverC));
   double rbpn[3][3];
   eraPnm06a(time.tt.whole, time.tt.fraction, rbpn);
-  for (int row = 0; row < 3; ++row)
-    for (int column = 0; column < 3; ++column) earth.precessionNutation[row][column] = rbpn[row][column];
+  earth.precessionNutation = ToMatrix3(rbpn);
   return earth;
 }
 
@@ -69,7 +64,7 @@ BodyPosition SunAt(const EarthState& earth) {
   // heliocentric place reversed.
   BodyPosition sun;
   sun.body = Body::Sun;
-  sun.fromEarth = Scaled(earth.heliocentric, -1.0);
+  sun.fromEarth = Negated(earth.heliocentric);
   sun.astrometric = Normalized(sun.fromEarth);
   sun.apparent = ApparentWithAberration(earth, sun.astrometric);
   return sun;

@@ -10,17 +10,6 @@
 
 namespace vespera {
 
-namespace {
-
-Matrix3 ToMatrix3(double r[3][3]) {
-  Matrix3 m;
-  for (int row = 0; row < 3; ++row)
-    for (int column = 0; column < 3; ++column) m[row][column] = r[row][column];
-  return m;
-}
-
-}  // namespace
-
 HorizonFrame::HorizonFrame(const TimeScales& time, const Place& place) {
   double rbpn[3][3];
   eraPnm06a(time.tt.whole, time.tt.fraction, rbpn);
@@ -55,12 +44,11 @@ Vector3 HorizonFrame::J2000Of(const Horizontal& horizontal) const {
 }
 
 Vector3 HorizonFrame::CardinalPoint(Cardinal cardinal) const {
-  const auto negated = [](const Vector3& v) { return Vector3{-v[0], -v[1], -v[2]}; };
   switch (cardinal) {
     case Cardinal::North: return toHorizon_[0];
     case Cardinal::East: return toHorizon_[1];
-    case Cardinal::South: return negated(toHorizon_[0]);
-    case Cardinal::West: return negated(toHorizon_[1]);
+    case Cardinal::South: return Negated(toHorizon_[0]);
+    case Cardinal::West: return Negated(toHorizon_[1]);
   }
   return toHorizon_[0];
 }

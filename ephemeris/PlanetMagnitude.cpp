@@ -20,7 +20,7 @@ struct RingAspect {
 
 RingAspect SaturnRingAspect(const BodyPosition& saturn) {
   const Vector3 pole = DirectionOf(RaDec{kSaturnPoleRaDegrees * kRadiansPerDegree, kSaturnPoleDecDegrees * kRadiansPerDegree});
-  const auto towards = [](const Vector3& fromBody) { return Normalized(Vector3{-fromBody[0], -fromBody[1], -fromBody[2]}); };
+  const auto towards = [](const Vector3& fromBody) { return Normalized(Negated(fromBody)); };
   const Vector3 toEarth = towards(saturn.fromEarth), toSun = towards(saturn.fromSun);
   const auto inRingPlane = [&](const Vector3& v) {
     const double along = Dot(v, pole);

@@ -31,6 +31,18 @@ Vector3 DirectionOf(const SkyPoint& point) {
   return DirectionOf(RaDec{point.ra * kRadiansPerDegree, point.dec * kRadiansPerDegree});
 }
 
+Matrix3 ToMatrix3(const double (&r)[3][3]) {
+  Matrix3 m;
+  for (int row = 0; row < 3; ++row)
+    for (int column = 0; column < 3; ++column) m[row][column] = r[row][column];
+  return m;
+}
+
+Vector3 Scaled(const Vector3& v, double s) { return {v[0] * s, v[1] * s, v[2] * s}; }
+Vector3 Plus(const Vector3& a, const Vector3& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2]}; }
+Vector3 Minus(const Vector3& a, const Vector3& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
+Vector3 Negated(const Vector3& v) { return {-v[0], -v[1], -v[2]}; }
+
 double Dot(const Vector3& a, const Vector3& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
 
 double Length(const Vector3& v) { return std::sqrt(Dot(v, v)); }

@@ -25,6 +25,14 @@ RaDec RaDecOf(const Vector3& vector);
 SkyPoint SkyPointOf(const Vector3& vector);
 Vector3 DirectionOf(const SkyPoint& point);
 
+// ERFA's 3x3 matrix as ours.
+Matrix3 ToMatrix3(const double (&r)[3][3]);
+
+Vector3 Scaled(const Vector3& v, double s);
+Vector3 Plus(const Vector3& a, const Vector3& b);
+Vector3 Minus(const Vector3& a, const Vector3& b);
+Vector3 Negated(const Vector3& v);
+
 double Dot(const Vector3& a, const Vector3& b);
 double Length(const Vector3& v);
 Vector3 Normalized(const Vector3& v);

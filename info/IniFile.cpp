@@ -66,7 +66,7 @@ class SectionCollector {
     std::size_t take = std::min(line.size(), kMaxSectionUnits - std::min(body_.size(), kMaxSectionUnits));
     if (take < line.size()) {
       // Never half a surrogate pair at the cut.
-      if (take > 0 && line[take - 1] >= 0xD800 && line[take - 1] < 0xDC00) --take;
+      if (take > 0 && IsHighSurrogate(line[take - 1])) --take;
       if (!anyCut_) firstCut_ = name_;
       anyCut_ = true;
     }

@@ -1,14 +1,11 @@
 #include "info/WideLineReader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstring>
 #include <string_view>
 
 #include "platform/runtime/CodePage.h"
+#include "platform/runtime/RegularFile.h"
 
 namespace vespera {
 
@@ -17,22 +14,11 @@ namespace {
 constexpr std::size_t kBlockBytes = 64 * 1024;
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c < 0xDC00; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c < 0xE000; }
-
 std::FILE* OpenRegularFile(const std::string& path) {
-  // Not blocking while opening, so that a FIFO is seen for what it is.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return nullptr;
-  struct stat status {};
-  const int flags = ::fcntl(fd, F_GETFL);
-  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || flags < 0 ||
-      ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-    ::close(fd);
-    return nullptr;
-  }
-  std::FILE* file = ::fdopen(fd, "rb");
-  if (!file) ::close(fd);
+  RegularFile opened = RegularFile::Open(path);
+  if (!opened.is_open()) return nullptr;
+  std::FILE* file = ::fdopen(opened.fd(), "rb");
+  if (file) opened.Release();
   return file;
 }
 

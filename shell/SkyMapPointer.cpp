@@ -7,7 +7,6 @@
 // the paint comes when no other message is queued, so however many moves
 // arrive, the map is projected at most once per displayed frame.
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "appcore/ScreenClass.h"
@@ -29,7 +28,7 @@ constexpr int kHighResDragThreshold = 8;
 
 int DragThreshold(bool touch) {
   const int stylus = IsHighResScreen() ? kHighResDragThreshold : kDragThreshold;
-  return touch ? std::max(stylus, GetTouchDragThreshold()) : stylus;
+  return GetDragThreshold(stylus, touch);
 }
 
 bool BeyondThreshold(POINT press, POINT now, bool touch) {

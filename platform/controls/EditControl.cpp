@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/controls/ControlSupport.h"
+#include "platform/runtime/CodePage.h"
 #include "platform/windows/Desktop.h"
 #include "platform/windows/MessageApi.h"
 #include "platform/windows/SystemApi.h"
@@ -19,7 +20,7 @@ DWORD StyleOf(HWND window) { return DWORD(GetWindowLong(window, GWL_STYLE)); }
 bool ShiftIsDown() { return (GetAsyncKeyState(int(VK_SHIFT)) & 0x8000) != 0; }
 
 bool IsPairEnd(const std::u16string& text, std::size_t i) {
-  return i > 0 && text[i] >= 0xDC00 && text[i] <= 0xDFFF && text[i - 1] >= 0xD800 && text[i - 1] <= 0xDBFF;
+  return i > 0 && IsLowSurrogate(text[i]) && IsHighSurrogate(text[i - 1]);
 }
 
 bool Refused(DWORD style, char16_t c) { return (style & ES_NUMBER) && (c < u'0' || c > u'9'); }

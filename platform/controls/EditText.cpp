@@ -2,12 +2,7 @@
 
 #include <algorithm>
 
-namespace {
-
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
-}  // namespace
+#include "platform/runtime/CodePage.h"
 
 EditText::EditText(std::size_t limit) : limit_(limit) {}
 

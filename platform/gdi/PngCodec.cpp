@@ -38,9 +38,8 @@ bool SaveSurfacePng(const Surface& surface, const std::filesystem::path& path) {
   guard.image.format = PNG_FORMAT_RGB;
   // Encoded in memory and then put in place whole: libpng writing straight to
   // the path removes the file that was there when the disk fills.
-  png_alloc_size_t size = 0;
-  if (!png_image_write_to_memory(&guard.image, nullptr, &size, 0, rgb.data(), png_int_32(width * 3), nullptr))
-    return false;
+  // Room for libpng's upper bound on the encoded size, so that one pass encodes it.
+  png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(guard.image);
   std::string encoded(size, '\0');
   if (!png_image_write_to_memory(&guard.image, encoded.data(), &size, 0, rgb.data(), png_int_32(width * 3), nullptr))
     return false;

@@ -273,9 +273,7 @@ void HtmlViewControl::OnStylusDown(HWND window, POINT point) {
   draggingThumb_ = HasScrollBar() && point.x >= viewSize_.cx - kScrollBarWidth * ControlScale();
   dragging_ = draggingThumb_;
   // A finger wobbles further than the stylus before it means to drag.
-  const LONG stylusThreshold = kDragThreshold * ControlScale();
-  dragThreshold_ = IsTouchInput(GetMessageExtraInfo()) ? std::max<LONG>(stylusThreshold, GetTouchDragThreshold())
-                                                       : stylusThreshold;
+  dragThreshold_ = GetDragThreshold(int(kDragThreshold * ControlScale()), IsTouchInput(GetMessageExtraInfo()));
   pressPoint_ = point;
   pressScroll_ = scrollTop_;
 }

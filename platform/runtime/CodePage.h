@@ -8,6 +8,10 @@
 
 #include "platform/runtime/WinTypes.h"
 
+// The halves of a UTF-16 surrogate pair: the high one comes first.
+inline bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c < 0xDC00; }
+inline bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c < 0xE000; }
+
 // The replacement written for a wide character that Windows-1252 cannot hold.
 inline constexpr char kAnsiReplacement = '?';
 

@@ -1,15 +1,15 @@
 #include "platform/runtime/ProfileStore.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <string_view>
 
 #include "platform/runtime/FileReplacement.h"
+#include "platform/runtime/RegularFile.h"
 
 namespace {
 
@@ -39,20 +39,6 @@ std::optional<std::uint32_t> ParseDword(std::string_view text) {
   return static_cast<std::uint32_t>(v);
 }
 
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 std::string MegabytesText(std::size_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
 
 }  // namespace
@@ -62,18 +48,21 @@ ProfileStore::ProfileStore(std::string path) : path_(std::move(path)), readResul
 }
 
 Expected<void> ProfileStore::Read() {
-  // Not blocking: a FIFO at the path must not hold the program before the
-  // check below turns it away.
-  const Descriptor file(::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (file.get() < 0) return Failure("the settings file cannot be opened");
-  struct stat status {};
+  const RegularFile file = RegularFile::Open(path_);
+  if (file.outcome() == RegularFile::Outcome::kCannotOpen) return Failure("the settings file cannot be opened");
   // Read like a missing file; saving says once that it is refused.
-  if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
-    return Failure("the settings file is not a regular file");
-  std::string text(kMaxFileBytes + 1, '\0');
+  if (!file.is_open()) return Failure("the settings file is not a regular file");
+  // Room for the size found at opening and one byte more, so that the end is
+  // seen; a file that grows while it is read gets more room, up to one byte
+  // past the limit.
+  std::string text(static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), kMaxFileBytes)) + 1, '\0');
   std::size_t size = 0;
-  while (size < text.size()) {
-    const ssize_t n = ::read(file.get(), text.data() + size, text.size() - size);
+  for (;;) {
+    if (size == text.size()) {
+      if (size > kMaxFileBytes) break;
+      text.resize(std::min(text.size() * 2, kMaxFileBytes + 1));
+    }
+    const ssize_t n = ::read(file.fd(), text.data() + size, text.size() - size);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       readNotice_ = std::strerror(errno);

@@ -5,6 +5,7 @@
 // presented (the window, a screenshot); the screen's own pixels, what
 // programs read back from it, stay as they were drawn.
 
+#include <array>
 #include <memory>
 
 #include "platform/gdi/Surface.h"
@@ -29,5 +30,7 @@ class DisplayFilter {
 
  private:
   UINT level_ = kDisplayFilterOff;
+  // The red each luma shows as at level_, so that a frame needs no division.
+  std::array<BYTE, 256> redOfLuma_{};
   std::unique_ptr<Surface> shown_;
 };

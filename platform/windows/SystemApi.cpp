@@ -17,13 +17,14 @@ int GetSystemMetrics(int index) {
   }
 }
 
-int GetTouchDragThreshold() {
+int GetDragThreshold(int stylusThreshold, bool touch) {
+  if (!touch) return stylusThreshold;
   constexpr double kDragMillimetres = 2.0;
   constexpr double kMillimetresPerInch = 25.4;
   constexpr int kDefaultDpi = 96;
   const Desktop* desktop = Desktop::Current();
   const int dpi = desktop ? desktop->LogicalDpi() : kDefaultDpi;
-  return int(std::lround(kDragMillimetres * dpi / kMillimetresPerInch));
+  return std::max(stylusThreshold, int(std::lround(kDragMillimetres * dpi / kMillimetresPerInch)));
 }
 
 BOOL SystemParametersInfo(UINT action, UINT uiParam, void* param, UINT /*winIni*/) {

@@ -17,11 +17,13 @@ inline constexpr int SM_CXSCREEN = 0;
 inline constexpr int SM_CYSCREEN = 1;
 int GetSystemMetrics(int index);
 
-// The platform's own: how far a finger held on the screen moves, in screen
-// pixels, before it drags rather than taps: about 2 mm at the screen's
-// logical density (96 dpi, or 192 from 480 pixels wide), so 8 or 15; at
-// 96 dpi when no desktop runs. A fingertip wobbles further than a stylus tip.
-int GetTouchDragThreshold();
+// How far a pointer held on the screen moves, in screen pixels, before it
+// drags rather than taps: the caller's stylusThreshold for the stylus; for a
+// finger (touch), the larger of that and the platform's own touch threshold,
+// about 2 mm at the screen's logical density (96 dpi, or 192 from 480 pixels
+// wide), so 8 or 15; at 96 dpi when no desktop runs. A fingertip wobbles
+// further than a stylus tip.
+int GetDragThreshold(int stylusThreshold, bool touch);
 
 inline constexpr UINT SPI_GETPLATFORMTYPE = 257;
 // SPI_GETPLATFORMTYPE copies the platform type string into `param`, a buffer

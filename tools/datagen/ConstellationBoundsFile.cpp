@@ -12,7 +12,7 @@ std::vector<SkyObjectRecord> ConstellationBoundsRecords(const Json& bounds) {
   const Json& features = Member(bounds, "features");
   if (!features.is_array()) throw std::runtime_error("constellation bounds: no features");
   for (const Json& feature : features) {
-    const std::string abbreviation = feature.contains("id") && feature["id"].is_string() ? feature["id"].get<std::string>() : "";
+    const std::string abbreviation = TextField(feature, "id");
     const Json& rings = Member(Member(feature, "geometry"), "coordinates");
     if (abbreviation.empty() || !rings.is_array() || rings.empty() || !rings[0].is_array())
       throw std::runtime_error("constellation bounds: a feature without an id or an outline");

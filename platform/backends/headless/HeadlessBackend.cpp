@@ -7,9 +7,6 @@
 #include "platform/windows/VirtualKeys.h"
 #include "platform/windows/WindowDump.h"
 
-HeadlessBackend::HeadlessBackend(std::vector<ScriptStep> steps, std::string scriptName, std::ostream& errors)
-    : steps_(std::move(steps)), scriptName_(std::move(scriptName)), errors_(errors) {}
-
 HeadlessBackend::HeadlessBackend(std::unique_ptr<ScriptReader> reader, std::string scriptName, std::ostream& errors)
     : reader_(std::move(reader)), scriptName_(std::move(scriptName)), errors_(errors) {}
 

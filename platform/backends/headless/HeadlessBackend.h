@@ -20,9 +20,8 @@ inline constexpr int kEscapePressesAtEnd = 10;
 
 class HeadlessBackend final : public Backend {
  public:
-  // `scriptName` prefixes messages about the script's lines; `errors` gets them.
-  HeadlessBackend(std::vector<ScriptStep> steps, std::string scriptName, std::ostream& errors);
   // Plays the script as the reader reads it, a line's steps at a time.
+  // `scriptName` prefixes messages about the script's lines; `errors` gets them.
   HeadlessBackend(std::unique_ptr<ScriptReader> reader, std::string scriptName, std::ostream& errors);
 
   VirtualClock& Clock() { return clock_; }
